@@ -1,0 +1,65 @@
+// Prints dealt puzzles, one a line, for inspection and for checking the
+// generator from outside: the 81 solution digits row by row, a space, the 81
+// given digits (0 for an open cell), a space, the level.
+//
+//   puzzles COUNT SEED LEVEL
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "game/game_state.h"
+#include "game/level_table.h"
+#include "game/random_source.h"
+#include "puzzle/puzzle_setup.h"
+
+namespace {
+
+template <typename T>
+bool ParseNumber(std::string_view text, T& out) {
+  const auto* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, out);
+  return ec == std::errc() && ptr == end;
+}
+
+int Usage() {
+  std::fputs("usage: puzzles COUNT SEED LEVEL   (LEVEL 0 beginner, 1 intermediate, 2 advanced)\n", stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) return Usage();
+  long long count = 0;
+  unsigned long long seed = 0;
+  int level = 0;
+  if (!ParseNumber(argv[1], count) || count < 0 || !ParseNumber(argv[2], seed) ||
+      !ParseNumber(argv[3], level)) {
+    return Usage();
+  }
+  const auto parameters = lumitile::LevelParametersFor(level);
+  if (!parameters) return Usage();
+
+  lumitile::SeededRandom random(seed);
+  lumitile::GameState state;
+  lumitile::InitGame(state);
+  state.OpenOdds = parameters->OpenOdds;
+  state.OpenQuota = parameters->OpenQuota;
+
+  std::string line;
+  for (long long i = 0; i < count; ++i) {
+    lumitile::NewPuzzle(state, random);
+    line.clear();
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c) line += static_cast<char>('0' + state.SolutionGrid[r][c]);
+    line += ' ';
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c) line += static_cast<char>('0' + state.GivenGrid[r][c]);
+    line += ' ';
+    line += std::to_string(level);
+    line += '\n';
+    std::fputs(line.c_str(), stdout);
+  }
+  return 0;
+}
