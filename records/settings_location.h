@@ -1,0 +1,47 @@
+// Where the settings file lives. It sits beside the executable, named after
+// it, so a copy of the game carried on a stick keeps its records with it.
+// When that folder or file cannot be written (an install shared by all users)
+// the records go to the user's configuration folder instead. The choice is
+// made afresh on every call: nothing is cached and no file is held open.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumitile {
+
+struct ProgramPlace {
+  std::string folder;  // empty when unknown
+  std::string name;    // file name of the executable
+};
+
+// folder + the executable's name without its extension + ".ini".
+std::string IniFilePath(std::string_view folder, std::string_view programName);
+
+// The running executable, from /proc/self/exe.
+std::optional<ProgramPlace> ThisProgram();
+
+// The entry of folder whose name equals name without regard to ASCII case,
+// preferring an exact match; empty when there is none.
+std::optional<std::string> FindIgnoringCase(const std::string& folder, std::string_view name);
+
+// $XDG_CONFIG_HOME/lumitile, or $HOME/.config/lumitile; relative paths do not count.
+std::optional<std::string> UserSettingsFolder(const char* xdgConfigHome, const char* home);
+
+// Whether this process may create or replace path in its folder: the folder
+// must be writable and an existing file must not be read-only.
+bool CanReplace(const std::string& path);
+
+struct SettingsFiles {
+  std::string readPath;
+  std::string writePath;
+  // The file whose content a first write into the user's folder starts from,
+  // so values kept beside the executable are carried over; empty when none.
+  std::string seedPath;
+  bool createFolder = false;  // the write path's folder may need creating
+};
+
+SettingsFiles LocateSettings(const ProgramPlace& program);
+
+}  // namespace lumitile

@@ -1,0 +1,84 @@
+// Arbitrary bytes as a settings file, and as names and values handed to it.
+// Beyond not crashing: a file reads back byte for byte, a change is found
+// again, a change leaves other keys alone, and text always comes out as valid
+// UTF-8 of the right length.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "records/best_times.h"
+#include "records/ini_file.h"
+#include "records/shift_jis.h"
+#include "records/utf8_text.h"
+
+namespace lumitile {
+namespace {
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+// Valid UTF-8 re-encodes to itself; counts the characters.
+std::size_t RequireValidUtf8(std::string_view text) {
+  std::size_t characters = 0;
+  for (std::size_t pos = 0; pos < text.size(); ++characters) {
+    const DecodedCharacter character = DecodeUtf8At(text, pos);
+    std::string again;
+    AppendUtf8(again, character.codePoint);
+    Require(again == text.substr(pos, character.length));
+    pos += character.length;
+  }
+  return characters;
+}
+
+// What the profile does to a value before it reaches the file.
+std::string OneLine(std::string value) {
+  for (char& c : value) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  return value;
+}
+
+void CheckText(std::string_view bytes) {
+  RequireValidUtf8(Cp932ToUtf8(bytes));
+  RequireValidUtf8(Cp932ToUtf8(Cp932Prefix(bytes, kMaxValueBytes)));
+  Require(Cp932Prefix(bytes, kMaxValueBytes).size() <= kMaxValueBytes);
+  Require(RequireValidUtf8(FitName(bytes)) == static_cast<std::size_t>(kNameLength));
+  RequireValidUtf8(Cp932ToUtf8(Utf8ToCp932(bytes)));
+  ParseLeadingInt(bytes);
+}
+
+void CheckChange(std::string_view fileBytes, const std::string& section, const std::string& key,
+                 const std::string& value, const std::string& otherSection,
+                 const std::string& otherKey) {
+  IniFile file = IniFile::Parse(fileBytes);
+  Require(file.Bytes() == fileBytes);
+  if (!IsStorableSectionName(section) || !IsStorableKeyName(key)) return;
+  const auto otherBefore = file.Find(otherSection, otherKey);
+  file.Set(section, key, value);
+  const std::string changed = file.Bytes();
+  const IniFile reread = IniFile::Parse(changed);
+  Require(reread.Bytes() == changed);
+  Require(reread.Find(section, key) == TrimBlanks(value));
+  const auto otherAfter = reread.Find(otherSection, otherKey);
+  // Whether the other names address the key just set, under the same matching rules.
+  const IniFile justTheKey = IniFile::Parse("[" + section + "]\n" + key + "=\n");
+  if (!justTheKey.Find(otherSection, otherKey)) Require(otherBefore == otherAfter);
+}
+
+}  // namespace
+}  // namespace lumitile
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider input(data, size);
+  const std::string section = input.ConsumeRandomLengthString(24);
+  const std::string key = input.ConsumeRandomLengthString(24);
+  const std::string value = lumitile::OneLine(input.ConsumeRandomLengthString(160));
+  const std::string otherSection = input.ConsumeRandomLengthString(24);
+  const std::string otherKey = input.ConsumeRandomLengthString(24);
+  const std::string file = input.ConsumeRemainingBytesAsString();
+  lumitile::CheckText(file);
+  lumitile::CheckChange(file, section, key, value, otherSection, otherKey);
+  return 0;
+}

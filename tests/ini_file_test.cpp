@@ -1,0 +1,108 @@
+// The file format on its own, over bytes: what the profile functions find,
+// what a change touches, and the CP932 text rules under them.
+#include "records/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "records/shift_jis.h"
+
+namespace lumitile {
+namespace {
+
+// A file as people leave them: comments, odd spacing, mixed case, mixed line
+// endings, a duplicate section and a last line without an ending.
+constexpr std::string_view kUsedFile =
+    "; written by hand\r\n"
+    "[Other]\n"
+    "x=1\r\n"
+    "  [ scores ]  \r\n"
+    "  Easy =  12  \r\n"
+    "note without equals\n"
+    "easy=99\r\n"
+    "Name=\r\n"
+    "\r\n"
+    "; about the next section\r\n"
+    "[SCORES]\r\n"
+    "hard=5\r\n"
+    "[tail]\n"
+    "last=end";
+
+TEST(IniFileFind, FollowsTheProfileRules) {
+  const IniFile file = IniFile::Parse(kUsedFile);
+  EXPECT_EQ(file.Find("SCORES", "EASY"), "12");  // case, spaces, first key wins
+  EXPECT_EQ(file.Find("scores", "name"), "");    // present but empty
+  EXPECT_EQ(file.Find("scores", "hard"), std::nullopt);  // only in the later duplicate
+  EXPECT_EQ(file.Find("scores", "note without equals"), std::nullopt);
+  EXPECT_EQ(file.Find("tail", "last"), "end");
+  EXPECT_EQ(file.Find("missing", "x"), std::nullopt);
+  EXPECT_EQ(IniFile::Parse("").Find("a", "b"), std::nullopt);
+}
+
+TEST(IniFileFind, ReadsTrailBytesThatLookLikeBrackets) {
+  // 'ゾ' is 83 5D: its second byte is ']'.
+  const IniFile file = IniFile::Parse("[\x83\x5D\x81\x5B\x83\x93]\r\nk=v\r\n");
+  EXPECT_EQ(file.Find("\x83\x5D\x81\x5B\x83\x93", "k"), "v");
+  // Case folding must not touch a trail byte that happens to be a letter.
+  EXPECT_EQ(IniFile::Parse("[\x83\x41]\nk=v\n").Find("\x83\x61", "k"), std::nullopt);
+}
+
+TEST(IniFileSet, ChangesOnlyTheLineItIsAbout) {
+  IniFile file = IniFile::Parse(kUsedFile);
+  file.Set("scores", "EASY", "7  ");
+  std::string expected(kUsedFile);
+  expected.replace(expected.find("  Easy =  12  \r\n"), 16, "Easy=7  \r\n");
+  EXPECT_EQ(file.Bytes(), expected);
+}
+
+TEST(IniFileSet, AddsKeysAfterTheLastKeyAndSectionsAtTheEnd) {
+  IniFile file = IniFile::Parse(kUsedFile);
+  file.Set("Scores", "hard", "3");
+  file.Set("tail", "more", "x");
+  file.Set("New", "k", "v");
+  std::string expected(kUsedFile);
+  expected.insert(expected.find("\r\n; about"), "hard=3\r\n");
+  expected += "\r\nmore=x\r\n[New]\r\nk=v\r\n";
+  EXPECT_EQ(file.Bytes(), expected);
+}
+
+TEST(IniFileNames, RefusesNamesThatCouldNotBeFoundAgain) {
+  EXPECT_TRUE(IsStorableSectionName("\x83\x5D"));  // a trail ']' is part of a letter
+  EXPECT_TRUE(IsStorableKeyName("a b"));
+  for (const char* bad : {"", "a]", " a", "a\tb", "a\x81"}) EXPECT_FALSE(IsStorableSectionName(bad)) << bad;
+  for (const char* bad : {"", "a=b", "[a", ";a", "a\nb"}) EXPECT_FALSE(IsStorableKeyName(bad)) << bad;
+}
+
+TEST(ParseLeadingInt, TakesTheLeadingNumberAndSaturates) {
+  const std::pair<std::string_view, int32_t> cases[] = {
+      {"7", 7},          {"-1", -1},        {"+3", 3},
+      {"abc", 0},        {"12abc", 12},     {"- 5", 0},
+      {"100000", 100000}, {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN},
+      {"2147483648", INT32_MAX}, {"-2147483648", INT32_MIN},
+      {std::string_view("0000000000000000000000000000042"), 42},
+      {"99999999999999999999999999999999999999999", INT32_MAX},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(ParseLeadingInt(text), value) << text;
+}
+
+TEST(Cp932Text, CutsOnlyBetweenCharacters) {
+  const std::string bytes = std::string(126, 'a') + "\x8a\xbf" + "b";  // 漢 straddles byte 127
+  EXPECT_EQ(Cp932Prefix(bytes, 127), std::string(126, 'a'));
+  EXPECT_EQ(Cp932Prefix(bytes, 128), std::string(126, 'a') + "\x8a\xbf");
+  EXPECT_EQ(Cp932Prefix("\x81", 127), "\x81");  // a lone lead byte is one (bad) character
+}
+
+TEST(Cp932Text, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
+  EXPECT_EQ(Utf8ToCp932("初級 A"), "\x8f\x89\x8b\x89 A");
+  EXPECT_EQ(Cp932ToUtf8("\x8f\x89\x8b\x89 A"), "初級 A");
+  EXPECT_EQ(Utf8ToCp932("a€b😀c"), "a?b?c");
+  EXPECT_EQ(Utf8ToCp932("a\xff\xe3\x81z"), "a??z");  // broken UTF-8
+  EXPECT_EQ(Utf8ToCp932Exactly("a€"), std::nullopt);
+  // Undefined pair, bytes that never start a character, a cut-off lead byte.
+  EXPECT_EQ(Cp932ToUtf8("a\x85\x40" "b\x80\xa0\xfd" "c\x81"), "a\uFFFDb\uFFFD\uFFFD\uFFFDc\uFFFD");
+  EXPECT_EQ(Cp932ToUtf8("\x81 x"), "\uFFFD x");  // the space after a bad lead byte survives
+}
+
+}  // namespace
+}  // namespace lumitile
