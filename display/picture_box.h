@@ -1,0 +1,38 @@
+// A picture control of the main window: a coloured ground, an optional flat
+// one-pixel frame and a picture at its natural size in the top-left corner
+// (inside the frame). A left click released over it is reported; what the
+// click means is the main window's business.
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+namespace lumitile {
+
+class PictureBox : public QWidget {
+  Q_OBJECT
+
+ public:
+  PictureBox(const QString& name, const QRect& geometry, const QColor& ground, bool framed,
+             QWidget* parent);
+
+  void SetPicture(const QPixmap& picture);
+  const QPixmap& Picture() const { return picture_; }
+
+ signals:
+  void Clicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QPixmap picture_;
+  QColor ground_;
+  bool framed_;
+  bool leftPressed_ = false;
+};
+
+}  // namespace lumitile

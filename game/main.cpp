@@ -1,0 +1,108 @@
+// Lumitile: the parts of the game put together and the window shown.
+
+#include <QApplication>
+#include <QByteArray>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "display/canberra_sound_player.h"
+#include "display/images.h"
+#include "game/data_files.h"
+#include "game/game_controller.h"
+#include "game/main_window.h"
+#include "game/random_source.h"
+#include "game/tick_source.h"
+#include "game/window_events.h"
+#include "records/auxiliary_windows.h"
+#include "records/ini_profile.h"
+
+#ifndef LUMITILE_INSTALLED_DATA_DIR
+#define LUMITILE_INSTALLED_DATA_DIR ""
+#endif
+
+namespace {
+
+constexpr const char* kNoDisplay = "lumitile: no display found (set DISPLAY or WAYLAND_DISPLAY to play)\n";
+
+// The windows beside the game, as the main window and the game events see them.
+class AuxiliarySideWindows final : public lumitile::SideWindows {
+ public:
+  explicit AuxiliarySideWindows(lumitile::AuxiliaryWindows& windows) : windows_(windows) {}
+  void ShowRecordEntry() override { windows_.ShowRecordEntry(); }
+  void ShowBestTimes() override { windows_.ShowBestTimes(); }
+  bool AskAndClearBestTimes() override { return windows_.AskAndClearBestTimes(); }
+  void ShowHelp() override { windows_.ShowHelp(); }
+  void ShowAbout() override { windows_.ShowAbout(); }
+
+ private:
+  lumitile::AuxiliaryWindows& windows_;
+};
+
+bool IsSet(const char* name) { return !qEnvironmentVariableIsEmpty(name); }
+
+// Qt ends the process with an abort and a page of advice when no window
+// system can be reached. While the application starts, its messages are held
+// back; a fatal one becomes our single line and a plain failure status.
+QtMessageHandler startupFallback = nullptr;
+std::vector<std::pair<QtMsgType, QString>> startupMessages;
+
+void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) {
+    // The only fatal error while the application starts is a window system
+    // that cannot be opened; name what was tried.
+    if (IsSet("QT_QPA_PLATFORM")) {
+      std::fprintf(stderr, "lumitile: cannot open the window system \"%s\" named by QT_QPA_PLATFORM\n",
+                   qgetenv("QT_QPA_PLATFORM").constData());
+    } else {
+      const QByteArray display = IsSet("WAYLAND_DISPLAY") && !IsSet("DISPLAY") ? qgetenv("WAYLAND_DISPLAY")
+                                                                              : qgetenv("DISPLAY");
+      std::fprintf(stderr, "lumitile: cannot open display \"%s\" (set DISPLAY or WAYLAND_DISPLAY to play)\n",
+                   display.constData());
+    }
+    std::_Exit(1);
+  }
+  startupMessages.emplace_back(type, message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A platform chosen by hand (offscreen, vnc, ...) needs no display variable.
+  if (!IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
+    std::fputs(kNoDisplay, stderr);
+    return 1;
+  }
+  startupFallback = qInstallMessageHandler(StartupMessages);
+  QApplication app(argc, argv);
+  qInstallMessageHandler(startupFallback);
+  for (const auto& [type, message] : startupMessages) {
+    qt_message_output(type, QMessageLogContext(), message);
+  }
+  startupMessages.clear();
+
+  using namespace lumitile;
+  const std::vector<std::filesystem::path> folders =
+      DataFolders(ExecutableFolder(), LUMITILE_INSTALLED_DATA_DIR);
+
+  SeededRandom random(TimeSeed());
+  SteadyTickSource ticks;
+  IniProfile settings = IniProfile::ForThisProgram();
+  CanberraSoundPlayer sounds(folders);
+  WindowEvents events(sounds);
+  GameController game(random, ticks, settings, events);
+  game.LoadSettings();
+
+  Images images(app.devicePixelRatio());
+  MainWindow window(game, images);
+  AuxiliaryWindows auxiliary(game, &window, folders);
+  AuxiliarySideWindows side(auxiliary);
+  events.SetSideWindows(&side);
+  window.SetSideWindows(&side);
+
+  window.CentreOnScreen();
+  window.show();
+  window.NewGame();
+  return app.exec();
+}
