@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QLibraryInfo>
 #include <QString>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -81,6 +83,13 @@ int main(int argc, char** argv) {
     qt_message_output(type, QMessageLogContext(), message);
   }
   startupMessages.clear();
+
+  // The game speaks Japanese whatever the desktop's language, and so do Qt's
+  // own parts of it: the question boxes' buttons and the text box's menu.
+  QTranslator qtJapanese;
+  if (qtJapanese.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(&qtJapanese);
+  }
 
   using namespace lumitile;
   const std::vector<std::filesystem::path> folders =
