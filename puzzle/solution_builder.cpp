@@ -1,6 +1,5 @@
 #include "puzzle/solution_builder.h"
 
-#include <array>
 #include <cmath>
 
 namespace lumitile {
@@ -8,41 +7,26 @@ namespace lumitile {
 int16_t DrawOneTo(RandomSource& random, int16_t n) {
   // In double the product of a 24-bit fraction and a 16-bit count is exact,
   // so r < 1 can never round up to n.
-  const double value = std::floor(static_cast<double>(random.Next()) * n + 1.0);
-  if (n >= 1) {
-    // A source that broke its promise (r outside [0, 1)) must not push a
-    // number off the board.
-    if (value < 1.0) return 1;
-    if (value > n) return n;
-  }
-  return static_cast<int16_t>(value);
+  const double scaled = static_cast<double>(random.Next()) * n;
+  if (n < 1) return static_cast<int16_t>(std::floor(scaled + 1.0));
+  // A source that broke its promise (r outside [0, 1)) must not push a
+  // number off the board. Inside the range truncation is the floor.
+  if (!(scaled >= 0.0)) return 1;
+  if (scaled >= n) return n;
+  return static_cast<int16_t>(static_cast<int>(scaled) + 1);
 }
 
 namespace {
 
-// The numbers accepted so far in the current row, in the order of acceptance.
-class RowString {
- public:
-  void Clear() { length_ = 0; }
-  void Append(int16_t number) { digits_[static_cast<std::size_t>(length_++)] = number; }
-  // 1-based position of the number, 0 when absent.
-  int16_t Find(int16_t number) const {
-    for (int16_t i = 0; i < length_; ++i) {
-      if (digits_[static_cast<std::size_t>(i)] == number) return static_cast<int16_t>(i + 1);
-    }
-    return 0;
-  }
+using Bits = uint32_t;
 
- private:
-  std::array<int16_t, 9> digits_{};
-  int16_t length_ = 0;
-};
+constexpr Bits Bit(int16_t number) { return Bits{1} << number; }
 
-bool StandsAboveInColumn(const Grid& grid, int row, int column, int16_t number) {
-  for (int m = 0; m < row; ++m) {
-    if (grid[m][column] == number) return true;
-  }
-  return false;
+// Bit k set when k stands in the column in one of the rows above.
+Bits ColumnAbove(const Grid& grid, int row, int column) {
+  Bits above = 0;
+  for (int m = 0; m < row; ++m) above |= Bit(grid[m][column]);
+  return above;
 }
 
 // The block's cells in earlier rows that lie outside the current column.
@@ -69,25 +53,27 @@ int16_t CheckCell(GameState& state, int16_t row, int16_t column) {
   const Grid& grid = state.SolutionGrid;
   const int16_t v = grid[row][column];
 
-  // Candidate slots 1..9 still non-zero after this are the numbers missing from the row.
-  std::array<int16_t, 11> candidates{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0};
-  for (int m = 0; m <= column; ++m) {
-    candidates[static_cast<std::size_t>(grid[row][m])] = 0;
-  }
-  int16_t free = static_cast<int16_t>(9 - (column + 1));
-
-  bool clash = StandsAboveInColumn(grid, row, column, v);
-  if (!clash) clash = ClashesInBlock(grid, row, column, v);
+  const Bits above = ColumnAbove(grid, row, column);
+  const bool clash = (above & Bit(v)) != 0 || ClashesInBlock(grid, row, column, v);
   if (!clash) return kCellFits;
 
   ++state.ClashCount;
   if (state.ClashCount > kClashLimit) return kBoardGiveUp;
 
+  // The candidate table as a set: numbers 1..9 that do not stand in the row
+  // up to and including this cell.
+  Bits inRow = 0;
+  for (int m = 0; m <= column; ++m) inRow |= Bit(grid[row][m]);
+  Bits candidates = ~inRow & 0x3FEu;
+  int free = 8 - column;
+
   // Dead end: every number still missing from the row already stands higher
-  // up in this column. Numbers only the block excludes are not counted.
-  for (int16_t k = 0; k <= 9; ++k) {
-    if (candidates[static_cast<std::size_t>(k)] == 0) continue;
-    if (!StandsAboveInColumn(grid, row, column, k)) break;
+  // up in this column. Numbers only the block excludes are not counted. The
+  // scan goes up from 1 and stops at the first missing number that could
+  // still come.
+  for (; candidates != 0; candidates &= candidates - 1) {
+    const Bits lowest = candidates & (~candidates + 1);
+    if ((above & lowest) == 0) break;
     --free;
   }
   return free == 0 ? kRowDeadEnd : kCellClash;
@@ -98,37 +84,43 @@ void MakeSolution(GameState& state, RandomSource& random) {
   int16_t row = 0;
   int16_t column = 0;
   state.ClashCount = 0;
-  RowString rowString;
+  // The row string: the numbers accepted so far in the current row. Only
+  // whether a number is in it matters, never its place, so it is kept as a
+  // set of digits.
+  Bits rowString = 0;
 
   while (row != 9) {
     while (column != 9) {
       const int16_t d = DrawOneTo(random, 9);
       grid[row][column] = d;
-      int16_t outcome = rowString.Find(d);
-      if (row > 0 && outcome == 0) {
-        outcome = CheckCell(state, row, column);
+      // A repeat within the row is drawn again; it is no clash and counts nothing.
+      if ((rowString & Bit(d)) != 0) continue;
+      if (row > 0) {
+        const int16_t outcome = CheckCell(state, row, column);
         if (outcome == kBoardGiveUp) {
           // Back to the top-left cell; the board keeps its numbers until overwritten.
-          rowString.Clear();
+          rowString = 0;
           row = 0;
           column = 0;
           state.ClashCount = 0;
-        } else if (outcome == kRowDeadEnd) {
+          continue;
+        }
+        if (outcome == kRowDeadEnd) {
           for (int c = 0; c < 9; ++c) grid[row][c] = 0;
-          rowString.Clear();
+          rowString = 0;
           column = 0;
           state.ClashCount = 0;
+          continue;
         }
+        if (outcome != kCellFits) continue;
       }
-      if (outcome == kCellFits) {
-        rowString.Append(d);
-        ++column;
-        state.ClashCount = 0;
-      }
+      rowString |= Bit(d);
+      ++column;
+      state.ClashCount = 0;
     }
     ++row;
     column = 0;
-    rowString.Clear();
+    rowString = 0;
   }
 }
 
