@@ -85,14 +85,6 @@ TEST_F(BoardClickTest, GivenCellsAndPointsOffTheBoardIgnoreEveryTool) {
   EXPECT_EQ(clock.ClockStartTick(), ticks.now) << "and costs no time";
 }
 
-TEST_F(BoardClickTest, CornerPixelsReachTheCornerCells) {
-  PickPanel(state, 2);
-  EXPECT_EQ(BoardClick(state, tokens, clock, 287, 287), 1);
-  EXPECT_EQ(state.EntryGrid[8][8], 3);
-  EXPECT_EQ(BoardClick(state, tokens, clock, 0, 0), 1);
-  EXPECT_EQ(state.EntryGrid[0][0], 3);
-}
-
 TEST_F(BoardClickTest, AHintRevealsChargesAndIsPutDown) {
   ASSERT_TRUE(PickHint(state, tokens, 1));
   EXPECT_EQ(PointerFor(state), (PointerView{PointerKind::Hint, 1}));
@@ -128,24 +120,6 @@ TEST_F(BoardClickTest, ClearingEmptiesOpenCellsOnly) {
   EXPECT_EQ(state.EntryGrid[8][8], 0);
   EXPECT_EQ(state.GivenGrid, givens);
   EXPECT_EQ(state.SelectedPanel, 0) << "the pick survives clearing";
-}
-
-TEST(Palette, PicksSetTheCodeAndThePointer) {
-  GameState state;
-  HintTokens tokens;
-  EXPECT_EQ(PointerFor(state), PointerView{}) << "nothing is picked at the start";
-  EXPECT_TRUE(PickPanel(state, 4));
-  EXPECT_EQ(state.SelectedPanel, 4);
-  EXPECT_EQ(PointerFor(state), (PointerView{PointerKind::Panel, 4}));
-  EXPECT_TRUE(PickEraser(state));
-  EXPECT_EQ(state.SelectedPanel, 10);
-  EXPECT_EQ(PointerFor(state), (PointerView{PointerKind::Eraser, 0}));
-  EXPECT_TRUE(PickHint(state, tokens, 2));
-  EXPECT_EQ(state.SelectedPanel, 22);
-  EXPECT_FALSE(PickPanel(state, 9));
-  EXPECT_FALSE(PickHint(state, tokens, 3));
-  EXPECT_FALSE(PickHint(state, tokens, -1));
-  EXPECT_EQ(state.SelectedPanel, 22) << "a refused pick changes nothing";
 }
 
 }  // namespace

@@ -136,16 +136,6 @@ TEST_F(GameControllerTest, TheLastCellFilledByAHintIncludesItsCharge) {
   EXPECT_EQ(game.ClockDigits(), (Digits{0, 5, 0}));
 }
 
-TEST_F(GameControllerTest, ClockDigitsAcrossMinutesAndTheCeiling) {
-  StartUp();
-  const std::pair<double, Digits> steps[] = {
-      {59, {0, 5, 9}}, {1, {0, 6, 0}}, {49, {1, 0, 9}}, {890, {9, 9, 9}}, {5000, {9, 9, 9}}};
-  for (const auto& [advance, digits] : steps) {
-    ticks.AdvanceSeconds(advance);
-    EXPECT_EQ(game.ClockDigits(), digits);
-  }
-}
-
 TEST_F(GameControllerTest, ARecordNeedsToBeatTheBestTimeStrictly) {
   settings.values[{"ハイスコア", "初級"}] = "100";
   StartUp();
@@ -158,10 +148,8 @@ TEST_F(GameControllerTest, ARecordNeedsToBeatTheBestTimeStrictly) {
   game.DismissRecord();
   EXPECT_FALSE(game.ConfirmRecord("nobody")) << "closing the entry drops the record";
   EXPECT_EQ(game.BestTimeTable()[0].Seconds, 100);
-}
 
-TEST_F(GameControllerTest, WithoutARecordAnyTimeBelow999Counts) {
-  StartUp();
+  game.SelectLevel(1);  // no record there yet: anything below 999 counts
   EXPECT_FALSE(game.CheckRecord(999));
   EXPECT_TRUE(game.CheckRecord(998));
 }
