@@ -1,0 +1,224 @@
+// Puzzle generation: seeded builds are complete boards, scripted draws walk
+// MakeSolution and CheckCell through each branch, and the setup opens cells
+// by the level's odds and quota.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "game/level_table.h"
+#include "puzzle/puzzle_setup.h"
+#include "puzzle/solution_builder.h"
+#include "scripted_random.h"
+
+namespace lumitile {
+namespace {
+
+// Shifted rows: drawn in reading order, every first draw fits.
+const std::string kRows[9] = {"123456789", "456789123", "789123456", "234567891", "567891234",
+                              "891234567", "345678912", "678912345", "912345678"};
+const std::string kOnes(81, '1');  // InitGame's board
+
+std::string Rows(int from, int to) {
+  std::string text;
+  for (int r = from; r <= to; ++r) text += kRows[r];
+  return text;
+}
+
+std::string BoardText(const Grid& grid) {
+  std::string text;
+  for (int i = 0; i < 81; ++i) text += static_cast<char>('0' + grid[i / 9][i % 9]);
+  return text;
+}
+
+// Seeded draws, but a build that runs far longer than a real one fails instead of hanging.
+struct BoundedRandom final : RandomSource {
+  SeededRandom seeded;
+  int left = 1'000'000;
+  explicit BoundedRandom(uint64_t seed) : seeded(seed) {}
+  float Next() override {
+    if (left-- == 0) throw std::runtime_error("no end after a million draws");
+    return seeded.Next();
+  }
+};
+
+TEST(MakeSolution, SeededBuildsAreCompleteBoardsAndLeaveTheOutsideAlone) {
+  GameState state;  // one state throughout, so each build starts over the last
+  InitGame(state);
+  for (uint64_t seed = 1; seed <= 3000; ++seed) {
+    BoundedRandom random(seed);
+    MakeSolution(state, random);
+    ASSERT_TRUE(test::IsCompleteBoard(state.SolutionGrid)) << "seed " << seed << ": " << BoardText(state.SolutionGrid);
+    for (int i = 0; i <= 10; ++i) {  // InitGame put 1 in row and column 9 up to index 9, 0 in 10
+      const auto& g = state.SolutionGrid;
+      ASSERT_TRUE(g[9][i] == (i < 10) && g[i][9] == (i < 10) && g[10][i] == 0 && g[i][10] == 0) << seed << ", " << i;
+    }
+  }
+}
+
+struct BuildCase {
+  const char* name;
+  std::string script;  // digits drawn in order; the build may halt at their end
+  std::string board;   // rows 0 to 8 afterwards
+  int clashes;
+};
+
+const BuildCase kBuildCases[] = {
+    {"every_draw_fits", Rows(0, 8), Rows(0, 8), 0},
+    {"row0_repeats_uncounted", std::string(31, '1'), kOnes, 0},
+    {"row0_repeats_drawn_again", std::string(31, '1') + "23456789" + Rows(1, 8), Rows(0, 8), 0},
+    // At (1,1) a 2 clashes with the 2 above; a 4 repeats the row.
+    {"lower_repeats_change_no_count", kRows[0] + "4222" + std::string(25, '4'),
+     kRows[0] + "44" + kOnes.substr(0, 70), 3},
+    // 4 5 6 7 8 1 2 3 leaves only 9 for column 8, and 9 stands above.
+    {"column8_clash_clears_row", kRows[0] + "456781239", kRows[0] + std::string(9, '0') + kOnes.substr(0, 63), 0},
+    {"column8_clash_restarts_row", kRows[0] + "456781239" + Rows(1, 8), Rows(0, 8), 0},
+    // At (3,1) a 5 clashes with the 5 above.
+    {"clash_20_redraws_cell", Rows(0, 2) + "2" + std::string(20, '5') + "34567891" + Rows(4, 8), Rows(0, 8), 0},
+    // The 2 is in the abandoned row string: a stale one would refuse it.
+    {"clash_21_restarts_board_uncleared", Rows(0, 2) + "2" + std::string(21, '5') + "298",
+     "298456789" + Rows(1, 2) + "251111111" + kOnes.substr(0, 45), 0},
+};
+
+class ScriptedBuild : public ::testing::TestWithParam<BuildCase> {};
+
+TEST_P(ScriptedBuild, EndsOnTheExpectedBoard) {
+  const BuildCase& build = GetParam();
+  GameState state;
+  InitGame(state);
+  test::ScriptedRandom random;
+  random.AddDigits(build.script);
+  random.haltAtEnd = true;
+  try {
+    MakeSolution(state, random);
+  } catch (const test::ScriptEnded&) {
+  }
+  EXPECT_EQ(random.used, random.draws.size());
+  EXPECT_EQ(BoardText(state.SolutionGrid), build.board);
+  EXPECT_EQ(state.ClashCount, build.clashes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ScriptedBuild, ::testing::ValuesIn(kBuildCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every cell below row 0 against every other cell holding the same number: a
+// clash exactly when the other is higher up in the same column or in an
+// earlier row of the same block.
+TEST(CheckCell, ComparesTheColumnAboveAndTheEarlierRowsOfTheBlockOnly) {
+  GameState state;
+  for (int cell = 9; cell < 81; ++cell) {
+    for (int other = 0; other < 81; ++other) {
+      if (other == cell) continue;
+      const int row = cell / 9, column = cell % 9, r = other / 9, c = other % 9;
+      state.SolutionGrid = Grid{};
+      state.SolutionGrid[row][column] = state.SolutionGrid[r][c] = 5;
+      state.ClashCount = 0;
+      const bool clash = r < row && (c == column || (r / 3 == row / 3 && c / 3 == column / 3));
+      ASSERT_EQ(CheckCell(state, int16_t(row), int16_t(column)) != kCellFits, clash) << cell << " vs " << other;
+      ASSERT_EQ(state.ClashCount, clash ? 1 : 0);
+    }
+  }
+}
+
+// Under kRows, the row's cells so far; the last one is judged.
+TEST(CheckCell, ADeadEndNeedsAClashAndEveryMissingNumberAbove) {
+  const struct { int16_t row; std::string cells; int16_t result; } cases[] = {
+      {1, "45671238", kCellClash},   // 8 above; the missing 9 may still come
+      {1, "45671239", kRowDeadEnd},  // 9 in the block; the missing 8 above
+      {1, "45679123", kCellFits},    // fits, though the 8 column 8 needs is in the block
+      {7, "6783124", kRowDeadEnd},   // 4 above; the missing 5 and 9 above too
+      {7, "6789124", kCellClash},    // 4 above; of the missing 3 and 5, 3 is not
+  };
+  for (const auto& check : cases) {
+    GameState state;
+    const std::string board = Rows(0, check.row - 1) + check.cells;
+    for (std::size_t i = 0; i < board.size(); ++i) state.SolutionGrid[i / 9][i % 9] = int16_t(board[i] - '0');
+    EXPECT_EQ(CheckCell(state, check.row, int16_t(check.cells.size() - 1)), check.result) << check.cells;
+    EXPECT_EQ(state.ClashCount, check.result == kCellFits ? 0 : 1) << check.cells;
+  }
+}
+
+constexpr float kOpens = 0.0f;  // Int(0 * odds + 1) is 1 for any odds
+constexpr float kStays = 0.9f;  // never 1 once the odds are 2 or more
+
+// A draw that opens a cell exactly when the odds are k or less.
+float OpensWhenOddsAtMost(int k) { return (1.0f / static_cast<float>(k) + 1.0f / static_cast<float>(k + 1)) / 2.0f; }
+
+struct OddsCase {
+  const char* name;
+  int16_t odds, quota;
+  int openBeforeRow3, row3Odds;  // the odds expected in rows 3 to 5
+  int openInRow4, row6Odds;      // the odds expected in rows 6 to 8
+};
+
+// Beginner 7/10 (thresholds 3.3 and 6.7), intermediate 4/20 (6.7, 13.3),
+// advanced 2/40 (13.3, 26.7; never below 2), and a quota of 9 whose thresholds
+// 3 and 6 are met exactly and change nothing.
+const OddsCase kOddsCases[] = {
+    {"beginner_row3_at_4_lowers", 7, 10, 6, 6, 0, 6},      {"beginner_row3_at_3_raises", 7, 10, 7, 8, 0, 8},
+    {"beginner_row6_at_7_lowers", 7, 10, 0, 6, 1, 5},      {"beginner_row6_at_6_keeps", 7, 10, 0, 6, 2, 6},
+    {"beginner_lowers_once_only", 7, 10, 0, 6, 0, 5},      {"intermediate_row3_at_7_lowers", 4, 20, 13, 3, 0, 3},
+    {"intermediate_row3_at_6_raises", 4, 20, 14, 5, 0, 5}, {"intermediate_row6_at_14_lowers", 4, 20, 0, 3, 4, 2},
+    {"intermediate_row6_at_13_keeps", 4, 20, 0, 3, 5, 3},  {"advanced_row6_at_38_stays_2", 2, 40, 0, 2, 0, 2},
+    {"advanced_row3_at_14_keeps", 2, 40, 26, 2, 0, 2},     {"advanced_row3_at_13_raises", 2, 40, 27, 3, 0, 3},
+    {"exact_third_keeps", 5, 9, 6, 5, 0, 5},               {"exact_two_thirds_keeps", 5, 9, 0, 4, 1, 4},
+};
+
+class OpenOdds : public ::testing::TestWithParam<OddsCase> {};
+
+TEST_P(OpenOdds, ChangeOnlyAtRows3And6AtTheirThresholds) {
+  const OddsCase& odds = GetParam();
+  GameState state;
+  InitGame(state);  // a board of 1s, so a given cell is never 0
+  state.OpenOdds = odds.odds;
+  state.OpenQuota = odds.quota;
+  test::ScriptedRandom random;
+  random.draws.assign(81, kStays);
+  std::string expected(81, '.');
+  int remaining = odds.quota;
+  const auto put = [&](int cell, float draw, bool opens) {
+    random.draws[cell] = draw;
+    if (opens && remaining-- > 0) expected[cell] = 'o';
+  };
+  // Two cells read the odds: the first opens only below k, the second at k or below.
+  const auto probe = [&](int row, int k) {
+    put(row * 9, OpensWhenOddsAtMost(k - 1), false);
+    put(row * 9 + 1, OpensWhenOddsAtMost(k), true);
+  };
+  for (int i = 0; i < odds.openBeforeRow3; ++i) put(i, kOpens, true);
+  probe(3, odds.row3Odds);
+  for (int i = 0; i < odds.openInRow4; ++i) put(36 + i, kOpens, true);
+  probe(5, odds.row3Odds);
+  probe(6, odds.row6Odds);
+  probe(8, odds.row6Odds);
+  OpenCells(state, random);
+  std::string opened;
+  for (int i = 0; i < 81; ++i) opened += state.GivenGrid[i / 9][i % 9] == 0 ? 'o' : '.';
+  EXPECT_EQ(opened, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, OpenOdds, ::testing::ValuesIn(kOddsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Draws that open every cell they can: exactly the first OpenQuota cells open,
+// all 81 draws are still made after the build, and the board is ready for play.
+TEST(NewPuzzle, OpensAtMostTheQuotaAndLeavesGivensAndEmptyEntries) {
+  for (const LevelParameters level : {kLevelTable[0], kLevelTable[1], kLevelTable[2], LevelParameters{0, 0}}) {
+    GameState state;
+    InitGame(state);
+    state.OpenOdds = level.OpenOdds;
+    state.OpenQuota = level.OpenQuota;
+    for (auto& row : state.EntryGrid) row.fill(7);
+    test::ScriptedRandom random;
+    random.AddDigits(Rows(0, 8));
+    random.draws.resize(81 + 81, kOpens);
+    NewPuzzle(state, random);
+    EXPECT_EQ(random.used, random.draws.size()) << "quota " << level.OpenQuota;
+    EXPECT_EQ(BoardText(state.SolutionGrid), Rows(0, 8));
+    EXPECT_EQ(BoardText(state.GivenGrid), std::string(level.OpenQuota, '0') + Rows(0, 8).substr(level.OpenQuota));
+    EXPECT_EQ(BoardText(state.EntryGrid), std::string(81, '0'));
+  }
+}
+
+}  // namespace
+}  // namespace lumitile
