@@ -457,7 +457,7 @@ class SoundServerTest : public ::testing::Test {
     return std::nullopt;
   }
 
-  // Whether the server is playing anything right now.
+  // How many sounds the server is playing at this moment.
   static int PlayingStreams() {
     FILE* pipe = popen("pactl list short sink-inputs 2>/dev/null", "r");
     if (!pipe) return -1;

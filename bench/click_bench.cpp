@@ -1,0 +1,180 @@
+// How long a click on the board takes to show: the real main window over the
+// real game controller, a left button press and release delivered to the
+// board as the window system would deliver them, then the pending repaint
+// carried out. Each click changes a cell (numbers go down across the open
+// cells, then the eraser takes them away again), so every repaint has work.
+//
+// Runs on whatever Qt platform it is given (the desktop benchmark runs it on
+// its Xvfb display, so the time includes putting the pixels on the X server);
+// without a display it falls back to the offscreen platform.
+//
+//   click_bench [CLICKS]        prints the median, 90th percentile and worst
+//                               click in milliseconds, one "name value" a line
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "display/images.h"
+#include "display/sound_player.h"
+#include "game/game_controller.h"
+#include "game/main_window.h"
+#include "game/random_source.h"
+#include "game/tick_source.h"
+#include "game/window_events.h"
+#include "records/profile.h"
+
+namespace {
+
+using namespace lumitile;
+
+// Settings kept in memory: a benchmark leaves no file behind.
+class MemoryProfile final : public Profile {
+ public:
+  int32_t ReadIniInt(std::string_view section, std::string_view key, int32_t fallback) override {
+    const auto it = values_.find(Key(section, key));
+    return it == values_.end() ? fallback : std::atoi(it->second.c_str());
+  }
+  std::string ReadIniString(std::string_view section, std::string_view key,
+                            std::string_view fallback) override {
+    const auto it = values_.find(Key(section, key));
+    return it == values_.end() ? std::string(fallback) : it->second;
+  }
+  int32_t WriteIniString(std::string_view section, std::string_view key,
+                         std::string_view value) override {
+    values_[Key(section, key)] = std::string(value);
+    return -1;
+  }
+
+ private:
+  static std::string Key(std::string_view section, std::string_view key) {
+    return std::string(section) + '\n' + std::string(key);
+  }
+  std::map<std::string, std::string> values_;
+};
+
+// A board click plays no sound; the pick before it is outside the timing.
+class NoSound final : public SoundPlayer {
+ public:
+  void Play(Sound) override {}
+};
+
+// Counts the board's paints, to be sure each click was really drawn.
+class PaintCounter final : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+void Click(QWidget* board, QPoint at) {
+  const QPointF local(at);
+  const QPointF global(board->mapToGlobal(at));
+  QMouseEvent press(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(board, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(board, &release);
+}
+
+double Percentile(std::vector<double> values, double fraction) {
+  std::sort(values.begin(), values.end());
+  const auto at = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
+  return values[at];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  const int clicks = argc > 1 ? std::max(10, std::atoi(argv[1])) : 1000;
+
+  SeededRandom random(12345);
+  SteadyTickSource ticks;
+  MemoryProfile settings;
+  NoSound sounds;
+  WindowEvents events(sounds);
+  GameController game(random, ticks, settings, events);
+  game.LoadSettings();
+  Images images(app.devicePixelRatio());
+  MainWindow window(game, images);
+  window.show();
+  window.NewGame();
+
+  auto* board = window.findChild<QWidget*>(QStringLiteral("Board"));
+  if (!board) {
+    std::fprintf(stderr, "click_bench: the main window has no board\n");
+    return 1;
+  }
+  PaintCounter counter;
+  board->installEventFilter(&counter);
+  // Let the window come up and draw once before anything is timed.
+  QElapsedTimer settle;
+  settle.start();
+  while (counter.paints == 0 && settle.elapsed() < 5000) app.processEvents(QEventLoop::AllEvents, 50);
+
+  std::vector<QPoint> openCells;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      if (game.Cell(r, c).Kind != CellKind::Given) openCells.emplace_back(c * 32 + 16, r * 32 + 16);
+    }
+  }
+  if (openCells.empty()) {
+    std::fprintf(stderr, "click_bench: the puzzle has no open cell\n");
+    return 1;
+  }
+
+  std::vector<double> ms;
+  ms.reserve(static_cast<std::size_t>(clicks));
+  int unpainted = 0;
+  bool placing = false;
+  std::size_t next = openCells.size();
+  QElapsedTimer timer;
+  for (int i = 0; i < clicks; ++i) {
+    if (next == openCells.size()) {
+      // A round over every open cell: alternately all 1s (never a solution)
+      // and the eraser.
+      placing = !placing;
+      if (placing) {
+        window.PickPanel(0);
+      } else {
+        window.PickEraser();
+      }
+      app.processEvents();
+      next = 0;
+    }
+    const int paintsBefore = counter.paints;
+    timer.start();
+    Click(board, openCells[next++]);
+    // The repaint the click asked for, as the event loop would run it next.
+    QCoreApplication::sendPostedEvents();
+    ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    if (counter.paints == paintsBefore) ++unpainted;
+    // Whatever else is due (the window system's replies) is not the click's.
+    app.processEvents();
+  }
+
+  std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
+  std::printf("clicks %d\n", clicks);
+  std::printf("unpainted %d\n", unpainted);
+  std::printf("median_ms %.3f\n", Percentile(ms, 0.5));
+  std::printf("p90_ms %.3f\n", Percentile(ms, 0.9));
+  std::printf("max_ms %.3f\n", *std::max_element(ms.begin(), ms.end()));
+  return unpainted == 0 ? 0 : 2;
+}
