@@ -43,15 +43,19 @@ std::string ControlsToSpaces(std::string_view utf8) {
   return out;
 }
 
+struct StartingContent {
+  std::string bytes;
+  bool isTheWrittenFile;  // false when the file does not exist yet
+};
+
 // The content a write starts from; nothing when an existing file cannot be
 // read, since writing then would drop whatever it holds.
-std::optional<std::string> StartingContent(const SettingsFiles& files) {
+std::optional<StartingContent> ReadStartingContent(const SettingsFiles& files) {
   FileContent current = ReadFileBytes(files.writePath);
-  if (current.state == FileContent::State::kMissing && !files.seedPath.empty()) {
-    current = ReadFileBytes(files.seedPath);
-  }
+  const bool exists = current.state != FileContent::State::kMissing;
+  if (!exists && !files.seedPath.empty()) current = ReadFileBytes(files.seedPath);
   if (current.state == FileContent::State::kUnreadable) return std::nullopt;
-  return std::move(current.bytes);
+  return StartingContent{std::move(current.bytes), exists};
 }
 
 }  // namespace
@@ -97,12 +101,16 @@ bool IniProfile::Write(std::string_view section, std::string_view key, std::stri
   if (!names) return false;
   const SettingsFiles files = LocateSettings(program_);
   if (files.writePath.empty()) return false;
-  const auto content = StartingContent(files);
+  const auto content = ReadStartingContent(files);
   if (!content) return false;
-  if (files.createFolder && !MakeFolders(FolderOf(files.writePath))) return false;
-  IniFile file = IniFile::Parse(*content);
+  IniFile file = IniFile::Parse(content->bytes);
   file.Set(names->section, names->key, Utf8ToCp932(ControlsToSpaces(value)));
-  return ReplaceFileAtomically(files.writePath, file.Bytes(), *writer_);
+  std::string bytes = file.Bytes();
+  // Start-up writes back every value it has just read; a file that already
+  // says exactly this is left alone rather than replaced and flushed again.
+  if (content->isTheWrittenFile && bytes == content->bytes) return true;
+  if (files.createFolder && !MakeFolders(FolderOf(files.writePath))) return false;
+  return ReplaceFileAtomically(files.writePath, bytes, *writer_);
 }
 
 }  // namespace lumitile

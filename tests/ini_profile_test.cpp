@@ -122,5 +122,13 @@ TEST_F(IniProfileTest, AFullDiskLeavesTheOldFileWhole) {
   EXPECT_EQ(folder_.Names("."), std::set<std::string>{"lumitile.ini"});
 }
 
+TEST_F(IniProfileTest, WritingWhatTheFileAlreadySaysTouchesNothing) {
+  folder_.Put("lumitile.ini", "[s]\r\nk=same  \r\n");
+  FullDisk fullDisk;  // any real write would fail
+  IniProfile profile(ProgramPlace{folder_.root(), "lumitile"}, fullDisk);
+  EXPECT_EQ(profile.WriteIniString("s", "k", "same  "), -1);
+  EXPECT_EQ(profile.WriteIniString("s", "k", "other"), 0) << "a change is still written";
+}
+
 }  // namespace
 }  // namespace lumitile
