@@ -10,15 +10,13 @@ namespace lumitile {
 
 // Times New Roman, then its metric twin.
 QStringList SerifFamilies();
-// Arial, then its metric twin.
-QStringList SansFamilies();
 // The Japanese proportional gothic, then its free counterpart.
 QStringList GothicFamilies();
 
 QFont SerifFont(qreal points, bool bold, bool italic = false, bool underline = false);
 // The face of the menus.
 QFont GothicFont();
-// The largest small sans face, at most 10 pixels, in which text fits box.
-QFont FittingSansFont(const QString& text, const QSize& box);
+// The gothic face at the largest small size, at most 10 pixels, in which text fits box.
+QFont FittingGothicFont(const QString& text, const QSize& box);
 
 }  // namespace lumitile

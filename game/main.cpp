@@ -1,12 +1,14 @@
 // Lumitile: the parts of the game put together and the window shown.
 
 #include <QApplication>
+#include <QTimer>
 #include <QByteArray>
 #include <QLibraryInfo>
 #include <QString>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "display/canberra_sound_player.h"
@@ -40,6 +42,21 @@ class AuxiliarySideWindows final : public lumitile::SideWindows {
 
  private:
   lumitile::AuxiliaryWindows& windows_;
+};
+
+// Opens the sound output once the window is up, so the game shows without
+// waiting for the desktop's sound server; until then the game is silent.
+class LateSoundPlayer final : public lumitile::SoundPlayer {
+ public:
+  explicit LateSoundPlayer(std::vector<std::filesystem::path> folders) : folders_(std::move(folders)) {}
+  void Open() { player_ = std::make_unique<lumitile::CanberraSoundPlayer>(folders_); }
+  void Play(lumitile::Sound sound) override {
+    if (player_) player_->Play(sound);
+  }
+
+ private:
+  std::vector<std::filesystem::path> folders_;
+  std::unique_ptr<lumitile::CanberraSoundPlayer> player_;
 };
 
 bool IsSet(const char* name) { return !qEnvironmentVariableIsEmpty(name); }
@@ -98,7 +115,7 @@ int main(int argc, char** argv) {
   SeededRandom random(TimeSeed());
   SteadyTickSource ticks;
   IniProfile settings = IniProfile::ForThisProgram();
-  CanberraSoundPlayer sounds(folders);
+  LateSoundPlayer sounds(folders);
   WindowEvents events(sounds);
   GameController game(random, ticks, settings, events);
   game.LoadSettings();
@@ -112,6 +129,7 @@ int main(int argc, char** argv) {
 
   window.CentreOnScreen();
   window.show();
-  window.NewGame();
+  window.DealFirstGame();
+  QTimer::singleShot(0, &window, [&sounds] { sounds.Open(); });
   return app.exec();
 }

@@ -118,7 +118,7 @@ void MainWindow::BuildClientArea() {
   connect(clearAll, &PictureBox::Clicked, this, &MainWindow::ClearPlacedPanels);
   const QString credit = QStringLiteral("© 2026 Lumitile Project");
   const QRect creditBox(300, 276, 100, 12);
-  AddLabel(client, "Label3", credit, creditBox, Qt::yellow, FittingSansFont(credit, creditBox.size()));
+  AddLabel(client, "Label3", credit, creditBox, Qt::yellow, FittingGothicFont(credit, creditBox.size()));
 }
 
 void MainWindow::BuildMenus() {
@@ -206,6 +206,11 @@ void MainWindow::NewGame() {
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   game_.NewGame();
   QGuiApplication::restoreOverrideCursor();
+  RefreshAfterMove();
+}
+
+void MainWindow::DealFirstGame() {
+  game_.NewGame();
   RefreshAfterMove();
 }
 

@@ -40,6 +40,9 @@ class MainWindow : public QMainWindow {
 
   // Places the window in the middle of its screen.
   void CentreOnScreen();
+  // The first deal, as the window comes up: over in far less than a frame,
+  // so without the busy pointer New game shows.
+  void DealFirstGame();
 
   // Menu commands.
   void NewGame();
