@@ -30,20 +30,6 @@ namespace {
 
 constexpr const char* kNoDisplay = "lumitile: no display found (set DISPLAY or WAYLAND_DISPLAY to play)\n";
 
-// The windows beside the game, as the main window and the game events see them.
-class AuxiliarySideWindows final : public lumitile::SideWindows {
- public:
-  explicit AuxiliarySideWindows(lumitile::AuxiliaryWindows& windows) : windows_(windows) {}
-  void ShowRecordEntry() override { windows_.ShowRecordEntry(); }
-  void ShowBestTimes() override { windows_.ShowBestTimes(); }
-  bool AskAndClearBestTimes() override { return windows_.AskAndClearBestTimes(); }
-  void ShowHelp() override { windows_.ShowHelp(); }
-  void ShowAbout() override { windows_.ShowAbout(); }
-
- private:
-  lumitile::AuxiliaryWindows& windows_;
-};
-
 // Opens the sound output once the window is up, so the game shows without
 // waiting for the desktop's sound server; until then the game is silent.
 class LateSoundPlayer final : public lumitile::SoundPlayer {
@@ -123,9 +109,8 @@ int main(int argc, char** argv) {
   Images images(app.devicePixelRatio());
   MainWindow window(game, images);
   AuxiliaryWindows auxiliary(game, &window, folders);
-  AuxiliarySideWindows side(auxiliary);
-  events.SetSideWindows(&side);
-  window.SetSideWindows(&side);
+  events.SetSideWindows(&auxiliary);
+  window.SetSideWindows(&auxiliary);
 
   window.CentreOnScreen();
   window.show();

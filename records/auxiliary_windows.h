@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "game/window_events.h"
+
 class QString;
 class QWidget;
 
@@ -23,7 +25,7 @@ class RecordEntryWindow;
 // The help document's file name, looked for in the data folders.
 inline constexpr const char* kHelpFileName = "Lumihlp.html";
 
-class AuxiliaryWindows : public QObject {
+class AuxiliaryWindows : public QObject, public SideWindows {
   Q_OBJECT
 
  public:
@@ -33,16 +35,16 @@ class AuxiliaryWindows : public QObject {
   ~AuxiliaryWindows() override;
 
   // The name entry for the controller's pending record ("おめでとう！").
-  void ShowRecordEntry();
+  void ShowRecordEntry() override;
   // The best-time table ("ハイスコア"): filled, and the table saved, on opening,
   // and again whenever a record is stored while it is open.
-  void ShowBestTimes();
+  void ShowBestTimes() override;
   // "Lumitile について".
-  void ShowAbout();
+  void ShowAbout() override;
   // The help document at its first page, in the game's own viewer.
-  void ShowHelp();
+  void ShowHelp() override;
   // Asks before clearing the best times; clears on OK. Returns whether it cleared.
-  bool AskAndClearBestTimes();
+  bool AskAndClearBestTimes() override;
 
   // The open windows, for tests (null when closed).
   QWidget* RecordEntry() const;
