@@ -13,6 +13,7 @@
 
 #include "display/canberra_sound_player.h"
 #include "display/images.h"
+#include "display/window_placement.h"
 #include "game/data_files.h"
 #include "game/game_controller.h"
 #include "game/main_window.h"
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
   events.SetSideWindows(&auxiliary);
   window.SetSideWindows(&auxiliary);
 
-  window.CentreOnScreen();
+  CentreOnScreen(&window);
   window.show();
   window.DealFirstGame();
   QTimer::singleShot(0, &window, [&sounds] { sounds.Open(); });

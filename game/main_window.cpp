@@ -8,8 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
-#include <QStyle>
 
 #include "display/board_widget.h"
 #include "display/fonts.h"
@@ -192,13 +190,6 @@ bool MainWindow::AskClearPlacedPanels(QWidget* parent) {
   box.setObjectName(QStringLiteral("ClearQuestion"));
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
-}
-
-void MainWindow::CentreOnScreen() {
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                  screen->availableGeometry()));
 }
 
 void MainWindow::NewGame() {

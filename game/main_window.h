@@ -38,8 +38,6 @@ class MainWindow : public QMainWindow {
   // The real question: "配置している全てのパネルを消しますか？", Yes by default.
   static bool AskClearPlacedPanels(QWidget* parent);
 
-  // Places the window in the middle of its screen.
-  void CentreOnScreen();
   // The first deal, as the window comes up: over in far less than a frame,
   // so without the busy pointer New game shows.
   void DealFirstGame();

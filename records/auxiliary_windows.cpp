@@ -10,6 +10,7 @@
 #include "records/best_times_window.h"
 #include "records/help_window.h"
 #include "records/record_entry_window.h"
+#include "display/window_placement.h"
 #include "records/window_look.h"
 
 namespace lumitile {

@@ -1,9 +1,6 @@
 #include "records/window_look.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
-#include <QStyle>
 #include <QWidget>
 
 #include "display/fonts.h"
@@ -24,16 +21,6 @@ QLabel* AddLabel(QWidget* window, const QString& name, const QString& text, cons
   label->setGeometry(geometry);
   label->setFocusPolicy(Qt::NoFocus);
   return label;
-}
-
-void CentreOnScreen(QWidget* window) {
-  QScreen* screen = window->parentWidget() ? window->parentWidget()->screen() : nullptr;
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  // The client area is placed, not the frame: the frame is not known before
-  // the window first shows, and centring the client is the same everywhere.
-  window->setGeometry(
-      QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
 
 }  // namespace lumitile

@@ -1,5 +1,5 @@
 // What the small windows beside the game have in common: their frame, their
-// plain font, their labels and their place on the screen.
+// plain font and their labels.
 #pragma once
 
 #include <QFont>
@@ -22,8 +22,5 @@ QFont SmallDialogFont();
 
 // A label at a fixed place that never takes the focus.
 QLabel* AddLabel(QWidget* window, const QString& name, const QString& text, const QRect& geometry);
-
-// Puts the window's client area in the middle of the screen it will appear on.
-void CentreOnScreen(QWidget* window);
 
 }  // namespace lumitile
