@@ -4,13 +4,13 @@
 #include <QString>
 #include <utility>
 
+#include "display/window_placement.h"
 #include "game/data_files.h"
 #include "game/game_controller.h"
 #include "records/about_window.h"
 #include "records/best_times_window.h"
 #include "records/help_window.h"
 #include "records/record_entry_window.h"
-#include "display/window_placement.h"
 #include "records/window_look.h"
 
 namespace lumitile {
