@@ -8,9 +8,7 @@
 namespace lumitile {
 
 QFont SmallDialogFont() {
-  QFont font;
-  font.setFamilies(GothicFamilies());
-  font.setStyleHint(QFont::SansSerif);
+  QFont font = GothicFont();
   font.setPixelSize(11);
   return font;
 }
