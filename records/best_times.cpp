@@ -69,14 +69,10 @@ void ResetBestTimes(GameState& state) {
   }
 }
 
-StoredLevel ReadStoredLevel(Profile& profile) {
-  const int32_t stored = profile.ReadIniInt(kLevelSection, kLevelKey, 0);
-  if (stored < 0 || stored >= kLevelCount) return {0, true};
-  return {static_cast<int16_t>(stored), false};
-}
-
 int16_t LoadLevel(GameState& state, Profile& profile) {
-  state.CurrentLevel = ReadStoredLevel(profile).level;
+  const int32_t stored = profile.ReadIniInt(kLevelSection, kLevelKey, 0);
+  // Start-up writes the level back, so a damaged value is mended on disk too.
+  state.CurrentLevel = stored >= 0 && stored < kLevelCount ? static_cast<int16_t>(stored) : int16_t{0};
   return state.CurrentLevel;
 }
 

@@ -21,12 +21,6 @@ void LoadBestTimes(GameState& state, Profile& profile);
 bool SaveBestTimes(const GameState& state, Profile& profile);
 void ResetBestTimes(GameState& state);
 
-struct StoredLevel {
-  int16_t level;     // 0..2
-  bool needsRewrite;  // the file held a level outside 0..2
-};
-
-StoredLevel ReadStoredLevel(Profile& profile);
 // Sets CurrentLevel from the file, beginner when the stored level is unusable.
 int16_t LoadLevel(GameState& state, Profile& profile);
 bool SaveLevel(Profile& profile, int16_t level);
