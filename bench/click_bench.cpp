@@ -22,14 +22,14 @@
 #include <string>
 #include <vector>
 
-#include "display/images.h"
-#include "display/sound_player.h"
-#include "game/game_controller.h"
-#include "game/main_window.h"
-#include "game/random_source.h"
-#include "game/tick_source.h"
-#include "game/window_events.h"
-#include "records/profile.h"
+#include "ui/images.h"
+#include "ui/sound_player.h"
+#include "core/game_controller.h"
+#include "ui/main_window.h"
+#include "core/random_source.h"
+#include "core/tick_source.h"
+#include "ui/window_events.h"
+#include "core/records/profile.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <cstdlib>
 #include <utility>
 
-#include "game/game_state.h"
-#include "game/level_table.h"
-#include "game/random_source.h"
-#include "puzzle/puzzle_setup.h"
-#include "puzzle/solution_builder.h"
+#include "core/game_state.h"
+#include "core/level_table.h"
+#include "core/random_source.h"
+#include "core/puzzle/puzzle_setup.h"
+#include "core/puzzle/solution_builder.h"
 
 namespace {
 

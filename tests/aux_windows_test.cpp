@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <initializer_list>
 
-#include "game/data_files.h"
-#include "records/auxiliary_windows.h"
+#include "core/data_files.h"
+#include "ui/auxiliary_windows.h"
 #include "view_rig.h"
 
 namespace lumitile::testing {

@@ -1,10 +1,10 @@
 // The best-time table and the level as the settings file holds them.
-#include "records/best_times.h"
+#include "core/records/best_times.h"
 
 #include <gtest/gtest.h>
 
-#include "records/ini_profile.h"
-#include "records/shift_jis.h"
+#include "core/records/ini_profile.h"
+#include "core/records/shift_jis.h"
 #include "settings_folder_test.h"
 
 namespace lumitile {

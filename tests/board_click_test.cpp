@@ -2,8 +2,8 @@
 // does to an open cell, a given cell or a point off the board.
 #include <gtest/gtest.h>
 
-#include "board/board_click.h"
-#include "board/board_geometry.h"
+#include "core/board_click.h"
+#include "core/board_geometry.h"
 #include "core_fakes.h"
 
 namespace lumitile {

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "display/board_widget.h"
+#include "ui/board_widget.h"
 #include "view_rig.h"
 
 namespace lumitile::testing {

@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "game/game_controller.h"
-#include "game/tick_source.h"
-#include "records/profile.h"
+#include "core/game_controller.h"
+#include "core/tick_source.h"
+#include "core/records/profile.h"
 
 namespace lumitile::testing {
 

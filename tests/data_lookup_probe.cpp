@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "game/data_files.h"
+#include "core/data_files.h"
 
 #ifndef LUMITILE_INSTALLED_DATA_DIR
 #error "LUMITILE_INSTALLED_DATA_DIR must name the installed data folder"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core_fakes.h"
-#include "game/game_clock.h"
+#include "core/game_clock.h"
 
 namespace lumitile {
 namespace {

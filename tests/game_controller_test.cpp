@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "core_fakes.h"
-#include "game/game_controller.h"
-#include "game/solved_check.h"
-#include "puzzle/solution_builder.h"
+#include "core/game_controller.h"
+#include "core/solved_check.h"
+#include "core/puzzle/solution_builder.h"
 
 namespace lumitile {
 namespace {

@@ -1,12 +1,12 @@
 // The file format on its own, over bytes: what the profile functions find,
 // what a change touches, and the CP932 text rules under them.
-#include "records/ini_file.h"
+#include "core/records/ini_file.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "records/shift_jis.h"
+#include "core/records/shift_jis.h"
 
 namespace lumitile {
 namespace {

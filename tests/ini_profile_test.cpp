@@ -1,11 +1,11 @@
 // The profile functions over a real file beside a pretend executable.
-#include "records/ini_profile.h"
+#include "core/records/ini_profile.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 
-#include "records/ini_file.h"
+#include "core/records/ini_file.h"
 
 #include "settings_folder_test.h"
 

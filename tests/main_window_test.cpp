@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "display/board_widget.h"
-#include "display/fonts.h"
-#include "display/picture_box.h"
+#include "ui/board_widget.h"
+#include "ui/fonts.h"
+#include "ui/picture_box.h"
 #include "view_rig.h"
 
 namespace lumitile::testing {

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "records/auxiliary_windows.h"
-#include "records/ini_profile.h"
-#include "records/settings_location.h"
+#include "ui/auxiliary_windows.h"
+#include "core/records/ini_profile.h"
+#include "core/records/settings_location.h"
 #include "view_rig.h"
 
 namespace lumitile::testing {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "game/level_table.h"
+#include "core/level_table.h"
 #include "scripted_random.h"
 
 namespace lumitile {

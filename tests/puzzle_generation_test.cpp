@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/level_table.h"
-#include "puzzle/puzzle_setup.h"
-#include "puzzle/solution_builder.h"
+#include "core/level_table.h"
+#include "core/puzzle/puzzle_setup.h"
+#include "core/puzzle/solution_builder.h"
 #include "scripted_random.h"
 
 namespace lumitile {

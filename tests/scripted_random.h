@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "game/game_state.h"
-#include "game/random_source.h"
+#include "core/game_state.h"
+#include "core/random_source.h"
 
 namespace lumitile::test {
 

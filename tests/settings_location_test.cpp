@@ -1,12 +1,12 @@
 // Where the settings file is found and what happens when the program's
 // folder cannot be written.
-#include "records/settings_location.h"
+#include "core/records/settings_location.h"
 
 #include <gtest/gtest.h>
 
-#include "records/file_store.h"
-#include "records/ini_profile.h"
-#include "records/shift_jis.h"
+#include "core/records/file_store.h"
+#include "core/records/ini_profile.h"
+#include "core/records/shift_jis.h"
 #include "settings_folder_test.h"
 
 namespace lumitile {

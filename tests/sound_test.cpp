@@ -23,10 +23,10 @@
 #include <vector>
 
 #include "core_fakes.h"
-#include "display/canberra_sound_player.h"
-#include "game/data_files.h"
-#include "game/game_controller.h"
-#include "game/random_source.h"
+#include "ui/canberra_sound_player.h"
+#include "core/data_files.h"
+#include "core/game_controller.h"
+#include "core/random_source.h"
 
 namespace lumitile {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "game/game_state.h"
-#include "game/level_table.h"
-#include "game/random_source.h"
-#include "puzzle/puzzle_setup.h"
+#include "core/game_state.h"
+#include "core/level_table.h"
+#include "core/random_source.h"
+#include "core/puzzle/puzzle_setup.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "records/best_times.h"
-#include "records/ini_file.h"
-#include "records/shift_jis.h"
-#include "records/utf8_text.h"
+#include "core/records/best_times.h"
+#include "core/records/ini_file.h"
+#include "core/records/shift_jis.h"
+#include "core/records/utf8_text.h"
 
 namespace lumitile {
 namespace {

@@ -1,0 +1,50 @@
+#include "core/game_clock.h"
+
+#include <algorithm>
+
+namespace lumitile {
+
+namespace {
+constexpr int64_t kMaxShownMs = int64_t{kMaxShownSeconds} * 1000;
+}
+
+GameClock::GameClock(TickSource& ticks) : ticks_(ticks) {}
+
+void GameClock::Start() {
+  startTick_ = ticks_.NowMs();
+  frozenMs_ = 0;
+  running_ = true;
+}
+
+void GameClock::SetClockRunning(int16_t flag) {
+  if (flag == 1) {
+    running_ = true;
+    return;
+  }
+  if (running_) frozenMs_ = ElapsedMs();
+  running_ = false;
+}
+
+void GameClock::ChargeHintTime() { startTick_ -= kHintChargeMs; }
+
+int64_t GameClock::ElapsedMs() const {
+  if (!running_) return frozenMs_;
+  // A tick before the start (a fake clock moved back) counts as no time.
+  return std::clamp<int64_t>(ticks_.NowMs() - startTick_, 0, kMaxShownMs);
+}
+
+int32_t GameClock::ElapsedSeconds() const { return static_cast<int32_t>(ElapsedMs() / 1000); }
+
+int64_t GameClock::MsUntilNextSecond() const {
+  if (!running_) return -1;
+  const int64_t elapsed = ElapsedMs();
+  if (elapsed >= kMaxShownMs) return -1;
+  return 1000 - elapsed % 1000;
+}
+
+std::array<int, 3> ShowTime(int32_t seconds) {
+  const int32_t shown = std::clamp(seconds, 0, kMaxShownSeconds);
+  return {shown / 100, shown % 100 / 10, shown % 10};
+}
+
+}  // namespace lumitile

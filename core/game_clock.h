@@ -1,0 +1,50 @@
+// The game clock: whole seconds since the start of the game, derived from a
+// monotonic tick on every question, so nothing drifts and nothing spins. The
+// view polls it from a timer that wakes only when the shown second changes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/tick_source.h"
+
+namespace lumitile {
+
+inline constexpr int32_t kMaxShownSeconds = 999;  // three digits; also "no record"
+inline constexpr int64_t kHintChargeMs = 30000;
+
+class GameClock {
+ public:
+  explicit GameClock(TickSource& ticks);
+
+  // Takes a fresh start tick and runs (a new game).
+  void Start();
+  // 1 runs on from the current start tick, anything else stops the clock and
+  // freezes the time at this moment.
+  void SetClockRunning(int16_t flag);
+  // A spent hint: the start moves 30 seconds earlier.
+  void ChargeHintTime();
+
+  bool Running() const { return running_; }
+  // Whole seconds of the game, 0 to 999: live while running, frozen once stopped.
+  int32_t ElapsedSeconds() const;
+  // How long until ElapsedSeconds changes, or -1 when it cannot change any more
+  // (stopped, or at 999), so the view knows whether it needs a timer at all.
+  int64_t MsUntilNextSecond() const;
+
+  int64_t ClockStartTick() const { return startTick_; }
+
+ private:
+  int64_t ElapsedMs() const;
+
+  TickSource& ticks_;
+  int64_t startTick_ = 0;
+  int64_t frozenMs_ = 0;
+  bool running_ = false;
+};
+
+// The three digits of the display, hundreds first, with leading zeros;
+// times outside 0 to 999 show as the nearest end.
+std::array<int, 3> ShowTime(int32_t seconds);
+
+}  // namespace lumitile

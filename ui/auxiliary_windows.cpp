@@ -1,0 +1,110 @@
+#include "ui/auxiliary_windows.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <utility>
+
+#include "ui/window_placement.h"
+#include "core/data_files.h"
+#include "core/game_controller.h"
+#include "ui/about_window.h"
+#include "ui/best_times_window.h"
+#include "ui/help_window.h"
+#include "ui/record_entry_window.h"
+#include "ui/window_look.h"
+
+namespace lumitile {
+
+namespace {
+
+template <typename Window>
+Window* Open(const QPointer<Window>& window) {
+  return window && window->isVisible() ? window.data() : nullptr;
+}
+
+void Present(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
+AuxiliaryWindows::AuxiliaryWindows(GameController& game, QWidget* mainWindow,
+                                   std::vector<std::filesystem::path> dataFolders, QObject* parent)
+    : QObject(parent), game_(game), mainWindow_(mainWindow), dataFolders_(std::move(dataFolders)) {}
+
+AuxiliaryWindows::~AuxiliaryWindows() {
+  // Windows still open would call back into this object; they go with it.
+  delete entry_.data();
+  delete table_.data();
+  delete about_.data();
+  delete help_.data();
+}
+
+void AuxiliaryWindows::ShowRecordEntry() {
+  // A second record while the entry is open keeps the entry and what was typed.
+  if (!Open(entry_)) {
+    entry_ = new RecordEntryWindow(mainWindow_);
+    connect(entry_, &RecordEntryWindow::Confirmed, this, &AuxiliaryWindows::StoreRecord);
+    connect(entry_, &RecordEntryWindow::Dismissed, this, [this] { game_.DismissRecord(); });
+    CentreOnScreen(entry_);
+  }
+  Present(entry_);
+}
+
+void AuxiliaryWindows::StoreRecord(const QString& name) {
+  if (game_.ConfirmRecord(name.toStdString())) ShowBestTimes();
+}
+
+void AuxiliaryWindows::ShowBestTimes() {
+  if (!Open(table_)) {
+    table_ = new BestTimesWindow(mainWindow_);
+    CentreOnScreen(table_);
+  }
+  // Filled and saved on every showing, so a record stored while the table is
+  // open appears at once and reaches the settings file.
+  table_->Fill(game_.BestTimeTable());
+  game_.SaveBestTimes();
+  Present(table_);
+}
+
+void AuxiliaryWindows::ShowAbout() {
+  if (!Open(about_)) {
+    about_ = new AboutWindow(mainWindow_);
+    CentreOnScreen(about_);
+  }
+  Present(about_);
+}
+
+void AuxiliaryWindows::ShowHelp() {
+  if (!Open(help_)) {
+    help_ = new HelpWindow(mainWindow_);
+    CentreOnScreen(help_);
+  }
+  if (const auto path = FindDataFile(dataFolders_, kHelpFileName)) {
+    help_->ShowDocument(QString::fromStdString(path->string()));
+  } else {
+    help_->ShowMissing(QString::fromLatin1(kHelpFileName));
+  }
+  Present(help_);
+}
+
+bool AuxiliaryWindows::AskAndClearBestTimes() {
+  QMessageBox question(QMessageBox::Critical, QStringLiteral("メッセージ"),
+                       QStringLiteral("ハイスコアをクリアします。\nよろしいですか？"),
+                       QMessageBox::Ok | QMessageBox::Cancel, mainWindow_);
+  question.setObjectName(QStringLiteral("ClearBestTimesQuestion"));
+  question.setDefaultButton(QMessageBox::Ok);
+  if (question.exec() != QMessageBox::Ok) return false;
+  game_.ClearBestTimes();
+  if (BestTimesWindow* table = Open(table_)) table->Fill(game_.BestTimeTable());
+  return true;
+}
+
+QWidget* AuxiliaryWindows::RecordEntry() const { return Open(entry_); }
+QWidget* AuxiliaryWindows::BestTimes() const { return Open(table_); }
+QWidget* AuxiliaryWindows::About() const { return Open(about_); }
+QWidget* AuxiliaryWindows::Help() const { return Open(help_); }
+
+}  // namespace lumitile

@@ -1,0 +1,28 @@
+// The best-time table ("ハイスコア"): one row per level with the time and the
+// holder's name. It shows what it is given and knows nothing of the game.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "core/game_controller.h"
+
+class QLabel;
+
+namespace lumitile {
+
+class BestTimesWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BestTimesWindow(QWidget* parent = nullptr);
+
+  // Rows for levels 0 to 2: the time in decimal, the name with all its padding.
+  void Fill(const std::array<BestTimeRow, 3>& rows);
+
+ private:
+  std::array<QLabel*, 3> times_{};
+  std::array<QLabel*, 3> names_{};
+};
+
+}  // namespace lumitile

@@ -1,0 +1,46 @@
+#include "ui/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lumitile {
+
+PictureBox::PictureBox(const QString& name, const QRect& geometry, const QColor& ground,
+                       bool framed, QWidget* parent)
+    : QWidget(parent), ground_(ground), framed_(framed) {
+  setObjectName(name);
+  setGeometry(geometry);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::SetPicture(const QPixmap& picture) {
+  // Pixmaps share their data, so this is cheap; skip the repaint when the
+  // clock sets the digit it already shows.
+  if (picture.cacheKey() == picture_.cacheKey()) return;
+  picture_ = picture;
+  update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const int inset = framed_ ? 1 : 0;
+  // The frame as a filled border, so it stays one pixel on every side at any
+  // screen scale.
+  if (framed_) painter.fillRect(rect(), Qt::black);
+  painter.fillRect(rect().adjusted(inset, inset, -inset, -inset), ground_);
+  painter.drawPixmap(inset, inset, picture_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) leftPressed_ = true;
+  QWidget::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  const bool pressedHere = leftPressed_;
+  leftPressed_ = false;
+  if (pressedHere && rect().contains(event->position().toPoint())) emit Clicked();
+}
+
+}  // namespace lumitile

@@ -1,0 +1,19 @@
+// How the windows make the game's sounds heard. The game asks for a sound
+// through GameEvents; the view hands it to a player. The game passes one that
+// plays the wave files through the desktop's sound service, tests pass one
+// that only notes what was asked.
+#pragma once
+
+#include "core/game_controller.h"
+
+namespace lumitile {
+
+class SoundPlayer {
+ public:
+  virtual ~SoundPlayer() = default;
+  // Starts the sound and returns at once; a sound that cannot be played is
+  // simply not heard.
+  virtual void Play(Sound sound) = 0;
+};
+
+}  // namespace lumitile
