@@ -1,5 +1,5 @@
 // How long a click on the board takes to show: the real main window over the
-// real game controller, a left button press and release delivered to the
+// real game session, a left button press and release delivered to the
 // board as the window system would deliver them, then the pending repaint
 // carried out. Each click changes a cell (numbers go down across the open
 // cells, then the eraser takes them away again), so every repaint has work.
@@ -22,45 +22,19 @@
 #include <string>
 #include <vector>
 
-#include "ui/images.h"
-#include "ui/sound_player.h"
-#include "core/game_controller.h"
-#include "ui/main_window.h"
+#include <QTemporaryDir>
+
+#include "app/game.h"
 #include "core/random_source.h"
+#include "core/records/ini_profile.h"
 #include "core/tick_source.h"
-#include "ui/window_events.h"
-#include "core/records/profile.h"
+#include "ui/sound_player.h"
 
 namespace {
 
 using namespace lumitile;
 
 // Settings kept in memory: a benchmark leaves no file behind.
-class MemoryProfile final : public Profile {
- public:
-  int32_t ReadIniInt(std::string_view section, std::string_view key, int32_t fallback) override {
-    const auto it = values_.find(Key(section, key));
-    return it == values_.end() ? fallback : std::atoi(it->second.c_str());
-  }
-  std::string ReadIniString(std::string_view section, std::string_view key,
-                            std::string_view fallback) override {
-    const auto it = values_.find(Key(section, key));
-    return it == values_.end() ? std::string(fallback) : it->second;
-  }
-  int32_t WriteIniString(std::string_view section, std::string_view key,
-                         std::string_view value) override {
-    values_[Key(section, key)] = std::string(value);
-    return -1;
-  }
-
- private:
-  static std::string Key(std::string_view section, std::string_view key) {
-    return std::string(section) + '\n' + std::string(key);
-  }
-  std::map<std::string, std::string> values_;
-};
-
-// A board click plays no sound; the pick before it is outside the timing.
 class NoSound final : public SoundPlayer {
  public:
   void Play(Sound) override {}
@@ -107,13 +81,11 @@ int main(int argc, char** argv) {
 
   SeededRandom random(12345);
   SteadyTickSource ticks;
-  MemoryProfile settings;
+  QTemporaryDir folder;  // the settings file of a throw-away copy
+  IniProfile settings(ProgramPlace{folder.path().toStdString(), "click_bench"});
   NoSound sounds;
-  WindowEvents events(sounds);
-  GameController game(random, ticks, settings, events);
-  game.LoadSettings();
-  Images images(app.devicePixelRatio());
-  MainWindow window(game, images);
+  Game game({random, ticks, settings, sounds, {}, AskInMessageBox, app.devicePixelRatio()});
+  MainWindow& window = game.Window();
   window.show();
   window.NewGame();
 
@@ -132,7 +104,7 @@ int main(int argc, char** argv) {
   std::vector<QPoint> openCells;
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 9; ++c) {
-      if (game.Cell(r, c).Kind != CellKind::Given) openCells.emplace_back(c * 32 + 16, r * 32 + 16);
+      if (game.Session().CellAt({r, c}).Kind != CellKind::Given) openCells.emplace_back(c * 32 + 16, r * 32 + 16);
     }
   }
   if (openCells.empty()) {
@@ -151,11 +123,7 @@ int main(int argc, char** argv) {
       // A round over every open cell: alternately all 1s (never a solution)
       // and the eraser.
       placing = !placing;
-      if (placing) {
-        window.PickPanel(0);
-      } else {
-        window.PickEraser();
-      }
+      window.PickItem(placing ? Pick::Panel(0) : Pick::Eraser());
       app.processEvents();
       next = 0;
     }

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "core/game_state.h"
+#include "core/board.h"
 #include "core/level_table.h"
 #include "core/random_source.h"
 #include "core/puzzle/puzzle_setup.h"
@@ -19,16 +19,14 @@
 
 namespace {
 
-using lumitile::GameState;
 using lumitile::SeededRandom;
 
 void BM_MakeSolution(benchmark::State& bench) {
   SeededRandom random(20240611);
-  GameState state;
-  lumitile::InitGame(state);
+  lumitile::Grid grid{};
   for (auto _ : bench) {
-    lumitile::MakeSolution(state, random);
-    benchmark::DoNotOptimize(state.SolutionGrid);
+    lumitile::MakeSolution(grid, random);
+    benchmark::DoNotOptimize(grid);
   }
 }
 BENCHMARK(BM_MakeSolution);
@@ -40,14 +38,11 @@ void BM_OpenCells(benchmark::State& bench) {
     return;
   }
   SeededRandom random(7);
-  GameState state;
-  lumitile::InitGame(state);
-  lumitile::MakeSolution(state, random);
-  state.OpenOdds = parameters->OpenOdds;
-  state.OpenQuota = parameters->OpenQuota;
+  lumitile::Board board;
+  lumitile::MakeSolution(board.Solution, random);
   for (auto _ : bench) {
-    lumitile::OpenCells(state, random);
-    benchmark::DoNotOptimize(state.GivenGrid);
+    lumitile::OpenCells(board, *parameters, random);
+    benchmark::DoNotOptimize(board.Givens);
   }
 }
 BENCHMARK(BM_OpenCells)->ArgName("level")->DenseRange(0, 2);

@@ -1,22 +1,21 @@
-// A click on the board turned into a move: place the picked panel, erase, or
-// reveal the solution's number with a hint token.
+// A click on a board cell with the picked palette item, turned into a move:
+// place the picked panel, erase, or reveal the solution's number.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
-#include "core/palette.h"
-#include "core/game_clock.h"
-#include "core/game_state.h"
+#include "core/move.h"
 
 namespace lumitile {
 
-// Applies the picked item to the cell under pixel (x, y). Returns 1 when a
-// number was placed or revealed (the solved check is due), 0 otherwise: off
-// the board, on a given cell, with nothing picked, or after erasing.
-// A hint charges the clock 30 seconds, hides its token and is put down.
-int16_t BoardClick(GameState& state, HintTokens& tokens, GameClock& clock, int x, int y);
+struct BoardAction {
+  Move Change;              // may be empty: the same number again, an empty cell erased
+  bool PutNumber = false;   // a number was placed or revealed: the solved check is due
+  std::optional<int> Hint;  // the hint token spent (it charges the clock)
+};
 
-// Empties every open cell; the givens stay.
-void ClearPlacedPanels(GameState& state);
+// Nothing happens on a given cell or with nothing picked (the pointer is
+// still the arrow); the cell must be on the board.
+std::optional<BoardAction> BoardClick(const Board& board, const std::optional<Pick>& pick, Cell cell);
 
 }  // namespace lumitile

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "core/records/settings_location.h"
+
 namespace lumitile {
 
 namespace fs = std::filesystem;
@@ -27,10 +29,8 @@ std::optional<fs::path> FindDataFile(const std::vector<fs::path>& folders, std::
 }
 
 fs::path ExecutableFolder() {
-  std::error_code error;
-  const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-  if (error) return {};
-  return executable.parent_path();
+  const auto program = ThisProgram();
+  return program ? fs::path(program->folder) : fs::path();
 }
 
 }  // namespace lumitile

@@ -20,7 +20,7 @@ std::vector<std::filesystem::path> DataFolders(const std::filesystem::path& exec
 std::optional<std::filesystem::path> FindDataFile(const std::vector<std::filesystem::path>& folders,
                                                   std::string_view name);
 
-// The running executable's folder (from /proc/self/exe), empty if unknown.
+// The running executable's folder, empty if unknown.
 std::filesystem::path ExecutableFolder();
 
 }  // namespace lumitile

@@ -16,11 +16,7 @@ void GameClock::Start() {
   running_ = true;
 }
 
-void GameClock::SetClockRunning(int16_t flag) {
-  if (flag == 1) {
-    running_ = true;
-    return;
-  }
+void GameClock::Stop() {
   if (running_) frozenMs_ = ElapsedMs();
   running_ = false;
 }

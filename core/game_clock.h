@@ -19,9 +19,8 @@ class GameClock {
 
   // Takes a fresh start tick and runs (a new game).
   void Start();
-  // 1 runs on from the current start tick, anything else stops the clock and
-  // freezes the time at this moment.
-  void SetClockRunning(int16_t flag);
+  // Freezes the time at this moment (a solve).
+  void Stop();
   // A spent hint: the start moves 30 seconds earlier.
   void ChargeHintTime();
 
@@ -31,8 +30,6 @@ class GameClock {
   // How long until ElapsedSeconds changes, or -1 when it cannot change any more
   // (stopped, or at 999), so the view knows whether it needs a timer at all.
   int64_t MsUntilNextSecond() const;
-
-  int64_t ClockStartTick() const { return startTick_; }
 
  private:
   int64_t ElapsedMs() const;

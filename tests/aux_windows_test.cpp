@@ -1,296 +1,185 @@
-// The windows beside the game over a real controller: the new-record entry,
-// the best-time table, the about window, the help viewer and the question
-// before the table is cleared.
+// The windows beside the game: the new-record entry, the best-time table,
+// the about window, the help viewer, and the two questions.
+#include <gtest/gtest.h>
+
+#include <QAction>
 #include <QFontMetrics>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
-#include <initializer_list>
 
 #include "core/data_files.h"
-#include "ui/auxiliary_windows.h"
-#include "view_rig.h"
+#include "support/game_rig.h"
 
-namespace lumitile::testing {
+namespace lumitile {
 namespace {
 
-const QString kNoName = QStringLiteral("名前なし").leftJustified(20);
+using testing::GameRig;
 
-// A broken record opens the name entry, as in the game.
-struct EntryOpeningEvents : GameEvents {
-  AuxiliaryWindows* windows = nullptr;
-  void PlaySound(Sound) override {}
-  void RecordBroken(int32_t) override { windows->ShowRecordEntry(); }
-};
-
-// Started and dealt, the clock running at 0 seconds, a plain widget as the main window.
-struct AuxRig {
-  explicit AuxRig(std::vector<std::filesystem::path> dataFolders = {}) {
-    game.LoadSettings();
-    game.NewGame();
-    main.show();
-    windows = std::make_unique<AuxiliaryWindows>(game, &main, std::move(dataFolders));
-    events.windows = windows.get();
-  }
-  QString Stored(const char* key) const { return QString::fromStdString(profile.Get("ハイスコア", key)); }
-
-  FakeTicks ticks;
-  MemoryProfile profile;
-  SeededRandom random{20260314};
-  EntryOpeningEvents events;
-  GameController game{random, ticks, profile, events};
-  QWidget main;
-  std::unique_ptr<AuxiliaryWindows> windows;
-};
+const QString kNoNameRow = QStringLiteral("名前なし").leftJustified(20);
 
 QString Text(QWidget* window, const char* name) {
   QWidget* control = window ? window->findChild<QWidget*>(name) : nullptr;
   return control ? control->property("text").toString() : QStringLiteral("<no %1>").arg(name);
 }
 
-void PressOk(QWidget* window) { QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
-
-// The open windows of that name; the side windows are top-level windows.
 int OpenWindows(const QString& name) {
   int count = 0;
   for (QWidget* widget : QApplication::topLevelWidgets()) count += widget->objectName() == name && widget->isVisible();
   return count;
 }
 
-// Empty when the label's text shows whole in its box (trailing padding aside).
-QString Overflow(const QLabel* label) {
-  const QFontMetrics metrics(label->font());
-  const QString text = label->text().trimmed();
-  const QSize needed(metrics.horizontalAdvance(text), metrics.tightBoundingRect(text).height());
-  if (needed.width() <= label->width() && needed.height() <= label->height()) return {};
-  return QStringLiteral("%1 \"%2\" needs %3x%4").arg(label->objectName(), text).arg(needed.width()).arg(
-      needed.height());
+// A one-cell puzzle solved `seconds` after its deal, at the current level.
+void SolveIn(GameRig& rig, int seconds) {
+  rig.Session().NewGameOn(testing::PuzzleWithOpenCells(1));
+  rig.ticks.AdvanceSeconds(seconds);
+  rig.Window().PickItem(Pick::Panel(0));
+  rig.Window().ClickCell(0, 0);
 }
 
-struct Placed {
-  const char* name;
-  int x, y, w, h;
-  QString text;
-};
-
-// The window's name, caption and size, then each control at its place with its text.
-void CheckLayout(QWidget* window, const char* name, const QString& title, QSize size,
-                 std::initializer_list<Placed> controls) {
-  QVERIFY(window);
-  QCOMPARE(window->objectName(), name);
-  QCOMPARE(window->windowTitle(), title);
-  QCOMPARE(window->size(), size);
-  for (const Placed& placed : controls) {
-    auto* control = window->findChild<QWidget*>(placed.name);
-    QVERIFY2(control, placed.name);
-    QCOMPARE(control->geometry(), QRect(placed.x, placed.y, placed.w, placed.h));
-    QCOMPARE(control->property("text").toString(), placed.text);
-    if (auto* label = qobject_cast<QLabel*>(control)) QVERIFY2(Overflow(label).isEmpty(), qPrintable(Overflow(label)));
+// Every label's text shows whole in its box, trailing padding aside.
+void ExpectTextsFit(QWidget* window) {
+  for (const QLabel* label : window->findChildren<QLabel*>()) {
+    const QFontMetrics metrics(label->font());
+    const QString text = label->text().trimmed();
+    EXPECT_LE(metrics.horizontalAdvance(text), label->width()) << label->objectName().toStdString();
+    EXPECT_LE(metrics.tightBoundingRect(text).height(), label->height()) << label->objectName().toStdString();
   }
 }
 
-// Answers the next message box once it is up, after handing it to check.
-void AnswerNextBox(QMessageBox::StandardButton answer, std::function<void(QMessageBox*)> check = {}) {
-  QTimer::singleShot(0, [answer, check] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    QVERIFY(box);
-    if (check) check(box);
-    box->button(answer)->click();
-  });
+TEST(SideWindows, TheirCaptionsAndTexts) {
+  GameRig rig;
+  AuxiliaryWindows& side = rig.Window().SideWindows();
+  SolveIn(rig, 5);
+  side.ShowBestTimes();
+  side.ShowAbout();
+  const struct { QWidget* window; const char* title; std::vector<std::pair<const char*, QString>> texts; } windows[] = {
+      {side.RecordEntry(), "おめでとう！",
+       {{"Label1", "ハイスコアです。"}, {"Label2", "名前を入力してください。"}, {"Text1", "名前なし"}, {"Command1", "OK"}}},
+      {side.BestTimes(), "ハイスコア",
+       {{"Label1", "初級："}, {"Label2", "中級："}, {"Label4", "上級："}, {"Label3(0)", "999"}, {"Label5", "秒"},
+        {"Label6", "秒"}, {"Label7", "秒"}, {"Label8(2)", kNoNameRow}, {"Command1", "OK"}}},
+      {side.About(), "Lumitile について",
+       {{"Label1", "Lumitile for Windows"}, {"Label2", "ver 0.1"}, {"Label6", "URL：https://lumitile.example.org/"},
+        {"Label5", "E-Mail：lumitile@example.org"}, {"Label3", "© 2026 Lumitile"}, {"Label4", "Lumitile Project"},
+        {"Command1", "OK"}}},
+  };
+  for (const auto& expected : windows) {
+    ASSERT_TRUE(expected.window);
+    EXPECT_EQ(expected.window->windowTitle(), expected.title);
+    for (const auto& [name, text] : expected.texts) EXPECT_EQ(Text(expected.window, name), text) << name;
+    ExpectTextsFit(expected.window);
+  }
+  EXPECT_EQ(side.RecordEntry()->focusWidget()->objectName(), "Text1");
+  for (QLabel* label : side.BestTimes()->findChildren<QLabel*>()) {
+    EXPECT_EQ(label->font().families().value(0), "ＭＳ Ｐゴシック");
+    EXPECT_EQ(label->font().pointSize(), 12);
+  }
+  const std::tuple<const char*, qreal, bool> serif[] = {{"Label1", 18, true}, {"Label2", 12, false}, {"Label4", 14.25, false}};
+  for (const auto& [name, points, italic] : serif) {
+    const QFont font = side.About()->findChild<QLabel*>(name)->font();
+    EXPECT_EQ(font.families().value(0), "Times New Roman");
+    EXPECT_EQ(font.pointSizeF(), points);
+    EXPECT_TRUE(font.bold());
+    EXPECT_EQ(font.italic(), italic) << name;
+  }
+  EXPECT_EQ(testing::Pixels(side.About()->findChild<QLabel*>("Picture1")->pixmap()),
+            testing::Pixels(rig.game.Pictures().IconPicture()));
+}
+
+TEST(SideWindows, TheEntryStoresOnlyOnOkAndKeepsWhatWasTyped) {
+  GameRig rig;
+  AuxiliaryWindows& side = rig.Window().SideWindows();
+  SolveIn(rig, 200);
+  QWidget* entry = side.RecordEntry();
+  ASSERT_TRUE(entry);
+  QTest::keyClick(entry->focusWidget(), Qt::Key_Return);
+  QTest::keyClick(entry->focusWidget(), Qt::Key_Enter);
+  EXPECT_EQ(side.RecordEntry(), entry) << "Enter does not confirm";
+  const std::size_t changes = rig.memory.changes.size();
+  entry->close();
+  EXPECT_FALSE(rig.Session().Pending());
+  EXPECT_EQ(rig.memory.changes.size(), changes);
+  EXPECT_FALSE(side.BestTimes());
+
+  SolveIn(rig, 150);
+  entry = side.RecordEntry();
+  entry->findChild<QLineEdit*>("Text1")->setText("Sato");
+  SolveIn(rig, 123);  // a second record while the entry is open keeps it
+  EXPECT_EQ(side.RecordEntry(), entry);
+  EXPECT_EQ(OpenWindows("Form4"), 1);
+  QTest::mouseClick(entry->findChild<QWidget*>("Command1"), Qt::LeftButton);
+  EXPECT_EQ(rig.Session().BestTimeTable()[0], (BestTimeRow{123, "Sato                "}));
+  EXPECT_EQ(Text(side.BestTimes(), "Label3(0)"), "123");
+}
+
+TEST(SideWindows, TheTableShowsWithoutWritingAndFollowsChanges) {
+  testing::MemoryProfile file;
+  file.values[{"ハイスコア", "上級"}] = "88";
+  GameRig rig(&file);
+  AuxiliaryWindows& side = rig.Window().SideWindows();
+  const std::size_t changes = file.changes.size();
+  side.ShowBestTimes();
+  QWidget* table = side.BestTimes();
+  side.ShowBestTimes();
+  EXPECT_EQ(file.changes.size(), changes) << "showing the table writes nothing";
+  EXPECT_EQ(OpenWindows("Form5"), 1);
+  EXPECT_EQ(Text(table, "Label3(2)"), "88");
+  rig.answer = false;
+  EXPECT_FALSE(side.AskAndClearBestTimes());
+  EXPECT_EQ(Text(table, "Label3(2)"), "88");
+  rig.answer = true;
+  EXPECT_TRUE(side.AskAndClearBestTimes());
+  EXPECT_EQ(Text(table, "Label3(2)"), "999");
+  EXPECT_EQ(Text(table, "Label8(2)"), kNoNameRow);
+}
+
+TEST(SideWindows, AboutAndHelpOpenOnce) {
+  GameRig rig(nullptr, 1, DataFolders(LUMITILE_BINARY_DIR, {}));
+  AuxiliaryWindows& side = rig.Window().SideWindows();
+  for (int twice = 0; twice < 2; ++twice) {
+    rig.Find<QAction>("mn_ver")->trigger();
+    rig.Find<QAction>("mn_help")->trigger();
+  }
+  EXPECT_EQ(OpenWindows("Form6"), 1);
+  EXPECT_EQ(OpenWindows("HelpViewer"), 1);
+  auto* browser = side.Help()->findChild<QTextBrowser*>();
+  EXPECT_EQ(browser->source().fileName(), "Lumihlp.html");
+  for (QAction* action : rig.Window().findChildren<QAction*>()) {
+    if (!action->isSeparator()) EXPECT_TRUE(browser->toPlainText().contains(action->text())) << action->text().toStdString();
+  }
+  side.Help()->close();
+  side.About()->close();
+}
+
+TEST(SideWindows, AMissingHelpDocumentIsTold) {
+  QTemporaryDir empty;
+  GameRig rig(nullptr, 1, {empty.path().toStdString()});
+  rig.Window().SideWindows().ShowHelp();
+  EXPECT_EQ(rig.Window().SideWindows().Help()->findChild<QTextBrowser*>()->toPlainText(),
+            "ヘルプファイル Lumihlp.html が見つかりません。");
+}
+
+TEST(Questions, AreAskedInMessageBoxes) {
+  testing::EnsureApplication();
+  const struct { Question question; QString text; QMessageBox::StandardButton no; } cases[] = {
+      {ClearPanelsQuestion(), "メッセージ|配置している全てのパネルを消しますか？", QMessageBox::No},
+      {ClearTableQuestion(), "メッセージ|ハイスコアをクリアします。\nよろしいですか？", QMessageBox::Cancel},
+  };
+  for (const auto& c : cases) {
+    for (const bool yes : {true, false}) {
+      QString text;
+      QMessageBox::StandardButton defaultButton{};
+      testing::AnswerNextMessageBox(yes ? c.question.Yes : c.no, &text, &defaultButton);
+      EXPECT_EQ(AskInMessageBox(nullptr, c.question), yes);
+      EXPECT_EQ(text, c.text);
+      EXPECT_EQ(defaultButton, c.question.Yes);
+    }
+  }
+  EXPECT_EQ(ClearPanelsQuestion().Icon, QMessageBox::NoIcon);
+  EXPECT_EQ(ClearTableQuestion().Icon, QMessageBox::Critical);
 }
 
 }  // namespace
-
-class AuxWindowsTest : public QObject {
-  Q_OBJECT
-
- private slots:
-  void entryLayoutAndNeitherEnterNorTheCloseBoxStores() {
-    AuxRig rig;
-    QVERIFY(rig.game.CheckRecord(200));
-    QWidget* entry = rig.windows->RecordEntry();
-    CheckLayout(entry, "Form4", "おめでとう！", {153, 94},
-                {{"Label1", 12, 6, 85, 12, "ハイスコアです。"},
-                 {"Label2", 12, 21, 124, 12, "名前を入力してください。"},
-                 {"Text1", 21, 39, 112, 19, "名前なし"},
-                 {"Command1", 51, 66, 49, 19, "OK"}});
-    QCOMPARE(entry->focusWidget()->objectName(), "Text1");
-
-    QTest::keyClick(entry->focusWidget(), Qt::Key_Return);
-    QTest::keyClick(entry->focusWidget(), Qt::Key_Enter);
-    QCOMPARE(rig.windows->RecordEntry(), entry);
-    QVERIFY(rig.game.Pending());
-
-    rig.profile.writes.clear();
-    QVERIFY(entry->close());
-    QVERIFY(!rig.game.Pending());
-    QCOMPARE(rig.game.BestTimeTable()[0].Seconds, 999);
-    QVERIFY(rig.profile.writes.empty());
-    QVERIFY(!rig.windows->BestTimes());
-  }
-
-  void okStoresTheCutNameAndTheJudgedTimeThenShowsTheTable() {
-    const QString longName = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねの");
-    AuxRig rig;
-    rig.game.SelectLevel(1);
-    QVERIFY(rig.game.CheckRecord(150));
-    QWidget* entry = rig.windows->RecordEntry();
-    auto* text = entry->findChild<QLineEdit*>("Text1");
-    text->clear();
-    QInputMethodEvent commit;  // Japanese arrives from the input method, not as keys
-    commit.setCommitString(longName);
-    QApplication::sendEvent(text, &commit);
-    // A second record while the entry is open keeps the window and what was typed.
-    QVERIFY(rig.game.CheckRecord(123));
-    QCOMPARE(rig.windows->RecordEntry(), entry);
-    QCOMPARE(OpenWindows("Form4"), 1);
-    rig.ticks.AdvanceSeconds(40);  // the player types slowly; the judged time counts
-
-    PressOk(entry);
-    QVERIFY(!rig.windows->RecordEntry());
-    QCOMPARE(rig.game.BestTimeTable()[1].Seconds, 123);
-    QCOMPARE(QString::fromStdString(rig.game.BestTimeTable()[1].Name), longName.left(20));
-    QWidget* table = rig.windows->BestTimes();
-    QCOMPARE(Text(table, "Label3(1)"), "123");
-    QCOMPARE(Text(table, "Label8(1)"), longName.left(20));
-  }
-
-  void tableLayoutFontsAndSavingOnOpening() {
-    AuxRig rig;
-    rig.game.MutableState().BestTimes[2] = 12345;  // from a file edited by hand
-    rig.windows->ShowBestTimes();
-    QWidget* table = rig.windows->BestTimes();
-    CheckLayout(table, "Form5", "ハイスコア", {258, 126},
-                {{"Label1", 15, 18, 40, 16, "初級："}, {"Label3(0)", 69, 18, 24, 16, "999"},
-                 {"Label5", 96, 18, 16, 16, "秒"}, {"Label8(0)", 135, 18, 112, 16, kNoName},
-                 {"Label2", 15, 45, 40, 16, "中級："}, {"Label3(1)", 69, 45, 24, 16, "999"},
-                 {"Label6", 96, 45, 16, 16, "秒"}, {"Label8(1)", 135, 45, 112, 16, kNoName},
-                 {"Label4", 15, 72, 40, 16, "上級："}, {"Label3(2)", 69, 72, 24, 16, "12345"},
-                 {"Label7", 96, 72, 16, 16, "秒"}, {"Label8(2)", 135, 72, 112, 16, kNoName},
-                 {"Command1", 192, 99, 43, 19, "OK"}});
-    for (QLabel* label : table->findChildren<QLabel*>()) {
-      QCOMPARE(label->font().families().value(0), "ＭＳ Ｐゴシック");
-      QCOMPARE(label->font().pointSize(), 12);
-    }
-    QCOMPARE(rig.Stored("上級"), "12345");
-    QCOMPARE(rig.Stored("初級名前"), kNoName);
-  }
-
-  void anOpenTableTakesRecordsAndTheClearQuestionDecides() {
-    AuxRig rig;
-    rig.windows->ShowBestTimes();
-    QWidget* table = rig.windows->BestTimes();
-    rig.windows->ShowBestTimes();
-    rig.game.SelectLevel(2);
-    QVERIFY(rig.game.CheckRecord(88));
-    PressOk(rig.windows->RecordEntry());
-    QCOMPARE(rig.windows->BestTimes(), table);
-    QCOMPARE(OpenWindows("Form5"), 1);
-    QCOMPARE(Text(table, "Label3(2)"), "88");
-    QCOMPARE(rig.Stored("上級"), "88");
-
-    rig.profile.writes.clear();
-    bool asked = false;
-    AnswerNextBox(QMessageBox::Cancel, [&asked](QMessageBox* box) {
-      asked = true;
-      QCOMPARE(box->text(), "ハイスコアをクリアします。\nよろしいですか？");
-      QCOMPARE(box->windowTitle(), "メッセージ");
-      QCOMPARE(box->icon(), QMessageBox::Critical);
-      QCOMPARE(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
-      QCOMPARE(box->defaultButton(), box->button(QMessageBox::Ok));
-    });
-    QVERIFY(!rig.windows->AskAndClearBestTimes());
-    QVERIFY(asked);
-    QVERIFY(rig.profile.writes.empty());
-    QCOMPARE(rig.game.BestTimeTable()[2].Seconds, 88);
-    QCOMPARE(rig.game.State().CurrentLevel, int16_t{2});
-    QCOMPARE(Text(table, "Label3(2)"), "88");
-
-    rig.ticks.AdvanceSeconds(12);
-    const GameState before = rig.game.State();
-    AnswerNextBox(QMessageBox::Ok);
-    QVERIFY(rig.windows->AskAndClearBestTimes());
-    for (const auto& row : rig.game.BestTimeTable()) {
-      QCOMPARE(row.Seconds, 999);
-      QCOMPARE(QString::fromStdString(row.Name), kNoName);
-    }
-    QCOMPARE(rig.game.LevelChecks(), (std::array<bool, 3>{true, false, false}));
-    QCOMPARE(rig.game.State().CurrentLevel, int16_t{0});
-    QCOMPARE(rig.profile.Get("レベル", "値"), "0");
-    QCOMPARE(Text(table, "Label3(2)"), "999");
-    QCOMPARE(Text(table, "Label8(2)"), kNoName);
-    // The board and the clock go on.
-    QVERIFY(rig.game.State().GivenGrid == before.GivenGrid && rig.game.State().EntryGrid == before.EntryGrid);
-    rig.ticks.AdvanceSeconds(3);
-    QCOMPARE(rig.game.ElapsedSeconds(), 15);
-  }
-
-  void aboutLayoutFontsAndOpeningOnce() {
-    AuxRig rig;
-    rig.windows->ShowAbout();
-    QWidget* about = rig.windows->About();
-    rig.windows->ShowAbout();
-    QCOMPARE(rig.windows->About(), about);
-    QCOMPARE(OpenWindows("Form6"), 1);
-    CheckLayout(about, "Form6", "Lumitile について", {308, 146},
-                {{"Picture1", 12, 15, 32, 32, ""},
-                 {"Label1", 51, 18, 252, 28, "Lumitile for Windows"},
-                 {"Label2", 259, 51, 46, 19, "ver 0.1"},
-                 {"Label6", 24, 66, 206, 12, "URL：https://lumitile.example.org/"},
-                 {"Label5", 24, 81, 157, 12, "E-Mail：lumitile@example.org"},
-                 {"Label3", 24, 99, 100, 12, "© 2026 Lumitile"},
-                 {"Label4", 24, 114, 163, 22, "Lumitile Project"},
-                 {"Command1", 237, 117, 43, 19, "OK"}});
-    const struct { const char* name; qreal points; bool italic; } serif[] = {
-        {"Label1", 18, true}, {"Label2", 12, false}, {"Label4", 14.25, false}};
-    for (const auto& look : serif) {
-      const QFont font = about->findChild<QLabel*>(look.name)->font();
-      QCOMPARE(font.families().value(0), "Times New Roman");
-      QCOMPARE(font.pointSizeF(), look.points);
-      QVERIFY(font.bold());
-      QCOMPARE(font.italic(), look.italic);
-    }
-  }
-
-  void helpOpensOnceAndNamesEveryMenuCaption() {
-    AuxRig rig(DataFolders(LUMITILE_BINARY_DIR, {}));  // where the built game looks
-    rig.windows->ShowHelp();
-    QWidget* help = rig.windows->Help();
-    rig.windows->ShowHelp();
-    QCOMPARE(rig.windows->Help(), help);
-    QCOMPARE(OpenWindows("HelpViewer"), 1);
-    auto* browser = help->findChild<QTextBrowser*>();
-    QCOMPARE(browser->source().fileName(), "Lumihlp.html");
-
-    ViewRig game;  // the menus as the game builds them
-    int captions = 0;
-    for (QAction* action : game.window->findChildren<QAction*>()) {
-      if (action->isSeparator()) continue;
-      QVERIFY2(browser->toPlainText().contains(action->text()), qPrintable(action->text()));
-      ++captions;
-    }
-    QVERIFY(captions > 0);
-  }
-
-  void aMissingHelpDocumentIsToldAndTheGameGoesOn() {
-    QTemporaryDir empty;
-    AuxRig rig({empty.path().toStdString()});
-    rig.ticks.AdvanceSeconds(5);
-    rig.windows->ShowHelp();
-    QCOMPARE(rig.windows->Help()->findChild<QTextBrowser*>()->toPlainText(),
-             "ヘルプファイル Lumihlp.html が見つかりません。");
-    rig.ticks.AdvanceSeconds(2);
-    QCOMPARE(rig.game.ElapsedSeconds(), 7);
-  }
-};
-
-}  // namespace lumitile::testing
-
-LUMITILE_VIEW_TEST_MAIN(lumitile::testing::AuxWindowsTest)
-#include "aux_windows_test.moc"
+}  // namespace lumitile

@@ -7,12 +7,13 @@
 
 #include "core/records/ini_file.h"
 
-#include "settings_folder_test.h"
+#include "support/scratch_folder.h"
 
 namespace lumitile {
 namespace {
 
 using testing_support::ScratchFolder;
+using testing_support::Write;
 
 class IniProfileTest : public ::testing::Test {
  protected:
@@ -23,7 +24,7 @@ class IniProfileTest : public ::testing::Test {
 TEST_F(IniProfileTest, MissingFileSectionOrKeyGivesTheFallback) {
   EXPECT_EQ(profile_.ReadIniString("s", "k", "fb"), "fb");
   EXPECT_EQ(profile_.ReadIniInt("s", "k", 999), 999);
-  ASSERT_EQ(profile_.WriteIniString("s", "k", "1"), -1);
+  ASSERT_TRUE(Write(profile_, "s", "k", "1"));
   EXPECT_EQ(profile_.ReadIniString("s", "other", "fb"), "fb");
   EXPECT_EQ(profile_.ReadIniString("other", "k", "fb"), "fb");
 }
@@ -31,33 +32,33 @@ TEST_F(IniProfileTest, MissingFileSectionOrKeyGivesTheFallback) {
 TEST_F(IniProfileTest, ValuesRoundTrip) {
   for (const std::string value : {"山田太郎", "Player One", "ｶﾅ mixed 漢字 ok",
                                   "abcdefghijklmnopqrstuvwxy", "padded  ", "x=y;z[1]"}) {
-    ASSERT_EQ(profile_.WriteIniString("ハイスコア", "初級名前", value), -1);
+    ASSERT_TRUE(Write(profile_, "ハイスコア", "初級名前", value));
     // Surrounding blanks are not part of a value when it is read.
     EXPECT_EQ(profile_.ReadIniString("ハイスコア", "初級名前", "fb"), TrimBlanks(value)) << value;
   }
-  ASSERT_EQ(profile_.WriteIniString("s", "empty", ""), -1);
+  ASSERT_TRUE(Write(profile_, "s", "empty", ""));
   EXPECT_EQ(profile_.ReadIniString("s", "empty", "fb"), "");
   EXPECT_EQ(profile_.ReadIniInt("s", "empty", 5), 5);
 }
 
 TEST_F(IniProfileTest, LongValuesComeBackAsTheirFirst127Bytes) {
-  ASSERT_EQ(profile_.WriteIniString("s", "k", std::string(200, 'a')), -1);
+  ASSERT_TRUE(Write(profile_, "s", "k", std::string(200, 'a')));
   EXPECT_EQ(profile_.ReadIniString("s", "k", ""), std::string(127, 'a'));
   // 'あ' takes bytes 127 and 128 and is dropped whole.
-  ASSERT_EQ(profile_.WriteIniString("s", "k", std::string(126, 'a') + "ああ"), -1);
+  ASSERT_TRUE(Write(profile_, "s", "k", std::string(126, 'a') + "ああ"));
   EXPECT_EQ(profile_.ReadIniString("s", "k", ""), std::string(126, 'a'));
 }
 
 TEST_F(IniProfileTest, ValuesStayOnOneLineAndInCp932) {
-  ASSERT_EQ(profile_.WriteIniString("s", "k", "a\tb\r\nc\x01" "d€"), -1);
-  ASSERT_EQ(profile_.WriteIniString("s", "next", "n"), -1);
+  ASSERT_TRUE(Write(profile_, "s", "k", "a\tb\r\nc\x01" "d€"));
+  ASSERT_TRUE(Write(profile_, "s", "next", "n"));
   EXPECT_EQ(folder_.Get("lumitile.ini"), "[s]\r\nk=a b  c d?\r\nnext=n\r\n");
 }
 
 TEST_F(IniProfileTest, NamesThatCannotBeStoredChangeNothing) {
   for (const auto& [section, key] : {std::pair{"", "k"}, {"s", ""}, {"s]", "k"}, {"s", "k=v"},
                                      {"s", "\n[t]"}, {"€", "k"}}) {
-    EXPECT_EQ(profile_.WriteIniString(section, key, "v"), 0) << section << key;
+    EXPECT_FALSE(Write(profile_, section, key, "v")) << section << key;
     EXPECT_EQ(profile_.ReadIniString(section, key, "fb"), "fb");
   }
   EXPECT_TRUE(folder_.Names(".").count("lumitile.ini") == 0);
@@ -73,8 +74,8 @@ TEST_F(IniProfileTest, AHandWrittenFileKeepsEverythingElse) {
       "; my settings\n[Other]\r\nkeep = this \r\n\n[HIGH]\nEasy = 12\n; done\n";
   folder_.Put("lumitile.ini", original);
   EXPECT_EQ(profile_.ReadIniInt("high", "EASY", 0), 12);
-  ASSERT_EQ(profile_.WriteIniString("High", "easy", "3"), -1);
-  ASSERT_EQ(profile_.WriteIniString("high", "hard", "4"), -1);
+  ASSERT_TRUE(Write(profile_, "High", "easy", "3"));
+  ASSERT_TRUE(Write(profile_, "high", "hard", "4"));
   EXPECT_EQ(folder_.Get("lumitile.ini"),
             "; my settings\n[Other]\r\nkeep = this \r\n\n[HIGH]\nEasy=3\r\nhard=4\r\n; done\n");
 }
@@ -82,7 +83,7 @@ TEST_F(IniProfileTest, AHandWrittenFileKeepsEverythingElse) {
 TEST_F(IniProfileTest, AFileNamedInAnotherCaseIsUsedInPlace) {
   folder_.Put("Lumitile.INI", "[s]\r\nk=old\r\n");
   EXPECT_EQ(profile_.ReadIniString("s", "k", ""), "old");
-  ASSERT_EQ(profile_.WriteIniString("s", "k", "new"), -1);
+  ASSERT_TRUE(Write(profile_, "s", "k", "new"));
   EXPECT_EQ(folder_.Names("."), std::set<std::string>{"Lumitile.INI"});
   EXPECT_EQ(folder_.Get("Lumitile.INI"), "[s]\r\nk=new\r\n");
 }
@@ -91,14 +92,14 @@ TEST_F(IniProfileTest, SomethingThatIsNotASettingsFileIsLeftAlone) {
   const std::string huge = "[s]\r\nk=v\r\n" + std::string(kMaxSettingsFileBytes, ';');
   folder_.Put("lumitile.ini", huge);
   EXPECT_EQ(profile_.ReadIniString("s", "k", "fb"), "fb");
-  EXPECT_EQ(profile_.WriteIniString("s", "k", "w"), 0);
+  EXPECT_FALSE(Write(profile_, "s", "k", "w"));
   EXPECT_EQ(folder_.Get("lumitile.ini"), huge);
   folder_.Put("lumitile.ini", "");
   EXPECT_EQ(profile_.ReadIniString("s", "k", "fb"), "fb");
   std::filesystem::remove(folder_.Path("lumitile.ini"));
   folder_.MakeFolder("lumitile.ini");
   EXPECT_EQ(profile_.ReadIniString("s", "k", "fb"), "fb");
-  EXPECT_EQ(profile_.WriteIniString("s", "k", "w"), 0);
+  EXPECT_FALSE(Write(profile_, "s", "k", "w"));
 }
 
 // Writes half of what it is given, then fails as a full disk does.
@@ -117,7 +118,7 @@ TEST_F(IniProfileTest, AFullDiskLeavesTheOldFileWhole) {
   folder_.Put("lumitile.ini", original);
   FullDisk fullDisk;
   IniProfile profile(ProgramPlace{folder_.root(), "lumitile"}, fullDisk);
-  EXPECT_EQ(profile.WriteIniString("s", "k", std::string(100, 'n')), 0);
+  EXPECT_FALSE(Write(profile, "s", "k", std::string(100, 'n')));
   EXPECT_EQ(folder_.Get("lumitile.ini"), original);
   EXPECT_EQ(folder_.Names("."), std::set<std::string>{"lumitile.ini"});
 }
@@ -126,8 +127,8 @@ TEST_F(IniProfileTest, WritingWhatTheFileAlreadySaysTouchesNothing) {
   folder_.Put("lumitile.ini", "[s]\r\nk=same  \r\n");
   FullDisk fullDisk;  // any real write would fail
   IniProfile profile(ProgramPlace{folder_.root(), "lumitile"}, fullDisk);
-  EXPECT_EQ(profile.WriteIniString("s", "k", "same  "), -1);
-  EXPECT_EQ(profile.WriteIniString("s", "k", "other"), 0) << "a change is still written";
+  EXPECT_TRUE(Write(profile, "s", "k", "same  "));
+  EXPECT_FALSE(Write(profile, "s", "k", "other")) << "a change is still written";
 }
 
 }  // namespace

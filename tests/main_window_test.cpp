@@ -1,328 +1,199 @@
-// The main window: where every control sits, the menus, and a game played
-// through the widgets with a seeded deal and a clock moved by hand.
+// The main window: its frame and look, the menus, the level checks, the
+// clock and hint tokens, the pointer, the board's painting and clicks, and
+// the clear-all question.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
+#include <set>
 
+#include "support/game_rig.h"
 #include "ui/board_widget.h"
-#include "ui/fonts.h"
 #include "ui/picture_box.h"
-#include "view_rig.h"
 
-namespace lumitile::testing {
+namespace lumitile {
+namespace {
 
-class MainWindowTest : public QObject {
-  Q_OBJECT
+using testing::GameRig;
+using testing::Pixels;
 
- private:
-  template <typename T = QWidget>
-  static T* Child(ViewRig& rig, const QString& name) {
-    T* child = rig.window->findChild<T*>(name);
-    if (!child) qWarning("no control %s", qUtf8Printable(name));
-    return child;
+QImage Shot(QWidget* widget) { return Pixels(widget->grab().toImage()); }
+
+bool Checked(GameRig& rig, const char* name) { return rig.Find<QAction>(name)->isChecked(); }
+
+// The three digit boxes against the digit pictures.
+std::string ShownTime(GameRig& rig) {
+  std::string shown;
+  for (int i = 0; i < 3; ++i) {
+    const QImage box = Pixels(rig.Find<PictureBox>(QStringLiteral("Picture%1").arg(5 + i))->Picture());
+    for (int d = 0; d <= 9; ++d)
+      if (box == Pixels(rig.game.Pictures().Digit(d))) shown += static_cast<char>('0' + d);
   }
-  static QAction* Action(ViewRig& rig, const char* name) { return Child<QAction>(rig, name); }
+  return shown;
+}
 
-  static void Click(QWidget* widget, QPoint at = QPoint(10, 10)) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-  }
-  static void ClickCell(ViewRig& rig, int row, int column) {
-    Click(Child(rig, "Board"), QPoint(column * 32 + 16, row * 32 + 16));
-  }
+void PassSeconds(GameRig& rig, int seconds) {
+  rig.ticks.AdvanceSeconds(seconds);
+  rig.Window().RefreshClock();
+}
 
-  // Compares the three digit boxes with the digit pictures.
-  static bool ShowsTime(ViewRig& rig, const char* digits) {
-    for (int i = 0; i < 3; ++i) {
-      const auto* box = Child<PictureBox>(rig, QStringLiteral("Picture%1").arg(5 + i));
-      if (!box || Pixels(box->Picture()) != Pixels(rig.images.Digit(digits[i] - '0'))) {
-        qWarning("digit %d is not %c", i, digits[i]);
-        return false;
-      }
+TEST(MainWindow, FrameAndLook) {
+  GameRig rig;
+  MainWindow& window = rig.Window();
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_EQ(window.windowTitle(), "Lumitile");
+  EXPECT_FALSE(window.windowIcon().isNull());
+  EXPECT_EQ(window.centralWidget()->y(), window.menuBar()->height());
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  const QImage client = Shot(window.centralWidget());
+  EXPECT_EQ(client.pixel(295, 280), qRgb(0, 0, 0));
+  EXPECT_EQ(client.pixel(302, 134), qRgb(192, 192, 192));  // palette ground
+  EXPECT_EQ(client.pixel(300, 132), qRgb(0, 0, 0));        // palette frame
+  EXPECT_EQ(client.pixel(388, 268), qRgb(192, 192, 255));  // clear-all ground
+  EXPECT_EQ(rig.Find("Label1")->font().families().first(), "Times New Roman");
+  const auto* credit = rig.Find<QLabel>("Label3");
+  EXPECT_TRUE(credit->text().contains("2026"));
+  EXPECT_LE(credit->fontMetrics().horizontalAdvance(credit->text()), credit->width());
+  EXPECT_LE(credit->fontMetrics().height(), credit->height());
+}
+
+TEST(MainWindow, MenusCarryTheirCaptionsAndNoAccessKeys) {
+  GameRig rig;
+  const std::vector<std::pair<QString, QStringList>> expected{
+      {"ﾌｧｲﾙ", {"new_game 新規ゲーム", "aa -", "end_app 終了"}},
+      {"ﾚﾍﾞﾙ", {"beg_game 初級", "mid_game 中級", "hi_game 上級", "o -", "HiScore ﾊｲｽｺｱ...", "sss -",
+               "mn_HiScClr ﾊｲｽｺｱのｸﾘｱ..."}},
+      {"ﾍﾙﾌﾟ", {"mn_help Lumitile ﾍﾙﾌﾟ...", "h -", "mn_ver ﾊﾞｰｼﾞｮﾝ情報..."}},
+  };
+  const QList<QAction*> menus = rig.Window().menuBar()->actions();
+  ASSERT_EQ(menus.size(), 3);
+  for (int m = 0; m < 3; ++m) {
+    EXPECT_EQ(menus[m]->text(), expected[m].first);
+    QStringList shown;
+    for (QAction* item : menus[m]->menu()->actions()) {
+      shown << item->objectName() + " " + (item->isSeparator() ? QStringLiteral("-") : item->text());
+      EXPECT_TRUE(item->shortcut().isEmpty());
     }
-    return true;
+    EXPECT_EQ(shown, expected[m].second);
   }
+}
 
-  static bool PointerShows(ViewRig& rig, const QPixmap& picture) {
-    const QCursor cursor = rig.window->cursor();
-    return cursor.shape() == Qt::BitmapCursor && Pixels(cursor.pixmap()) == Pixels(picture);
+TEST(MainWindow, LevelChecksFollowTheLevelAndNothingElseMoves) {
+  for (const auto& [stored, check] : std::vector<std::pair<const char*, const char*>>{
+           {"0", "beg_game"}, {"1", "mid_game"}, {"2", "hi_game"}, {"7", "beg_game"}}) {
+    testing::MemoryProfile file;
+    file.values[{"レベル", "値"}] = stored;
+    GameRig rig(&file);
+    for (const char* level : {"beg_game", "mid_game", "hi_game"}) EXPECT_EQ(Checked(rig, level), level == check);
   }
+  GameRig rig;
+  rig.Window().NewGame();
+  const QImage board = Shot(rig.Find("Board"));
+  PassSeconds(rig, 12);
+  rig.Find<QAction>("hi_game")->trigger();
+  rig.Find<QAction>("hi_game")->trigger();  // the checked level again keeps its check
+  EXPECT_TRUE(Checked(rig, "hi_game"));
+  EXPECT_FALSE(Checked(rig, "beg_game"));
+  EXPECT_EQ(Shot(rig.Find("Board")), board);
+  EXPECT_EQ(ShownTime(rig), "012");
+  rig.Find<QAction>("mn_HiScClr")->trigger();  // answered yes: back to beginner
+  EXPECT_EQ(rig.asked, QStringList{"ClearBestTimesQuestion"});
+  EXPECT_TRUE(Checked(rig, "beg_game"));
+  EXPECT_TRUE(rig.Window().ClockTimer().isActive());
+}
 
-  // The controller's clock moved on, and the timer's slot run as Qt would run it.
-  static void PassSeconds(ViewRig& rig, int seconds) {
-    rig.ticks.AdvanceSeconds(seconds);
-    rig.window->RefreshClock();
-  }
+TEST(MainWindow, ClockHintTokensAndPointer) {
+  GameRig rig;
+  EXPECT_EQ(ShownTime(rig), "000");
+  EXPECT_FALSE(rig.Window().ClockTimer().isActive()) << "no game, no timer";
+  rig.Window().NewGame();
+  EXPECT_FALSE(QGuiApplication::overrideCursor()) << "the busy pointer is gone after the deal";
+  PassSeconds(rig, 59);
+  EXPECT_EQ(ShownTime(rig), "059");
+  rig.Click("Picture4(1)");
+  const auto pointer = [&] { return Pixels(rig.Window().cursor().pixmap()); };
+  EXPECT_EQ(pointer(), Pixels(rig.game.Pictures().Hint()));
+  rig.ClickCell(rig.OpenCells().front());
+  EXPECT_EQ(ShownTime(rig), "089") << "shown at once, without waiting for the timer";
+  EXPECT_EQ(rig.Window().cursor().shape(), Qt::ArrowCursor);
+  EXPECT_TRUE(rig.Find("Picture4(1)")->isHidden());
+  EXPECT_FALSE(rig.Find("Picture4(0)")->isHidden() || rig.Find("Picture4(2)")->isHidden());
+  rig.Click("Picture1(4)");
+  EXPECT_EQ(pointer(), Pixels(rig.game.Pictures().Panel(5)));
+  rig.Click("Picture2");
+  EXPECT_EQ(pointer(), Pixels(rig.game.Pictures().Eraser()));
+  EXPECT_EQ(rig.sounds.played, std::vector<Sound>(3, Sound::Pick));
+  rig.Window().NewGame();
+  EXPECT_FALSE(rig.Find("Picture4(1)")->isHidden());
+  EXPECT_EQ(ShownTime(rig), "000");
+}
 
- private slots:
-  void everyPictureIsThere() {
-    // The pictures live in a static library's resources, which the linker
-    // drops unless they are pulled in by name.
-    ViewRig rig;
-    QVERIFY(rig.images.Complete());
-  }
+TEST(Board, PaintsBlackUntilDealtThenCellsUnderTheStrokes) {
+  GameRig rig;
+  QWidget* board = rig.Find("Board");
+  QImage black(288, 288, QImage::Format_ARGB32);
+  black.fill(Qt::black);
+  EXPECT_EQ(Shot(board), black);
 
-  void controlsSitAtTheirPlaces_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("place");
-    QTest::newRow("Board") << "Board" << QRect(0, 0, 288, 288);
-    QTest::newRow("Label1") << "Label1" << QRect(322, 3, 55, 24);
-    QTest::newRow("Picture5") << "Picture5" << QRect(318, 30, 20, 35);
-    QTest::newRow("Picture6") << "Picture6" << QRect(339, 30, 20, 35);
-    QTest::newRow("Picture7") << "Picture7" << QRect(360, 30, 20, 35);
-    for (int i = 0; i < 3; ++i) {
-      const QString name = QStringLiteral("Picture4(%1)").arg(i);
-      QTest::newRow(name.toUtf8()) << name << QRect(303 + 30 * i, 69, 32, 32);
-    }
-    QTest::newRow("Label2") << "Label2" << QRect(300, 108, 97, 19);
-    for (int k = 0; k < 9; ++k) {
-      const QString name = QStringLiteral("Picture1(%1)").arg(k);
-      QTest::newRow(name.toUtf8()) << name << QRect(300 + 33 * (k % 3), 132 + 33 * (k / 3), 34, 34);
-    }
-    QTest::newRow("Picture2") << "Picture2" << QRect(315, 237, 32, 32);
-    QTest::newRow("Picture3") << "Picture3" << QRect(357, 237, 32, 32);
-    QTest::newRow("Label3") << "Label3" << QRect(300, 276, 100, 12);
-  }
-  void controlsSitAtTheirPlaces() {
-    QFETCH(QString, name);
-    QFETCH(QRect, place);
-    ViewRig rig;
-    QWidget* control = rig.window->findChild<QWidget*>(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget(), rig.window->centralWidget());
-    QCOMPARE(control->geometry(), place);
-  }
-
-  void windowFrameAndLook() {
-    ViewRig rig;
-    MainWindow& window = *rig.window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Lumitile"));
-    QVERIFY(!window.windowIcon().isNull());
-    QCOMPARE(window.centralWidget()->size(), QSize(404, 290));
-    QCOMPARE(window.centralWidget()->y(), window.menuBar()->height());
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
-
-    const QImage client = Pixels(window.centralWidget()->grab().toImage());
-    QCOMPARE(client.pixel(295, 280), qRgb(0, 0, 0));
-    QCOMPARE(client.pixel(302, 134), qRgb(192, 192, 192));  // palette ground
-    QCOMPARE(client.pixel(300, 132), qRgb(0, 0, 0));  // palette frame
-    QCOMPARE(client.pixel(388, 268), qRgb(192, 192, 255));  // clear-all ground
-
-    // The original face first, so it wins wherever it is installed.
-    QCOMPARE(Child(rig, "Label1")->font().families().first(), QStringLiteral("Times New Roman"));
-    // The credit line names the maker and the year and is not cut off.
-    const auto* credit = Child<QLabel>(rig, "Label3");
-    QVERIFY(credit->text().contains(QStringLiteral("2026")));
-    QCOMPARE(credit->palette().color(QPalette::WindowText), QColor(Qt::yellow));
-    QVERIFY(credit->fontMetrics().horizontalAdvance(credit->text()) <= credit->width());
-    QVERIFY(credit->fontMetrics().height() <= credit->height());
-  }
-
-  void menusCarryTheirCaptions() {
-    ViewRig rig;
-    using Entries = QList<QPair<QString, QString>>;  // name, caption ("-" for a separator)
-    const QList<QPair<QString, Entries>> expected{
-        {"ﾌｧｲﾙ", {{"new_game", "新規ゲーム"}, {"aa", "-"}, {"end_app", "終了"}}},
-        {"ﾚﾍﾞﾙ",
-         {{"beg_game", "初級"}, {"mid_game", "中級"}, {"hi_game", "上級"}, {"o", "-"},
-          {"HiScore", "ﾊｲｽｺｱ..."}, {"sss", "-"}, {"mn_HiScClr", "ﾊｲｽｺｱのｸﾘｱ..."}}},
-        {"ﾍﾙﾌﾟ", {{"mn_help", "Lumitile ﾍﾙﾌﾟ..."}, {"h", "-"}, {"mn_ver", "ﾊﾞｰｼﾞｮﾝ情報..."}}},
-    };
-    const QList<QAction*> menus = rig.window->menuBar()->actions();
-    QCOMPARE(menus.size(), expected.size());
-    for (int m = 0; m < menus.size(); ++m) {
-      QCOMPARE(menus[m]->text(), expected[m].first);
-      Entries shown;
-      for (QAction* item : menus[m]->menu()->actions()) {
-        shown.append({item->objectName(), item->isSeparator() ? QStringLiteral("-") : item->text()});
-        QVERIFY(item->shortcut().isEmpty());
-        if (!item->isSeparator()) QCOMPARE(item->menuRole(), QAction::NoRole);
-      }
-      QCOMPARE(shown, expected[m].second);
+  Board puzzle = testing::PuzzleWithOpenCells(81);
+  puzzle.Givens[0][0] = 1;
+  puzzle.Entries[0][1] = 5;
+  rig.Session().NewGameOn(puzzle);
+  const QImage shot = Shot(board);
+  const std::set<int> strokes{32, 64, 95, 96, 97, 128, 160, 191, 192, 193, 224, 256};
+  const auto stroke = [&](int line) { return strokes.count(line) > 0; };
+  for (int line = 0; line < 288; ++line) {
+    for (int along = 67; along < 288; along += 7) {  // clear of the two pictures
+      if (stroke(along)) continue;
+      const QRgb expected = stroke(line) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+      ASSERT_EQ(shot.pixel(line, along), expected) << line << "," << along;
+      ASSERT_EQ(shot.pixel(along, line), expected) << along << "," << line;
     }
   }
+  EXPECT_EQ(shot.copy(0, 0, 32, 32), Pixels(rig.game.Pictures().Given(1)));
+  EXPECT_NE(shot.pixel(48, 16), qRgb(255, 255, 255)) << "the placed 5 shows on its cell";
+}
 
-  void levelChecksFollowTheStoredLevel_data() {
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<QList<bool>>("checks");
-    QTest::newRow("beginner") << 0 << QList<bool>{true, false, false};
-    QTest::newRow("intermediate") << 1 << QList<bool>{false, true, false};
-    QTest::newRow("advanced") << 2 << QList<bool>{false, false, true};
-    QTest::newRow("unknown level") << 7 << QList<bool>{true, false, false};
-  }
-  void levelChecksFollowTheStoredLevel() {
-    QFETCH(int, stored);
-    QFETCH(QList<bool>, checks);
-    ViewRig rig(stored);
-    const QList<bool> shown{Action(rig, "beg_game")->isChecked(), Action(rig, "mid_game")->isChecked(),
-                            Action(rig, "hi_game")->isChecked()};
-    QCOMPARE(shown, checks);
-  }
+TEST(Board, TurnsPixelsIntoCellsAndCountsOnlyFinishedClicks) {
+  GameRig rig;
+  auto* board = rig.Find<BoardWidget>("Board");
+  const std::vector<std::pair<QPoint, std::optional<Cell>>> cases{
+      {{0, 0}, Cell{0, 0}},     {{31, 31}, Cell{0, 0}},  {{32, 0}, Cell{0, 1}},  {{0, 32}, Cell{1, 0}},
+      {{287, 287}, Cell{8, 8}}, {{288, 10}, std::nullopt}, {{10, 288}, std::nullopt}, {{-1, 5}, std::nullopt}};
+  for (const auto& [pixel, cell] : cases) EXPECT_EQ(board->CellAt(pixel), cell) << pixel.x() << "," << pixel.y();
 
-  void levelCommandsMoveOnlyTheCheck() {
-    ViewRig rig;
-    rig.window->NewGame();
-    const QImage board = Pixels(Child(rig, "Board")->grab().toImage());
-    PassSeconds(rig, 12);
+  rig.Session().NewGameOn(testing::PuzzleWithOpenCells(81));
+  rig.Click("Picture1(6)");
+  QTest::mousePress(board, Qt::LeftButton, {}, {5, 5});
+  QTest::mouseRelease(board, Qt::LeftButton, {}, {200, 100});  // judged where the button comes up
+  QTest::mouseRelease(board, Qt::LeftButton, {}, {40, 40});    // no press: no click
+  QTest::mouseClick(board, Qt::RightButton, {}, {72, 72});
+  EXPECT_EQ(rig.Session().CellAt({3, 6}), (CellView{CellKind::Placed, 7}));
+  EXPECT_EQ(rig.Session().CellAt({0, 0}), CellView{});
+  EXPECT_EQ(rig.Session().CellAt({1, 1}), CellView{});
+  EXPECT_EQ(rig.Session().CellAt({2, 2}), CellView{});
+}
 
-    Action(rig, "hi_game")->trigger();
-    QVERIFY(!Action(rig, "beg_game")->isChecked());
-    QVERIFY(Action(rig, "hi_game")->isChecked());
-    // Choosing the checked level again keeps its check.
-    Action(rig, "hi_game")->trigger();
-    QVERIFY(Action(rig, "hi_game")->isChecked());
-    QCOMPARE(rig.game.State().CurrentLevel, int16_t{2});
-    QVERIFY(Pixels(Child(rig, "Board")->grab().toImage()) == board);
-    QVERIFY(ShowsTime(rig, "012"));
-    QVERIFY(rig.window->ClockTimer().isActive());
-  }
+TEST(MainWindow, ClearAllAsksAndYesRestoresTheDealtBoard) {
+  GameRig rig;
+  rig.Window().NewGame();
+  const QImage dealt = Shot(rig.Find("Board"));
+  rig.Click("Picture1(3)");
+  for (const Cell cell : rig.OpenCells()) rig.ClickCell(cell);
+  ASSERT_NE(Shot(rig.Find("Board")), dealt);
+  rig.answer = false;
+  rig.Click("Picture3");
+  EXPECT_NE(Shot(rig.Find("Board")), dealt);
+  rig.answer = true;
+  rig.Click("Picture3");
+  EXPECT_EQ(Shot(rig.Find("Board")), dealt);
+  EXPECT_EQ(rig.asked, (QStringList{"ClearQuestion", "ClearQuestion"}));
+  EXPECT_EQ(rig.sounds.played, std::vector<Sound>{Sound::Pick});
+}
 
-  void sideWindowCommands() {
-    ViewRig rig(2);
-    rig.window->NewGame();
-    Action(rig, "HiScore")->trigger();
-    Action(rig, "mn_help")->trigger();
-    Action(rig, "mn_ver")->trigger();
-    Action(rig, "mn_HiScClr")->trigger();
-    QCOMPARE(rig.side.calls, (QStringList{"table", "help", "about", "clear"}));
-    // Clearing the table returns to beginner; the menu shows it at once.
-    QVERIFY(Action(rig, "beg_game")->isChecked());
-    QVERIFY(!Action(rig, "hi_game")->isChecked());
-    QVERIFY(rig.game.ClockRunning());
-    QVERIFY(rig.window->ClockTimer().isActive());
-  }
-
-  void clockShowsWholeSeconds() {
-    ViewRig rig;
-    QVERIFY(ShowsTime(rig, "000"));
-    QVERIFY2(!rig.window->ClockTimer().isActive(), "no game, no timer");
-    rig.window->NewGame();
-    QVERIFY(ShowsTime(rig, "000"));
-    QVERIFY(rig.window->ClockTimer().isActive());
-    PassSeconds(rig, 59);
-    QVERIFY(ShowsTime(rig, "059"));
-    PassSeconds(rig, 50);
-    QVERIFY(ShowsTime(rig, "109"));
-    rig.window->NewGame();
-    QVERIFY(ShowsTime(rig, "000"));
-  }
-
-  void hintCostsThirtySecondsAndItsToken() {
-    ViewRig rig;
-    rig.window->NewGame();
-    PassSeconds(rig, 10);
-    Click(Child(rig, "Picture4(1)"));
-    QVERIFY(PointerShows(rig, rig.images.Hint()));
-    QCOMPARE(rig.sounds.played, std::vector<Sound>{Sound::Pick});
-
-    int row = 0, column = 0;
-    while (rig.game.Cell(row, column).Kind != CellKind::Empty) {
-      if (++column == 9) column = 0, ++row;
-    }
-    ClickCell(rig, row, column);
-    // Shown at once, without waiting for the timer.
-    QVERIFY(ShowsTime(rig, "040"));
-    QCOMPARE(rig.game.Cell(row, column).Number, int(rig.game.State().SolutionGrid[row][column]));
-    QCOMPARE(rig.window->cursor().shape(), Qt::ArrowCursor);
-    QVERIFY(!Child(rig, "Picture4(0)")->isHidden());
-    QVERIFY(Child(rig, "Picture4(1)")->isHidden());
-    QVERIFY(!Child(rig, "Picture4(2)")->isHidden());
-
-    rig.window->NewGame();
-    QVERIFY(!Child(rig, "Picture4(1)")->isHidden());
-    QVERIFY(ShowsTime(rig, "000"));
-  }
-
-  void gamePlayedThroughTheWidgets() {
-    ViewRig rig;
-    rig.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
-    rig.window->NewGame();
-    QCOMPARE(rig.window->cursor().shape(), Qt::ArrowCursor);
-    QVERIFY2(!QGuiApplication::overrideCursor(), "the busy pointer is gone after the deal");
-
-    // Panel 5 picked: the pointer shows it, a click on an open cell places a 5.
-    Click(Child(rig, "Picture1(4)"));
-    QVERIFY(PointerShows(rig, rig.images.Panel(5)));
-    const auto& solution = rig.game.State().SolutionGrid;
-    std::vector<std::pair<int, int>> open;
-    for (int r = 0; r < 9; ++r) {
-      for (int c = 0; c < 9; ++c) {
-        if (rig.game.Cell(r, c).Kind == CellKind::Empty) open.emplace_back(r, c);
-      }
-    }
-    QVERIFY(open.size() >= 2);
-    const auto [r0, c0] = open.front();
-    ClickCell(rig, r0, c0);
-    QCOMPARE(rig.game.Cell(r0, c0), (CellView{CellKind::Placed, 5}));
-    Click(Child(rig, "Picture2"));
-    QVERIFY(PointerShows(rig, rig.images.Eraser()));
-    ClickCell(rig, r0, c0);
-    QCOMPARE(rig.game.Cell(r0, c0), (CellView{}));
-
-    // Every open cell filled from the solution with the palette and the board.
-    PassSeconds(rig, 30);
-    for (const auto& [r, c] : open) {
-      Click(Child(rig, QStringLiteral("Picture1(%1)").arg(solution[r][c] - 1)));
-      ClickCell(rig, r, c);
-    }
-    QVERIFY(!rig.game.ClockRunning());
-    QVERIFY(!rig.window->ClockTimer().isActive());
-    QVERIFY(ShowsTime(rig, "030"));
-    PassSeconds(rig, 5);
-    QVERIFY2(ShowsTime(rig, "030"), "a solved game's time stays");
-
-    std::vector<Sound> expected{Sound::Pick, Sound::Pick};  // panel 5, eraser
-    expected.insert(expected.end(), open.size(), Sound::Pick);
-    expected.push_back(Sound::Solved);
-    QCOMPARE(rig.sounds.played, expected);
-    QCOMPARE(rig.side.calls, QStringList{"record"});
-    QCOMPARE(rig.game.Pending()->Seconds, 30);
-  }
-
-  void clearQuestionBox() {
-    ViewRig rig;
-    rig.window->NewGame();
-    GameState& state = rig.game.MutableState();
-    int row = 0, column = 0;
-    while (rig.game.Cell(row, column).Kind != CellKind::Empty) {
-      if (++column == 9) column = 0, ++row;
-    }
-    state.EntryGrid[row][column] = 4;
-
-    // Answers the box once it is up, after checking what it says.
-    const auto answerWith = [](QMessageBox::StandardButton button) {
-      QTimer::singleShot(0, [button] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("メッセージ"));
-        QCOMPARE(box->text(), QStringLiteral("配置している全てのパネルを消しますか？"));
-        QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-        QCOMPARE(box->icon(), QMessageBox::NoIcon);
-        box->button(button)->click();
-      });
-    };
-    answerWith(QMessageBox::No);
-    Click(Child(rig, "Picture3"));
-    QCOMPARE(rig.game.Cell(row, column), (CellView{CellKind::Placed, 4}));
-    answerWith(QMessageBox::Yes);
-    Click(Child(rig, "Picture3"));
-    QCOMPARE(rig.game.Cell(row, column), (CellView{}));
-    QVERIFY(rig.sounds.played.empty());
-  }
-};
-
-}  // namespace lumitile::testing
-
-LUMITILE_VIEW_TEST_MAIN(lumitile::testing::MainWindowTest)
-#include "main_window_test.moc"
+}  // namespace
+}  // namespace lumitile

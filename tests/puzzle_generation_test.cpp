@@ -9,7 +9,7 @@
 #include "core/level_table.h"
 #include "core/puzzle/puzzle_setup.h"
 #include "core/puzzle/solution_builder.h"
-#include "scripted_random.h"
+#include "support/scripted_random.h"
 
 namespace lumitile {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 // Shifted rows: drawn in reading order, every first draw fits.
 const std::string kRows[9] = {"123456789", "456789123", "789123456", "234567891", "567891234",
                               "891234567", "345678912", "678912345", "912345678"};
-const std::string kOnes(81, '1');  // InitGame's board
+const std::string kZeros(81, '0');  // a fresh grid
 
 std::string Rows(int from, int to) {
   std::string text;
@@ -42,17 +42,12 @@ struct BoundedRandom final : RandomSource {
   }
 };
 
-TEST(MakeSolution, SeededBuildsAreCompleteBoardsAndLeaveTheOutsideAlone) {
-  GameState state;  // one state throughout, so each build starts over the last
-  InitGame(state);
+TEST(MakeSolution, SeededBuildsAreCompleteBoards) {
+  Grid grid{};  // one grid throughout, so each build starts over the last
   for (uint64_t seed = 1; seed <= 3000; ++seed) {
     BoundedRandom random(seed);
-    MakeSolution(state, random);
-    ASSERT_TRUE(test::IsCompleteBoard(state.SolutionGrid)) << "seed " << seed << ": " << BoardText(state.SolutionGrid);
-    for (int i = 0; i <= 10; ++i) {  // InitGame put 1 in row and column 9 up to index 9, 0 in 10
-      const auto& g = state.SolutionGrid;
-      ASSERT_TRUE(g[9][i] == (i < 10) && g[i][9] == (i < 10) && g[10][i] == 0 && g[i][10] == 0) << seed << ", " << i;
-    }
+    MakeSolution(grid, random);
+    ASSERT_TRUE(test::IsCompleteBoard(grid)) << "seed " << seed << ": " << BoardText(grid);
   }
 }
 
@@ -60,42 +55,39 @@ struct BuildCase {
   const char* name;
   std::string script;  // digits drawn in order; the build may halt at their end
   std::string board;   // rows 0 to 8 afterwards
-  int clashes;
 };
 
 const BuildCase kBuildCases[] = {
-    {"every_draw_fits", Rows(0, 8), Rows(0, 8), 0},
-    {"row0_repeats_uncounted", std::string(31, '1'), kOnes, 0},
-    {"row0_repeats_drawn_again", std::string(31, '1') + "23456789" + Rows(1, 8), Rows(0, 8), 0},
+    {"every_draw_fits", Rows(0, 8), Rows(0, 8)},
+    {"row0_repeats_redrawn_in_place", std::string(31, '1'), "11" + kZeros.substr(2)},
+    {"row0_repeats_drawn_again", std::string(31, '1') + "23456789" + Rows(1, 8), Rows(0, 8)},
     // At (1,1) a 2 clashes with the 2 above; a 4 repeats the row.
     {"lower_repeats_change_no_count", kRows[0] + "4222" + std::string(25, '4'),
-     kRows[0] + "44" + kOnes.substr(0, 70), 3},
+     kRows[0] + "44" + kZeros.substr(0, 70)},
     // 4 5 6 7 8 1 2 3 leaves only 9 for column 8, and 9 stands above.
-    {"column8_clash_clears_row", kRows[0] + "456781239", kRows[0] + std::string(9, '0') + kOnes.substr(0, 63), 0},
-    {"column8_clash_restarts_row", kRows[0] + "456781239" + Rows(1, 8), Rows(0, 8), 0},
+    {"column8_clash_clears_row", kRows[0] + "456781239", kRows[0] + std::string(9, '0') + kZeros.substr(0, 63)},
+    {"column8_clash_restarts_row", kRows[0] + "456781239" + Rows(1, 8), Rows(0, 8)},
     // At (3,1) a 5 clashes with the 5 above.
-    {"clash_20_redraws_cell", Rows(0, 2) + "2" + std::string(20, '5') + "34567891" + Rows(4, 8), Rows(0, 8), 0},
+    {"clash_20_redraws_cell", Rows(0, 2) + "2" + std::string(20, '5') + "34567891" + Rows(4, 8), Rows(0, 8)},
     // The 2 is in the abandoned row string: a stale one would refuse it.
     {"clash_21_restarts_board_uncleared", Rows(0, 2) + "2" + std::string(21, '5') + "298",
-     "298456789" + Rows(1, 2) + "251111111" + kOnes.substr(0, 45), 0},
+     "298456789" + Rows(1, 2) + "250000000" + kZeros.substr(0, 45)},
 };
 
 class ScriptedBuild : public ::testing::TestWithParam<BuildCase> {};
 
 TEST_P(ScriptedBuild, EndsOnTheExpectedBoard) {
   const BuildCase& build = GetParam();
-  GameState state;
-  InitGame(state);
+  Grid grid{};
   test::ScriptedRandom random;
   random.AddDigits(build.script);
   random.haltAtEnd = true;
   try {
-    MakeSolution(state, random);
+    MakeSolution(grid, random);
   } catch (const test::ScriptEnded&) {
   }
   EXPECT_EQ(random.used, random.draws.size());
-  EXPECT_EQ(BoardText(state.SolutionGrid), build.board);
-  EXPECT_EQ(state.ClashCount, build.clashes);
+  EXPECT_EQ(BoardText(grid), build.board);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptedBuild, ::testing::ValuesIn(kBuildCases),
@@ -105,17 +97,16 @@ INSTANTIATE_TEST_SUITE_P(Scripts, ScriptedBuild, ::testing::ValuesIn(kBuildCases
 // clash exactly when the other is higher up in the same column or in an
 // earlier row of the same block.
 TEST(CheckCell, ComparesTheColumnAboveAndTheEarlierRowsOfTheBlockOnly) {
-  GameState state;
   for (int cell = 9; cell < 81; ++cell) {
     for (int other = 0; other < 81; ++other) {
       if (other == cell) continue;
       const int row = cell / 9, column = cell % 9, r = other / 9, c = other % 9;
-      state.SolutionGrid = Grid{};
-      state.SolutionGrid[row][column] = state.SolutionGrid[r][c] = 5;
-      state.ClashCount = 0;
+      Grid grid{};
+      grid[row][column] = grid[r][c] = 5;
+      int16_t clashes = 0;
       const bool clash = r < row && (c == column || (r / 3 == row / 3 && c / 3 == column / 3));
-      ASSERT_EQ(CheckCell(state, int16_t(row), int16_t(column)) != kCellFits, clash) << cell << " vs " << other;
-      ASSERT_EQ(state.ClashCount, clash ? 1 : 0);
+      ASSERT_EQ(CheckCell(grid, int16_t(row), int16_t(column), clashes) != kCellFits, clash) << cell << " vs " << other;
+      ASSERT_EQ(clashes, clash ? 1 : 0);
     }
   }
 }
@@ -130,11 +121,15 @@ TEST(CheckCell, ADeadEndNeedsAClashAndEveryMissingNumberAbove) {
       {7, "6789124", kCellClash},    // 4 above; of the missing 3 and 5, 3 is not
   };
   for (const auto& check : cases) {
-    GameState state;
+    Grid grid{};
     const std::string board = Rows(0, check.row - 1) + check.cells;
-    for (std::size_t i = 0; i < board.size(); ++i) state.SolutionGrid[i / 9][i % 9] = int16_t(board[i] - '0');
-    EXPECT_EQ(CheckCell(state, check.row, int16_t(check.cells.size() - 1)), check.result) << check.cells;
-    EXPECT_EQ(state.ClashCount, check.result == kCellFits ? 0 : 1) << check.cells;
+    for (std::size_t i = 0; i < board.size(); ++i) grid[i / 9][i % 9] = int16_t(board[i] - '0');
+    int16_t clashes = 20;  // the 21st clash at a cell gives the board up
+    const int16_t expected = check.result == kCellFits ? kCellFits : kBoardGiveUp;
+    EXPECT_EQ(CheckCell(grid, check.row, int16_t(check.cells.size() - 1), clashes), expected) << check.cells;
+    clashes = 0;
+    EXPECT_EQ(CheckCell(grid, check.row, int16_t(check.cells.size() - 1), clashes), check.result) << check.cells;
+    EXPECT_EQ(clashes, check.result == kCellFits ? 0 : 1) << check.cells;
   }
 }
 
@@ -168,10 +163,8 @@ class OpenOdds : public ::testing::TestWithParam<OddsCase> {};
 
 TEST_P(OpenOdds, ChangeOnlyAtRows3And6AtTheirThresholds) {
   const OddsCase& odds = GetParam();
-  GameState state;
-  InitGame(state);  // a board of 1s, so a given cell is never 0
-  state.OpenOdds = odds.odds;
-  state.OpenQuota = odds.quota;
+  Board board;
+  for (auto& row : board.Solution) row.fill(1);  // so a given cell is never 0
   test::ScriptedRandom random;
   random.draws.assign(81, kStays);
   std::string expected(81, '.');
@@ -191,9 +184,9 @@ TEST_P(OpenOdds, ChangeOnlyAtRows3And6AtTheirThresholds) {
   probe(5, odds.row3Odds);
   probe(6, odds.row6Odds);
   probe(8, odds.row6Odds);
-  OpenCells(state, random);
+  OpenCells(board, {odds.odds, odds.quota}, random);
   std::string opened;
-  for (int i = 0; i < 81; ++i) opened += state.GivenGrid[i / 9][i % 9] == 0 ? 'o' : '.';
+  for (int i = 0; i < 81; ++i) opened += board.Givens[i / 9][i % 9] == 0 ? 'o' : '.';
   EXPECT_EQ(opened, expected);
 }
 
@@ -204,19 +197,16 @@ INSTANTIATE_TEST_SUITE_P(Levels, OpenOdds, ::testing::ValuesIn(kOddsCases),
 // all 81 draws are still made after the build, and the board is ready for play.
 TEST(NewPuzzle, OpensAtMostTheQuotaAndLeavesGivensAndEmptyEntries) {
   for (const LevelParameters level : {kLevelTable[0], kLevelTable[1], kLevelTable[2], LevelParameters{0, 0}}) {
-    GameState state;
-    InitGame(state);
-    state.OpenOdds = level.OpenOdds;
-    state.OpenQuota = level.OpenQuota;
-    for (auto& row : state.EntryGrid) row.fill(7);
+    Board board;
+    for (auto& row : board.Entries) row.fill(7);
     test::ScriptedRandom random;
     random.AddDigits(Rows(0, 8));
     random.draws.resize(81 + 81, kOpens);
-    NewPuzzle(state, random);
+    NewPuzzle(board, level, random);
     EXPECT_EQ(random.used, random.draws.size()) << "quota " << level.OpenQuota;
-    EXPECT_EQ(BoardText(state.SolutionGrid), Rows(0, 8));
-    EXPECT_EQ(BoardText(state.GivenGrid), std::string(level.OpenQuota, '0') + Rows(0, 8).substr(level.OpenQuota));
-    EXPECT_EQ(BoardText(state.EntryGrid), std::string(81, '0'));
+    EXPECT_EQ(BoardText(board.Solution), Rows(0, 8));
+    EXPECT_EQ(BoardText(board.Givens), std::string(level.OpenQuota, '0') + Rows(0, 8).substr(level.OpenQuota));
+    EXPECT_EQ(BoardText(board.Entries), std::string(81, '0'));
   }
 }
 

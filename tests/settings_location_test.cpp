@@ -7,7 +7,7 @@
 #include "core/records/file_store.h"
 #include "core/records/ini_profile.h"
 #include "core/records/shift_jis.h"
-#include "settings_folder_test.h"
+#include "support/scratch_folder.h"
 
 namespace lumitile {
 namespace {
@@ -15,6 +15,7 @@ namespace {
 using testing_support::ChildChecks;
 using testing_support::RunAsOrdinaryUser;
 using testing_support::ScratchFolder;
+using testing_support::Write;
 
 TEST(IniFilePath, IsTheProgramNameWithIniBesideIt) {
   EXPECT_EQ(IniFilePath("/opt/lumitile", "lumitile"), "/opt/lumitile/lumitile.ini");
@@ -67,7 +68,7 @@ TEST_F(ReadOnlyInstallTest, RecordsMoveToTheUserFolderStartingFromTheInstalledFi
   const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
     IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
     check.Expect(profile.ReadIniInt("ハイスコア", "初級", 0) == 120, "installed value not read");
-    check.Expect(profile.WriteIniString("ハイスコア", "中級", "300") == -1, "write failed");
+    check.Expect(Write(profile, "ハイスコア", "中級", "300"), "write failed");
     check.Expect(profile.ReadIniInt("ハイスコア", "中級", 0) == 300, "written value not read");
   });
   EXPECT_EQ(report, "");
@@ -83,7 +84,7 @@ TEST_F(ReadOnlyInstallTest, TheUserFileWinsOnceItExists) {
   const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
     IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
     check.Expect(profile.ReadIniInt("ハイスコア", "初級", 0) == 7, "user value not read");
-    check.Expect(profile.WriteIniString("ハイスコア", "初級", "6") == -1, "write failed");
+    check.Expect(Write(profile, "ハイスコア", "初級", "6"), "write failed");
   });
   EXPECT_EQ(report, "");
   EXPECT_EQ(folder_.Names("config/lumitile"), std::set<std::string>{"LUMITILE.ini"});
@@ -94,7 +95,7 @@ TEST_F(ReadOnlyInstallTest, AReadOnlyFileInAWritableFolderAlsoMoves) {
   ::chmod(folder_.Path("program/lumitile.ini").c_str(), 0444);
   const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
     IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
-    check.Expect(profile.WriteIniString("レベル", "値", "1") == -1, "write failed");
+    check.Expect(Write(profile, "レベル", "値", "1"), "write failed");
   });
   EXPECT_EQ(report, "");
   EXPECT_EQ(folder_.Get("program/lumitile.ini"), kInstalled);
@@ -107,7 +108,7 @@ TEST_F(ReadOnlyInstallTest, AWritableCopyKeepsItsFileBesideTheProgram) {
   ::chmod(folder_.Path("program/lumitile.ini").c_str(), 0666);
   const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
     IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
-    check.Expect(profile.WriteIniString("レベル", "値", "2") == -1, "write failed");
+    check.Expect(Write(profile, "レベル", "値", "2"), "write failed");
   });
   EXPECT_EQ(report, "");
   EXPECT_NE(folder_.Get("program/lumitile.ini").find("\x92\x6c=2"), std::string::npos);
@@ -119,7 +120,7 @@ TEST_F(ReadOnlyInstallTest, AnUnreadableFileIsNeverOverwritten) {
   ::chmod(folder_.Path("program/lumitile.ini").c_str(), 0222);
   const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
     IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
-    check.Expect(profile.WriteIniString("レベル", "値", "1") == 0, "write reported success");
+    check.Expect(!Write(profile, "レベル", "値", "1"), "write reported success");
   });
   EXPECT_EQ(report, "");
   ::chmod(folder_.Path("program/lumitile.ini").c_str(), 0644);

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/game_state.h"
+#include "core/board.h"
 #include "core/level_table.h"
-#include "core/random_source.h"
 #include "core/puzzle/puzzle_setup.h"
+#include "core/random_source.h"
 
 namespace {
 
@@ -22,43 +22,32 @@ bool ParseNumber(std::string_view text, T& out) {
   return ec == std::errc() && ptr == end;
 }
 
-int Usage() {
-  std::fputs("usage: puzzles COUNT SEED LEVEL   (LEVEL 0 beginner, 1 intermediate, 2 advanced)\n", stderr);
-  return 2;
+void AppendDigits(std::string& line, const lumitile::Grid& grid) {
+  for (const auto& row : grid)
+    for (const int16_t number : row) line += static_cast<char>('0' + number);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) return Usage();
   long long count = 0;
   unsigned long long seed = 0;
   int level = 0;
-  if (!ParseNumber(argv[1], count) || count < 0 || !ParseNumber(argv[2], seed) ||
-      !ParseNumber(argv[3], level)) {
-    return Usage();
+  if (argc != 4 || !ParseNumber(argv[1], count) || count < 0 || !ParseNumber(argv[2], seed) ||
+      !ParseNumber(argv[3], level) || !lumitile::LevelParametersFor(level)) {
+    std::fputs("usage: puzzles COUNT SEED LEVEL   (LEVEL 0 beginner, 1 intermediate, 2 advanced)\n", stderr);
+    return 2;
   }
-  const auto parameters = lumitile::LevelParametersFor(level);
-  if (!parameters) return Usage();
-
   lumitile::SeededRandom random(seed);
-  lumitile::GameState state;
-  lumitile::InitGame(state);
-  state.OpenOdds = parameters->OpenOdds;
-  state.OpenQuota = parameters->OpenQuota;
-
+  lumitile::Board board;
   std::string line;
   for (long long i = 0; i < count; ++i) {
-    lumitile::NewPuzzle(state, random);
+    lumitile::NewPuzzle(board, *lumitile::LevelParametersFor(level), random);
     line.clear();
-    for (int r = 0; r < 9; ++r)
-      for (int c = 0; c < 9; ++c) line += static_cast<char>('0' + state.SolutionGrid[r][c]);
+    AppendDigits(line, board.Solution);
     line += ' ';
-    for (int r = 0; r < 9; ++r)
-      for (int c = 0; c < 9; ++c) line += static_cast<char>('0' + state.GivenGrid[r][c]);
-    line += ' ';
-    line += std::to_string(level);
-    line += '\n';
+    AppendDigits(line, board.Givens);
+    line += ' ' + std::to_string(level) + '\n';
     std::fputs(line.c_str(), stdout);
   }
   return 0;

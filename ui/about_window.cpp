@@ -1,69 +1,57 @@
 #include "ui/about_window.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPalette>
-#include <QPixmap>
 #include <QPushButton>
 
-#include "ui/fonts.h"
+#include "ui/images.h"
+#include "ui/layout.h"
 #include "ui/window_look.h"
 
 namespace lumitile {
 
-namespace {
-
-void Colour(QLabel* label, const QColor& colour) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-}
-
-}  // namespace
-
-AboutWindow::AboutWindow(QWidget* parent)
+AboutWindow::AboutWindow(const Images& images, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::CustomizeWindowHint) {
-  setObjectName(QStringLiteral("Form6"));
+  const WindowLayout& layout = AboutLayout();
+  setObjectName(layout.Name);
   setWindowTitle(QStringLiteral("Lumitile について"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFont(SmallDialogFont());
-  setFixedSize(308, 146);
-
-  const QPixmap icon(QStringLiteral(":/images/icon.png"));
-  setWindowIcon(QIcon(icon));
+  setFont(MakeFont(look::kDialogFont));
+  setFixedSize(layout.Size);
+  setWindowIcon(images.Icon());
   // The labels paint no ground of their own, so they sit on this blue.
   QPalette ground = palette();
-  ground.setColor(QPalette::Window, QColor(192, 192, 255));
+  ground.setColor(QPalette::Window, look::kLightBlue);
   setPalette(ground);
   setAutoFillBackground(true);
+
+  const auto label = [this, &layout](const char* name, const QString& text) {
+    return AddLabel(this, QLatin1String(name), text, layout.Place(QLatin1String(name)));
+  };
 
   // The button comes first so that it holds the focus when the window opens.
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
-  ok->setGeometry(237, 117, 43, 19);
+  ok->setGeometry(layout.Place(ok->objectName()));
   connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-  QLabel* picture = AddLabel(this, QStringLiteral("Picture1"), {}, {12, 15, 32, 32});
-  picture->setPixmap(icon);
+  QLabel* picture = label("Picture1", {});
+  picture->setPixmap(images.IconPicture());
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  QLabel* title = AddLabel(this, QStringLiteral("Label1"), QStringLiteral("Lumitile for Windows"),
-                           {51, 18, 252, 28});
-  title->setFont(SerifFont(18, true, true));
-  Colour(title, QColor(0, 0, 255));
+  QLabel* title = label("Label1", QStringLiteral("Lumitile for Windows"));
+  title->setFont(MakeFont(look::kAboutTitleFont));
+  SetTextColour(title, look::kBlue);
 
-  QLabel* version = AddLabel(this, QStringLiteral("Label2"), QStringLiteral("ver 0.1"), {259, 51, 46, 19});
-  version->setFont(SerifFont(12, true));
-  Colour(version, QColor(255, 0, 0));
+  QLabel* version = label("Label2", QStringLiteral("ver 0.1"));
+  version->setFont(MakeFont(look::kAboutVersionFont));
+  SetTextColour(version, look::kRed);
 
-  AddLabel(this, QStringLiteral("Label6"), QStringLiteral("URL：https://lumitile.example.org/"),
-           {24, 66, 206, 12});
-  AddLabel(this, QStringLiteral("Label5"), QStringLiteral("E-Mail：lumitile@example.org"),
-           {24, 81, 157, 12});
-  AddLabel(this, QStringLiteral("Label3"), QStringLiteral("© 2026 Lumitile"), {24, 99, 100, 12});
-  AddLabel(this, QStringLiteral("Label4"), QStringLiteral("Lumitile Project"), {24, 114, 163, 22})
-      ->setFont(SerifFont(14.25, true));
+  label("Label6", QStringLiteral("URL：https://lumitile.example.org/"));
+  label("Label5", QStringLiteral("E-Mail：lumitile@example.org"));
+  label("Label3", QStringLiteral("© 2026 Lumitile"));
+  label("Label4", QStringLiteral("Lumitile Project"))->setFont(MakeFont(look::kAboutMakerFont));
 
   ok->setFocus();
 }

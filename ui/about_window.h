@@ -6,11 +6,13 @@
 
 namespace lumitile {
 
+class Images;
+
 class AboutWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit AboutWindow(QWidget* parent = nullptr);
+  explicit AboutWindow(const Images& images, QWidget* parent = nullptr);
 };
 
 }  // namespace lumitile

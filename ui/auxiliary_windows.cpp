@@ -1,17 +1,15 @@
 #include "ui/auxiliary_windows.h"
 
-#include <QMessageBox>
 #include <QString>
 #include <utility>
 
-#include "ui/window_placement.h"
 #include "core/data_files.h"
-#include "core/game_controller.h"
+#include "core/game_session.h"
 #include "ui/about_window.h"
 #include "ui/best_times_window.h"
 #include "ui/help_window.h"
 #include "ui/record_entry_window.h"
-#include "ui/window_look.h"
+#include "ui/window_placement.h"
 
 namespace lumitile {
 
@@ -30,9 +28,13 @@ void Present(QWidget* window) {
 
 }  // namespace
 
-AuxiliaryWindows::AuxiliaryWindows(GameController& game, QWidget* mainWindow,
-                                   std::vector<std::filesystem::path> dataFolders, QObject* parent)
-    : QObject(parent), game_(game), mainWindow_(mainWindow), dataFolders_(std::move(dataFolders)) {}
+AuxiliaryWindows::AuxiliaryWindows(GameSession& game, const Images& images, QWidget* mainWindow,
+                                   std::vector<std::filesystem::path> dataFolders, Ask ask)
+    : game_(game),
+      images_(images),
+      mainWindow_(mainWindow),
+      dataFolders_(std::move(dataFolders)),
+      ask_(std::move(ask)) {}
 
 AuxiliaryWindows::~AuxiliaryWindows() {
   // Windows still open would call back into this object; they go with it.
@@ -54,7 +56,7 @@ void AuxiliaryWindows::ShowRecordEntry() {
 }
 
 void AuxiliaryWindows::StoreRecord(const QString& name) {
-  if (game_.ConfirmRecord(name.toStdString())) ShowBestTimes();
+  if (game_.ConfirmRecord(name.toStdString()).Table) ShowBestTimes();
 }
 
 void AuxiliaryWindows::ShowBestTimes() {
@@ -62,16 +64,15 @@ void AuxiliaryWindows::ShowBestTimes() {
     table_ = new BestTimesWindow(mainWindow_);
     CentreOnScreen(table_);
   }
-  // Filled and saved on every showing, so a record stored while the table is
-  // open appears at once and reaches the settings file.
+  // Filled on every showing, so a record stored while the table is open
+  // appears at once.
   table_->Fill(game_.BestTimeTable());
-  game_.SaveBestTimes();
   Present(table_);
 }
 
 void AuxiliaryWindows::ShowAbout() {
   if (!Open(about_)) {
-    about_ = new AboutWindow(mainWindow_);
+    about_ = new AboutWindow(images_, mainWindow_);
     CentreOnScreen(about_);
   }
   Present(about_);
@@ -91,13 +92,8 @@ void AuxiliaryWindows::ShowHelp() {
 }
 
 bool AuxiliaryWindows::AskAndClearBestTimes() {
-  QMessageBox question(QMessageBox::Critical, QStringLiteral("メッセージ"),
-                       QStringLiteral("ハイスコアをクリアします。\nよろしいですか？"),
-                       QMessageBox::Ok | QMessageBox::Cancel, mainWindow_);
-  question.setObjectName(QStringLiteral("ClearBestTimesQuestion"));
-  question.setDefaultButton(QMessageBox::Ok);
-  if (question.exec() != QMessageBox::Ok) return false;
-  game_.ClearBestTimes();
+  if (!ask_(mainWindow_, ClearTableQuestion())) return false;
+  if (!game_.ClearBestTimes().Table) return false;
   if (BestTimesWindow* table = Open(table_)) table->Fill(game_.BestTimeTable());
   return true;
 }

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "ui/window_events.h"
+#include "ui/question.h"
 
 class QString;
 class QWidget;
@@ -18,35 +18,35 @@ namespace lumitile {
 
 class AboutWindow;
 class BestTimesWindow;
-class GameController;
+class GameSession;
 class HelpWindow;
+class Images;
 class RecordEntryWindow;
 
 // The help document's file name, looked for in the data folders.
 inline constexpr const char* kHelpFileName = "Lumihlp.html";
 
-class AuxiliaryWindows : public QObject, public SideWindows {
+class AuxiliaryWindows : public QObject {
   Q_OBJECT
 
  public:
-  // dataFolders: where the help document is looked for (see game/data_files.h).
-  AuxiliaryWindows(GameController& game, QWidget* mainWindow,
-                   std::vector<std::filesystem::path> dataFolders, QObject* parent = nullptr);
+  // dataFolders: where the help document is looked for (see core/data_files.h).
+  AuxiliaryWindows(GameSession& game, const Images& images, QWidget* mainWindow,
+                   std::vector<std::filesystem::path> dataFolders, Ask ask);
   ~AuxiliaryWindows() override;
 
-  // The name entry for the controller's pending record ("おめでとう！").
-  void ShowRecordEntry() override;
-  // The best-time table ("ハイスコア"): filled, and the table saved, on opening,
-  // and again whenever a record is stored while it is open.
-  void ShowBestTimes() override;
+  // The name entry for the session's pending record ("おめでとう！").
+  void ShowRecordEntry();
+  // The best-time table ("ハイスコア") as the session holds it.
+  void ShowBestTimes();
   // "Lumitile について".
-  void ShowAbout() override;
+  void ShowAbout();
   // The help document at its first page, in the game's own viewer.
-  void ShowHelp() override;
+  void ShowHelp();
   // Asks before clearing the best times; clears on OK. Returns whether it cleared.
-  bool AskAndClearBestTimes() override;
+  bool AskAndClearBestTimes();
 
-  // The open windows, for tests (null when closed).
+  // The open windows (null when closed).
   QWidget* RecordEntry() const;
   QWidget* BestTimes() const;
   QWidget* About() const;
@@ -55,9 +55,11 @@ class AuxiliaryWindows : public QObject, public SideWindows {
  private:
   void StoreRecord(const QString& name);
 
-  GameController& game_;
+  GameSession& game_;
+  const Images& images_;
   QWidget* mainWindow_;
   std::vector<std::filesystem::path> dataFolders_;
+  Ask ask_;
   // A closed window lingers until its deferred deletion; the accessors treat
   // a hidden one as gone so that asking again builds a fresh window.
   QPointer<RecordEntryWindow> entry_;

@@ -4,26 +4,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/fonts.h"
+#include "ui/layout.h"
 #include "ui/window_look.h"
 
 namespace lumitile {
 
 namespace {
 
-QFont TableFont() {
-  QFont font;
-  font.setFamilies(GothicFamilies());
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(12);
-  font.setWeight(QFont::Normal);
-  return font;
-}
-
 // The time box is three digits of the original face wide; a face with wider
 // digits is narrowed just enough that the time is not cut.
 void FitTime(QLabel* label, const QString& text) {
-  QFont font = TableFont();
+  QFont font = MakeFont(look::kTableFont);
   const int width = QFontMetrics(font).horizontalAdvance(text);
   if (width > label->width()) {
     // Glyph widths round to whole pixels, so the first guess may miss by one.
@@ -37,14 +28,18 @@ void FitTime(QLabel* label, const QString& text) {
 
 }  // namespace
 
-BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, kToolWindowFlags) {
-  setObjectName(QStringLiteral("Form5"));
+BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolWindowFlags) {
+  const WindowLayout& layout = BestTimesLayout();
+  setObjectName(layout.Name);
   setWindowTitle(QStringLiteral("ハイスコア"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFont(SmallDialogFont());
-  setFixedSize(258, 126);
+  setFont(MakeFont(look::kDialogFont));
+  setFixedSize(layout.Size);
 
-  const QFont font = TableFont();
+  const auto label = [this, &layout](const QString& name, const QString& text) {
+    return AddLabel(this, name, text, layout.Place(name));
+  };
+  const QFont font = MakeFont(look::kTableFont);
   const std::array<QString, 3> captions{QStringLiteral("初級："), QStringLiteral("中級："),
                                         QStringLiteral("上級：")};
   // The names the rows have always had: the advanced caption came last.
@@ -52,26 +47,23 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, kToolWindowF
                                             QStringLiteral("Label4")};
   const std::array<QString, 3> unitNames{QStringLiteral("Label5"), QStringLiteral("Label6"),
                                          QStringLiteral("Label7")};
-  for (int level = 0; level < 3; ++level) {
-    const auto i = static_cast<std::size_t>(level);
-    const int top = 18 + 27 * level;
-    AddLabel(this, captionNames[i], captions[i], {15, top, 40, 16})->setFont(font);
-    times_[i] = AddLabel(this, QStringLiteral("Label3(%1)").arg(level), {}, {69, top, 24, 16});
+  for (std::size_t i = 0; i < 3; ++i) {
+    label(captionNames[i], captions[i])->setFont(font);
+    times_[i] = label(QStringLiteral("Label3(%1)").arg(i), {});
     FitTime(times_[i], QStringLiteral("999"));
-    AddLabel(this, unitNames[i], QStringLiteral("秒"), {96, top, 16, 16})->setFont(font);
-    names_[i] = AddLabel(this, QStringLiteral("Label8(%1)").arg(level), QStringLiteral("名前なし"),
-                         {135, top, 112, 16});
+    label(unitNames[i], QStringLiteral("秒"))->setFont(font);
+    names_[i] = label(QStringLiteral("Label8(%1)").arg(i), NoNameText());
     names_[i]->setFont(font);
   }
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
-  ok->setGeometry(192, 99, 43, 19);
+  ok->setGeometry(layout.Place(ok->objectName()));
   connect(ok, &QPushButton::clicked, this, &QWidget::close);
   ok->setFocus();
 }
 
-void BestTimesWindow::Fill(const std::array<BestTimeRow, 3>& rows) {
+void BestTimesWindow::Fill(const std::array<BestTimeRow, kLevelCount>& rows) {
   for (std::size_t level = 0; level < rows.size(); ++level) {
     FitTime(times_[level], QString::number(rows[level].Seconds));
     names_[level]->setText(QString::fromStdString(rows[level].Name));

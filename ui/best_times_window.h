@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "core/game_controller.h"
+#include "core/game_types.h"
 
 class QLabel;
 
@@ -18,11 +18,11 @@ class BestTimesWindow : public QWidget {
   explicit BestTimesWindow(QWidget* parent = nullptr);
 
   // Rows for levels 0 to 2: the time in decimal, the name with all its padding.
-  void Fill(const std::array<BestTimeRow, 3>& rows);
+  void Fill(const std::array<BestTimeRow, kLevelCount>& rows);
 
  private:
-  std::array<QLabel*, 3> times_{};
-  std::array<QLabel*, 3> names_{};
+  std::array<QLabel*, kLevelCount> times_{};
+  std::array<QLabel*, kLevelCount> names_{};
 };
 
 }  // namespace lumitile

@@ -1,36 +1,25 @@
 #include "ui/board_widget.h"
 
-#include <QMouseEvent>
 #include <QPainter>
-#include <QtMath>
-#include <array>
 
-#include "core/board_geometry.h"
+#include "core/game_session.h"
 #include "ui/images.h"
-#include "core/game_controller.h"
 
 namespace lumitile {
 
-namespace {
-
-// Where each grid stroke starts and how many pixel lines it covers, the same
-// across and down: one line between cells, three between blocks (the last
-// line of one block and the first two of the next). The board's outer edge
-// gets none.
-struct Stroke {
-  int from;
-  int width;
-};
-constexpr std::array<Stroke, 8> kStrokes{{{32, 1}, {64, 1}, {95, 3}, {128, 1},
-                                          {160, 1}, {191, 3}, {224, 1}, {256, 1}}};
-
-}  // namespace
-
-BoardWidget::BoardWidget(const GameController& game, const Images& images, QWidget* parent)
+BoardWidget::BoardWidget(const GameSession& game, const Images& images, QWidget* parent)
     : QWidget(parent), game_(game), images_(images) {
-  setFixedSize(kBoardPixels, kBoardPixels);
+  setFixedSize(kBoardSize * kCellPixels, kBoardSize * kCellPixels);
   // Every pixel is painted on every paint, so Qt need not clear first.
   setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+std::optional<Cell> BoardWidget::CellAt(QPoint pixel) const {
+  const QRect board = contentsRect();
+  const int cell = board.width() / kBoardSize;
+  if (!board.contains(pixel) || cell <= 0) return std::nullopt;
+  const Cell at{(pixel.y() - board.top()) / cell, (pixel.x() - board.left()) / cell};
+  return OnBoard(at) ? std::optional<Cell>(at) : std::nullopt;
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
@@ -39,40 +28,43 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
-  for (int row = 0; row < 9; ++row) {
-    for (int column = 0; column < 9; ++column) {
-      const QPoint corner(column * kCellPixels, row * kCellPixels);
-      const CellView cell = game_.Cell(row, column);
-      if (cell.Kind == CellKind::Given) {
-        painter.drawPixmap(corner, images_.Given(cell.Number));
+  const int cell = contentsRect().width() / kBoardSize;
+  for (int row = 0; row < kBoardSize; ++row) {
+    for (int column = 0; column < kBoardSize; ++column) {
+      const QPoint corner(column * cell, row * cell);
+      const CellView view = game_.CellAt({row, column});
+      if (view.Kind == CellKind::Given) {
+        painter.drawPixmap(corner, images_.Given(view.Number));
         continue;
       }
       // A player's panel is a coloured digit on a transparent ground, so the
       // white cell shows around it.
       painter.drawPixmap(corner, images_.Blank());
-      if (cell.Kind == CellKind::Placed) painter.drawPixmap(corner, images_.Panel(cell.Number));
+      if (view.Kind == CellKind::Placed) painter.drawPixmap(corner, images_.Panel(view.Number));
     }
   }
-  for (const Stroke& stroke : kStrokes) {
-    painter.fillRect(stroke.from, 0, stroke.width, kBoardPixels, Qt::black);
-    painter.fillRect(0, stroke.from, kBoardPixels, stroke.width, Qt::black);
+  // One pixel line between cells, three between blocks (the last line of
+  // one block and the first two of the next); the board's outer edge gets none.
+  const int side = kBoardSize * cell;
+  for (int k = 1; k < kBoardSize; ++k) {
+    const bool block = k % 3 == 0;
+    const int from = k * cell - (block ? 1 : 0);
+    const int width = block ? 3 : 1;
+    painter.fillRect(from, 0, width, side, Qt::black);
+    painter.fillRect(0, from, side, width, Qt::black);
   }
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) leftPressed_ = true;
+  click_.Press(event);
   QWidget::mousePressEvent(event);
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
-  const bool pressedHere = leftPressed_;
-  leftPressed_ = false;
-  // The pixel under the pointer, not the nearest corner: a fractional position
-  // on a scaled screen must not round into the next cell.
-  const QPoint at(qFloor(event->position().x()), qFloor(event->position().y()));
-  // Like any click, it counts only when the button comes up where it went down.
-  if (pressedHere && rect().contains(at)) emit Clicked(at.x(), at.y());
+  const auto at = click_.Release(event, rect());
+  if (!at) return;
+  if (const auto cell = CellAt(*at)) emit CellClicked(cell->Row, cell->Column);
 }
 
 }  // namespace lumitile

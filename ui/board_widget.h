@@ -1,26 +1,33 @@
-// The board: 9 x 9 cells painted from the game controller on every paint,
-// with the grid strokes over them. It keeps no picture of its own and holds no
-// rule; a finished left click is handed on as a position for the controller
-// to judge.
+// The board: 9 x 9 cells painted from the game session on every paint, with
+// the grid strokes over them. It keeps no picture of its own and holds no
+// rule; it owns its geometry and turns a finished left click into a cell.
 #pragma once
 
 #include <QWidget>
+#include <optional>
+
+#include "core/game_types.h"
+#include "ui/press_release.h"
 
 namespace lumitile {
 
-class GameController;
+class GameSession;
 class Images;
 
 class BoardWidget : public QWidget {
   Q_OBJECT
 
  public:
-  BoardWidget(const GameController& game, const Images& images, QWidget* parent = nullptr);
+  static constexpr int kCellPixels = 32;
+
+  BoardWidget(const GameSession& game, const Images& images, QWidget* parent = nullptr);
+
+  // The cell under pixel (x, y) of the widget. A point on the boundary
+  // between two cells belongs to the right or lower one.
+  std::optional<Cell> CellAt(QPoint pixel) const;
 
  signals:
-  // A left click released at (x, y), pixels from the board's top-left corner,
-  // after the button went down on the board as well.
-  void Clicked(int x, int y);
+  void CellClicked(int row, int column);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -28,9 +35,9 @@ class BoardWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  const GameController& game_;
+  const GameSession& game_;
   const Images& images_;
-  bool leftPressed_ = false;
+  PressThenRelease click_;
 };
 
 }  // namespace lumitile

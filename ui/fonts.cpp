@@ -1,43 +1,37 @@
 #include "ui/fonts.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 
 namespace lumitile {
 
-QStringList SerifFamilies() { return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}; }
-
-QStringList GothicFamilies() {
-  return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")};
-}
-
-QFont SerifFont(qreal points, bool bold, bool italic, bool underline) {
+QFont MakeFont(const FontSpec& spec) {
   QFont font;
-  font.setFamilies(SerifFamilies());
-  font.setStyleHint(QFont::Serif);
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  font.setItalic(italic);
-  font.setUnderline(underline);
-  return font;
-}
-
-QFont GothicFont() {
-  QFont font;
-  font.setFamilies(GothicFamilies());
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(9);
+  if (spec.Family == Face::Serif) {
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setStyleHint(QFont::Serif);
+  } else {
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
+    font.setStyleHint(QFont::SansSerif);
+  }
+  // Pixel sizes where a box was laid out for a pixel font, so the screen's
+  // dots per inch cannot push the text out of it.
+  if (spec.Pixels > 0) {
+    font.setPixelSize(spec.Pixels);
+  } else {
+    font.setPointSizeF(spec.Points);
+  }
+  if (spec.Bold) font.setBold(true);
+  if (spec.Italic) font.setItalic(true);
+  if (spec.Underline) font.setUnderline(true);
   return font;
 }
 
 QFont FittingGothicFont(const QString& text, const QSize& box) {
+  // Where neither gothic face is installed the stand-in may be wider, so shrink to fit.
   QFont font;
-  // The menus' face: one face fewer to load before the window can show.
-  font.setFamilies(GothicFamilies());
-  font.setStyleHint(QFont::SansSerif);
-  // Pixel sizes, so the screen's dots per inch cannot push it out; where
-  // neither face is installed the stand-in may be wider, so shrink to fit.
   for (int pixels = 10; pixels > 6; --pixels) {
-    font.setPixelSize(pixels);
+    font = MakeFont({.Family = Face::Gothic, .Pixels = pixels});
     const QFontMetrics metrics(font);
     if (metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height()) break;
   }

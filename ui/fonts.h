@@ -1,22 +1,28 @@
-// The fonts of the windows, each as a list of families: the face the game was
-// designed with first, then the nearest free face shipped with the desktop,
-// so the original face wins wherever it is installed.
+// The fonts of the windows, each face as a list of families: the face the
+// game was designed with first, then the nearest free face shipped with the
+// desktop, so the original face wins wherever it is installed.
 #pragma once
 
 #include <QFont>
-#include <QStringList>
+#include <QString>
 
 namespace lumitile {
 
-// Times New Roman, then its metric twin.
-QStringList SerifFamilies();
-// The Japanese proportional gothic, then its free counterpart.
-QStringList GothicFamilies();
+// Times New Roman and its metric twin; the Japanese proportional gothic and
+// its free counterpart.
+enum class Face { Serif, Gothic };
 
-QFont SerifFont(qreal points, bool bold, bool italic = false, bool underline = false);
-// The face of the menus.
-QFont GothicFont();
-// The gothic face at the largest small size, at most 10 pixels, in which text fits box.
+struct FontSpec {
+  Face Family = Face::Gothic;
+  qreal Points = 9;  // used when Pixels is 0
+  int Pixels = 0;
+  bool Bold = false;
+  bool Italic = false;
+  bool Underline = false;
+};
+
+QFont MakeFont(const FontSpec& spec);
+// The gothic face at the largest pixel size, at most 10, in which text fits box.
 QFont FittingGothicFont(const QString& text, const QSize& box);
 
 }  // namespace lumitile

@@ -42,6 +42,7 @@ Images::Images(qreal devicePixelRatio) {
   eraser_ = Load(QStringLiteral("eraser"), devicePixelRatio);
   burst_ = Load(QStringLiteral("burst"), devicePixelRatio);
   blank_ = Load(QStringLiteral("blank"), devicePixelRatio);
+  iconPicture_ = Load(QStringLiteral("icon"), devicePixelRatio);
   // The icon picks its own @2x drawing for each size it is asked for.
   icon_ = QIcon(QStringLiteral(":/images/icon.png"));
 }
@@ -51,11 +52,11 @@ const QPixmap& Images::Given(int number) const { return At(givens_, number - 1);
 const QPixmap& Images::Panel(int number) const { return At(panels_, number - 1); }
 
 const QPixmap* Images::PointerPicture(PointerView pointer) const {
-  switch (pointer.Kind) {
-    case PointerKind::Panel: return &Panel(pointer.Index + 1);
-    case PointerKind::Eraser: return &eraser_;
-    case PointerKind::Hint: return &hint_;
-    case PointerKind::Default: break;
+  if (!pointer) return nullptr;
+  switch (pointer->What) {
+    case Pick::Kind::Panel: return &Panel(pointer->Index + 1);
+    case Pick::Kind::Eraser: return &eraser_;
+    case Pick::Kind::Hint: return &hint_;
   }
   return nullptr;
 }
@@ -73,7 +74,7 @@ bool Images::Complete() const {
   return std::all_of(digits_.begin(), digits_.end(), loaded) &&
          std::all_of(givens_.begin(), givens_.end(), loaded) &&
          std::all_of(panels_.begin(), panels_.end(), loaded) && loaded(hint_) && loaded(eraser_) &&
-         loaded(burst_) && loaded(blank_) && !icon_.isNull();
+         loaded(burst_) && loaded(blank_) && loaded(iconPicture_) && !icon_.isNull();
 }
 
 }  // namespace lumitile

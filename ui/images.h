@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <array>
 
-#include "core/palette.h"
+#include "core/game_types.h"
 
 namespace lumitile {
 
@@ -25,6 +25,7 @@ class Images {
   const QPixmap& Burst() const { return burst_; }
   const QPixmap& Blank() const { return blank_; }
   const QIcon& Icon() const { return icon_; }
+  const QPixmap& IconPicture() const { return iconPicture_; }  // 32 x 32
 
   // The picture a pointer shows, or null for the default arrow.
   const QPixmap* PointerPicture(PointerView pointer) const;
@@ -38,7 +39,7 @@ class Images {
   std::array<QPixmap, 10> digits_;
   std::array<QPixmap, 9> givens_;
   std::array<QPixmap, 9> panels_;
-  QPixmap hint_, eraser_, burst_, blank_;
+  QPixmap hint_, eraser_, burst_, blank_, iconPicture_;
   QIcon icon_;
 };
 

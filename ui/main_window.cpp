@@ -7,44 +7,25 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 
+#include "core/game_session.h"
 #include "ui/board_widget.h"
-#include "ui/fonts.h"
 #include "ui/images.h"
+#include "ui/layout.h"
 #include "ui/picture_box.h"
-#include "core/game_controller.h"
-#include "ui/window_events.h"
+#include "ui/sound_player.h"
+#include "ui/window_look.h"
 
 namespace lumitile {
 
-namespace {
-
-constexpr int kClientWidth = 404;
-constexpr int kClientHeight = 290;
-
-const QColor kLightBlue(192, 192, 255);
-const QColor kLightGrey(192, 192, 192);
-const QColor kLightGreen(192, 255, 192);
-
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                 const QColor& colour, const QFont& font) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(geometry);
-  label->setFont(font);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-  return label;
-}
-
-}  // namespace
-
-MainWindow::MainWindow(GameController& game, const Images& images, QWidget* parent)
-    : QMainWindow(parent), game_(game), images_(images) {
-  setObjectName(QStringLiteral("Form1"));
+MainWindow::MainWindow(GameSession& game, const Images& images, SoundPlayer& sounds,
+                       std::vector<std::filesystem::path> dataFolders, Ask ask)
+    : game_(game),
+      images_(images),
+      sounds_(sounds),
+      ask_(ask),
+      side_(game, images, this, std::move(dataFolders), std::move(ask)) {
+  setObjectName(MainLayout().Name);
   setWindowTitle(QStringLiteral("Lumitile"));
   setWindowIcon(images_.Icon());
   // A fixed frame: a title, the window menu and the close box, nothing to
@@ -54,7 +35,8 @@ MainWindow::MainWindow(GameController& game, const Images& images, QWidget* pare
 
   BuildClientArea();
   BuildMenus();
-  setFixedSize(kClientWidth, kClientHeight + menuBar()->heightForWidth(kClientWidth));
+  const QSize client = MainLayout().Size;
+  setFixedSize(client.width(), client.height() + menuBar()->heightForWidth(client.width()));
 
   clockTimer_.setSingleShot(true);
   // The timer is set for the very millisecond the second turns; a coarse
@@ -69,54 +51,54 @@ MainWindow::MainWindow(GameController& game, const Images& images, QWidget* pare
 }
 
 void MainWindow::BuildClientArea() {
+  const WindowLayout& layout = MainLayout();
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ClientArea"));
-  client->setFixedSize(kClientWidth, kClientHeight);
+  client->setFixedSize(layout.Size);
   client->setAutoFillBackground(true);
   QPalette palette = client->palette();
   palette.setColor(QPalette::Window, Qt::black);
-  palette.setColor(QPalette::WindowText, kLightBlue);
+  palette.setColor(QPalette::WindowText, look::kLightBlue);
   client->setPalette(palette);
   setCentralWidget(client);
 
   board_ = new BoardWidget(game_, images_, client);
   board_->setObjectName(QStringLiteral("Board"));
-  board_->move(0, 0);
-  connect(board_, &BoardWidget::Clicked, this, &MainWindow::ClickBoard);
+  board_->move(layout.Place(board_->objectName()).topLeft());
+  connect(board_, &BoardWidget::CellClicked, this, &MainWindow::ClickCell);
 
-  AddLabel(client, "Label1", QStringLiteral("TIME"), QRect(322, 3, 55, 24), Qt::yellow,
-           SerifFont(15.75, true));
-  for (int i = 0; i < 3; ++i) {
-    clockDigits_[i] = new PictureBox(QStringLiteral("Picture%1").arg(5 + i),
-                                     QRect(318 + 21 * i, 30, 20, 35), Qt::black, false, client);
+  const auto label = [client, &layout](const char* name, const QString& text, const QColor& colour,
+                                       const QFont& font) {
+    QLabel* added = AddLabel(client, QLatin1String(name), text, layout.Place(QLatin1String(name)));
+    added->setFont(font);
+    added->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetTextColour(added, colour);
+  };
+  const auto box = [client, &layout](const QString& name, const QColor& ground, bool framed,
+                                     const QPixmap& picture) {
+    auto* added = new PictureBox(name, layout.Place(name), ground, framed, client);
+    added->SetPicture(picture);
+    return added;
+  };
+  const auto pick = [this](Pick item) { return [this, item] { PickItem(item); }; };
+
+  label("Label1", QStringLiteral("TIME"), look::kYellow, MakeFont(look::kTimeCaptionFont));
+  for (int i = 0; i < 3; ++i) clockDigits_[i] = box(QStringLiteral("Picture%1").arg(5 + i), Qt::black, false, {});
+  for (int i = 0; i < kHintCount; ++i) {
+    hintTokens_[i] = box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint());
+    connect(hintTokens_[i], &PictureBox::Clicked, this, pick(Pick::Hint(i)));
   }
-  for (int i = 0; i < 3; ++i) {
-    auto* token = new PictureBox(QStringLiteral("Picture4(%1)").arg(i), QRect(303 + 30 * i, 69, 32, 32),
-                                 Qt::black, false, client);
-    token->SetPicture(images_.Hint());
-    connect(token, &PictureBox::Clicked, this, [this, i] { PickHint(i); });
-    hintTokens_[i] = token;
-  }
-  AddLabel(client, "Label2", QStringLiteral("Tessaline"), QRect(300, 108, 97, 19), Qt::red,
-           SerifFont(12, true, true, true));
+  label("Label2", QStringLiteral("Tessaline"), look::kRed, MakeFont(look::kCreditFont));
   for (int k = 0; k < 9; ++k) {
-    auto* panel = new PictureBox(QStringLiteral("Picture1(%1)").arg(k),
-                                 QRect(300 + 33 * (k % 3), 132 + 33 * (k / 3), 34, 34), kLightGrey,
-                                 true, client);
-    panel->SetPicture(images_.Panel(k + 1));
-    connect(panel, &PictureBox::Clicked, this, [this, k] { PickPanel(k); });
+    auto* panel = box(QStringLiteral("Picture1(%1)").arg(k), look::kLightGrey, true, images_.Panel(k + 1));
+    connect(panel, &PictureBox::Clicked, this, pick(Pick::Panel(k)));
   }
-  auto* eraser = new PictureBox(QStringLiteral("Picture2"), QRect(315, 237, 32, 32), kLightGreen,
-                                false, client);
-  eraser->SetPicture(images_.Eraser());
-  connect(eraser, &PictureBox::Clicked, this, &MainWindow::PickEraser);
-  auto* clearAll = new PictureBox(QStringLiteral("Picture3"), QRect(357, 237, 32, 32), kLightBlue,
-                                  false, client);
-  clearAll->SetPicture(images_.Burst());
-  connect(clearAll, &PictureBox::Clicked, this, &MainWindow::ClearPlacedPanels);
+  connect(box(QStringLiteral("Picture2"), look::kLightGreen, false, images_.Eraser()), &PictureBox::Clicked,
+          this, pick(Pick::Eraser()));
+  connect(box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst()), &PictureBox::Clicked,
+          this, &MainWindow::ClearPlacedPanels);
   const QString credit = QStringLiteral("© 2026 Lumitile Project");
-  const QRect creditBox(300, 276, 100, 12);
-  AddLabel(client, "Label3", credit, creditBox, Qt::yellow, FittingGothicFont(credit, creditBox.size()));
+  label("Label3", credit, look::kYellow, FittingGothicFont(credit, layout.Place(QStringLiteral("Label3")).size()));
 }
 
 void MainWindow::BuildMenus() {
@@ -124,13 +106,13 @@ void MainWindow::BuildMenus() {
   // The window has a fixed size around its menu bar, so the bar stays in the
   // window even on desktops that offer a global menu.
   bar->setNativeMenuBar(false);
-  bar->setFont(GothicFont());
+  bar->setFont(MakeFont(look::kMenuFont));
 
   const auto addMenu = [bar](const char* name, const QString& caption) {
     QMenu* menu = bar->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    menu->setFont(GothicFont());
+    menu->setFont(MakeFont(look::kMenuFont));
     return menu;
   };
   // Captions carry no '&' and the items no shortcut: none has an access key.
@@ -151,87 +133,53 @@ void MainWindow::BuildMenus() {
   addItem(file, "end_app", QStringLiteral("終了"), [this] { close(); });
 
   QMenu* level = addMenu("level", QStringLiteral("ﾚﾍﾞﾙ"));
-  const std::array<std::pair<const char*, QString>, 3> levels{{
+  const std::array<std::pair<const char*, QString>, kLevelCount> levels{{
       {"beg_game", QStringLiteral("初級")},
       {"mid_game", QStringLiteral("中級")},
       {"hi_game", QStringLiteral("上級")},
   }};
-  for (int i = 0; i < 3; ++i) {
-    QAction* action = addItem(level, levels[i].first, levels[i].second,
-                              [this, i] { SelectLevel(static_cast<int16_t>(i)); });
-    action->setCheckable(true);
-    levelActions_[i] = action;
+  for (int i = 0; i < kLevelCount; ++i) {
+    levelActions_[i] = addItem(level, levels[i].first, levels[i].second, [this, i] { SelectLevel(i); });
+    levelActions_[i]->setCheckable(true);
   }
   addSeparator(level, "o");
-  addItem(level, "HiScore", QStringLiteral("ﾊｲｽｺｱ..."), [this] {
-    if (side_) side_->ShowBestTimes();
-  });
+  addItem(level, "HiScore", QStringLiteral("ﾊｲｽｺｱ..."), [this] { side_.ShowBestTimes(); });
   addSeparator(level, "sss");
   addItem(level, "mn_HiScClr", QStringLiteral("ﾊｲｽｺｱのｸﾘｱ..."), [this] {
-    if (side_) side_->AskAndClearBestTimes();
-    // Clearing the table also switches to beginner.
+    side_.AskAndClearBestTimes();
+    // Clearing the table also switches to beginner; a refused question
+    // leaves the checks as the level says.
     RefreshLevelChecks();
   });
 
   QMenu* help = addMenu("help", QStringLiteral("ﾍﾙﾌﾟ"));
-  addItem(help, "mn_help", QStringLiteral("Lumitile ﾍﾙﾌﾟ..."), [this] {
-    if (side_) side_->ShowHelp();
-  });
+  addItem(help, "mn_help", QStringLiteral("Lumitile ﾍﾙﾌﾟ..."), [this] { side_.ShowHelp(); });
   addSeparator(help, "h");
-  addItem(help, "mn_ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報..."), [this] {
-    if (side_) side_->ShowAbout();
-  });
-}
-
-bool MainWindow::AskClearPlacedPanels(QWidget* parent) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("メッセージ"),
-                  QStringLiteral("配置している全てのパネルを消しますか？"),
-                  QMessageBox::Yes | QMessageBox::No, parent);
-  box.setObjectName(QStringLiteral("ClearQuestion"));
-  box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  addItem(help, "mn_ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報..."), [this] { side_.ShowAbout(); });
 }
 
 void MainWindow::NewGame() {
   // Building a solution can take a moment; the busy pointer says so.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  game_.NewGame();
+  const Outcome outcome = game_.NewGame();
   QGuiApplication::restoreOverrideCursor();
-  RefreshAfterMove();
+  Show(outcome);
 }
 
-void MainWindow::DealFirstGame() {
-  game_.NewGame();
-  RefreshAfterMove();
-}
+void MainWindow::DealFirstGame() { Show(game_.NewGame()); }
 
-void MainWindow::SelectLevel(int16_t level) {
+void MainWindow::SelectLevel(int level) {
   game_.SelectLevel(level);
-  // A checkable item toggles itself when chosen; the controller's level decides.
+  // A checkable item toggles itself when chosen; the session's level decides.
   RefreshLevelChecks();
 }
 
-void MainWindow::PickPanel(int index) {
-  if (game_.PickPanel(static_cast<int16_t>(index))) RefreshPointer();
-}
+void MainWindow::PickItem(Pick pick) { Show(game_.PickItem(pick)); }
 
-void MainWindow::PickEraser() {
-  if (game_.PickEraser()) RefreshPointer();
-}
-
-void MainWindow::PickHint(int index) {
-  if (game_.PickHint(static_cast<int16_t>(index))) RefreshPointer();
-}
-
-void MainWindow::ClickBoard(int x, int y) {
-  game_.ClickBoard(x, y);
-  RefreshAfterMove();
-}
+void MainWindow::ClickCell(int row, int column) { Show(game_.ApplyPick({row, column})); }
 
 void MainWindow::ClearPlacedPanels() {
-  if (!askClear_ || !askClear_(this)) return;
-  game_.ClearPlacedPanels();
-  board_->update();
+  if (ask_(this, ClearPanelsQuestion())) Show(game_.ClearPlacedPanels());
 }
 
 void MainWindow::RefreshClock() {
@@ -252,28 +200,27 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QCoreApplication::quit();
 }
 
-void MainWindow::RefreshAfterMove() {
-  board_->update();
-  RefreshHintTokens();
-  RefreshPointer();
-  // A hint moves the clock on by 30 seconds and a solve stops it; show either now.
-  RefreshClock();
+void MainWindow::Show(const Outcome& outcome) {
+  if (outcome.Play) sounds_.Play(*outcome.Play);
+  if (outcome.Cells) board_->update();
+  if (outcome.Tokens) RefreshHintTokens();
+  if (outcome.Pointer) RefreshPointer();
+  if (outcome.Clock) RefreshClock();
+  if (outcome.Level) RefreshLevelChecks();
+  if (outcome.RecordWaiting) side_.ShowRecordEntry();
 }
 
 void MainWindow::RefreshLevelChecks() {
-  const auto checks = game_.LevelChecks();
-  for (std::size_t i = 0; i < checks.size(); ++i) levelActions_[i]->setChecked(checks[i]);
+  for (int i = 0; i < kLevelCount; ++i) levelActions_[i]->setChecked(game_.Level() == i);
 }
 
 void MainWindow::RefreshHintTokens() {
-  for (std::size_t i = 0; i < hintTokens_.size(); ++i) {
-    hintTokens_[i]->setVisible(game_.HintVisible(static_cast<int>(i)));
-  }
+  for (int i = 0; i < kHintCount; ++i) hintTokens_[i]->setVisible(game_.HintVisible(i));
 }
 
 void MainWindow::RefreshPointer() {
   const PointerView pointer = game_.Pointer();
-  if (pointer.Kind == PointerKind::Default) {
+  if (!pointer) {
     unsetCursor();
   } else {
     setCursor(images_.PointerCursor(pointer));

@@ -1,6 +1,5 @@
 #include "ui/picture_box.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace lumitile {
@@ -32,15 +31,13 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) leftPressed_ = true;
+  click_.Press(event);
   QWidget::mousePressEvent(event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
-  const bool pressedHere = leftPressed_;
-  leftPressed_ = false;
-  if (pressedHere && rect().contains(event->position().toPoint())) emit Clicked();
+  if (click_.Release(event, rect())) emit Clicked();
 }
 
 }  // namespace lumitile

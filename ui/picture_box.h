@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "ui/press_release.h"
+
 namespace lumitile {
 
 class PictureBox : public QWidget {
@@ -32,7 +34,7 @@ class PictureBox : public QWidget {
   QPixmap picture_;
   QColor ground_;
   bool framed_;
-  bool leftPressed_ = false;
+  PressThenRelease click_;
 };
 
 }  // namespace lumitile

@@ -5,28 +5,32 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/layout.h"
 #include "ui/window_look.h"
 
 namespace lumitile {
 
 RecordEntryWindow::RecordEntryWindow(QWidget* parent)
-    : QWidget(parent, kToolWindowFlags), text_(new QLineEdit(QStringLiteral("名前なし"), this)) {
-  setObjectName(QStringLiteral("Form4"));
+    : QWidget(parent, look::kToolWindowFlags), text_(new QLineEdit(NoNameText(), this)) {
+  const WindowLayout& layout = RecordEntryLayout();
+  setObjectName(layout.Name);
   setWindowTitle(QStringLiteral("おめでとう！"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFont(SmallDialogFont());
-  setFixedSize(153, 94);
+  setFont(MakeFont(look::kDialogFont));
+  setFixedSize(layout.Size);
 
-  AddLabel(this, QStringLiteral("Label1"), QStringLiteral("ハイスコアです。"), {12, 6, 85, 12});
-  AddLabel(this, QStringLiteral("Label2"), QStringLiteral("名前を入力してください。"), {12, 21, 124, 12});
+  for (const auto& [name, text] : {std::pair{"Label1", QStringLiteral("ハイスコアです。")},
+                                   std::pair{"Label2", QStringLiteral("名前を入力してください。")}}) {
+    AddLabel(this, QLatin1String(name), text, layout.Place(QLatin1String(name)));
+  }
 
   // Any length may be typed; the stored name is cut to fit the table later.
   text_->setObjectName(QStringLiteral("Text1"));
-  text_->setGeometry(21, 39, 112, 19);
+  text_->setGeometry(layout.Place(text_->objectName()));
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
-  ok->setGeometry(51, 66, 49, 19);
+  ok->setGeometry(layout.Place(ok->objectName()));
   // Enter in the name box must not confirm a half-typed name by accident.
   ok->setAutoDefault(false);
   ok->setDefault(false);

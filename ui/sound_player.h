@@ -1,10 +1,9 @@
-// How the windows make the game's sounds heard. The game asks for a sound
-// through GameEvents; the view hands it to a player. The game passes one that
-// plays the wave files through the desktop's sound service, tests pass one
-// that only notes what was asked.
+// How the windows make the game's sounds heard. The game passes a player
+// that plays the wave files through the desktop's sound service, tests pass
+// one that only notes what was asked.
 #pragma once
 
-#include "core/game_controller.h"
+#include "core/game_types.h"
 
 namespace lumitile {
 

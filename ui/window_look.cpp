@@ -1,17 +1,12 @@
 #include "ui/window_look.h"
 
 #include <QLabel>
+#include <QPalette>
 #include <QWidget>
 
-#include "ui/fonts.h"
+#include "core/game_types.h"
 
 namespace lumitile {
-
-QFont SmallDialogFont() {
-  QFont font = GothicFont();
-  font.setPixelSize(11);
-  return font;
-}
 
 QLabel* AddLabel(QWidget* window, const QString& name, const QString& text, const QRect& geometry) {
   auto* label = new QLabel(text, window);
@@ -20,5 +15,13 @@ QLabel* AddLabel(QWidget* window, const QString& name, const QString& text, cons
   label->setFocusPolicy(Qt::NoFocus);
   return label;
 }
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  widget->setPalette(palette);
+}
+
+QString NoNameText() { return QString::fromUtf8(kNoName.data(), static_cast<qsizetype>(kNoName.size())); }
 
 }  // namespace lumitile

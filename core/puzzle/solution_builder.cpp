@@ -49,16 +49,15 @@ bool ClashesInBlock(const Grid& grid, int row, int column, int16_t number) {
 
 }  // namespace
 
-int16_t CheckCell(GameState& state, int16_t row, int16_t column) {
-  const Grid& grid = state.SolutionGrid;
+int16_t CheckCell(const Grid& grid, int16_t row, int16_t column, int16_t& clashCount) {
   const int16_t v = grid[row][column];
 
   const Bits above = ColumnAbove(grid, row, column);
   const bool clash = (above & Bit(v)) != 0 || ClashesInBlock(grid, row, column, v);
   if (!clash) return kCellFits;
 
-  ++state.ClashCount;
-  if (state.ClashCount > kClashLimit) return kBoardGiveUp;
+  ++clashCount;
+  if (clashCount > kClashLimit) return kBoardGiveUp;
 
   // The candidate table as a set: numbers 1..9 that do not stand in the row
   // up to and including this cell.
@@ -79,11 +78,10 @@ int16_t CheckCell(GameState& state, int16_t row, int16_t column) {
   return free == 0 ? kRowDeadEnd : kCellClash;
 }
 
-void MakeSolution(GameState& state, RandomSource& random) {
-  Grid& grid = state.SolutionGrid;
+void MakeSolution(Grid& grid, RandomSource& random) {
   int16_t row = 0;
   int16_t column = 0;
-  state.ClashCount = 0;
+  int16_t clashCount = 0;
   // The row string: the numbers accepted so far in the current row. Only
   // whether a number is in it matters, never its place, so it is kept as a
   // set of digits.
@@ -96,27 +94,27 @@ void MakeSolution(GameState& state, RandomSource& random) {
       // A repeat within the row is drawn again; it is no clash and counts nothing.
       if ((rowString & Bit(d)) != 0) continue;
       if (row > 0) {
-        const int16_t outcome = CheckCell(state, row, column);
+        const int16_t outcome = CheckCell(grid, row, column, clashCount);
         if (outcome == kBoardGiveUp) {
           // Back to the top-left cell; the board keeps its numbers until overwritten.
           rowString = 0;
           row = 0;
           column = 0;
-          state.ClashCount = 0;
+          clashCount = 0;
           continue;
         }
         if (outcome == kRowDeadEnd) {
           for (int c = 0; c < 9; ++c) grid[row][c] = 0;
           rowString = 0;
           column = 0;
-          state.ClashCount = 0;
+          clashCount = 0;
           continue;
         }
         if (outcome != kCellFits) continue;
       }
       rowString |= Bit(d);
       ++column;
-      state.ClashCount = 0;
+      clashCount = 0;
     }
     ++row;
     column = 0;

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/game_state.h"
+#include "core/board.h"
 #include "core/random_source.h"
 
 namespace lumitile {
@@ -18,15 +18,15 @@ inline constexpr int16_t kRowDeadEnd = -1;
 inline constexpr int16_t kBoardGiveUp = 10;
 inline constexpr int16_t kClashLimit = 20;  // the 21st clash at one cell restarts the board
 
-// Fills rows and columns 0 to 8 of SolutionGrid with a board holding 1 to 9
-// once in every row, column and block. Runs to completion; index 9 and 10
-// are never touched. Uses and leaves behind state.ClashCount.
-void MakeSolution(GameState& state, RandomSource& random);
+// Fills the grid with a board holding 1 to 9 once in every row, column and
+// block. Runs to completion; what the grid held before is overwritten.
+void MakeSolution(Grid& grid, RandomSource& random);
 
-// Judges SolutionGrid(row, column), a number not yet in its row, against its
-// column and block (row 1..8, column 0..8). Counts the clash in ClashCount and
-// returns kCellFits, kCellClash, kRowDeadEnd or kBoardGiveUp.
-int16_t CheckCell(GameState& state, int16_t row, int16_t column);
+// Judges grid(row, column), a number not yet in its row, against its column
+// and block (row 1..8, column 0..8). Counts the clash in clashCount, the
+// clashes so far at this cell, and returns kCellFits, kCellClash,
+// kRowDeadEnd or kBoardGiveUp.
+int16_t CheckCell(const Grid& grid, int16_t row, int16_t column, int16_t& clashCount);
 
 // Int(r * n + 1) for a draw r in [0, 1): a whole number from 1 to n.
 int16_t DrawOneTo(RandomSource& random, int16_t n);

@@ -1,7 +1,5 @@
 #include "core/records/best_times.h"
 
-#include <array>
-
 #include "core/records/utf8_text.h"
 
 namespace lumitile {
@@ -10,7 +8,6 @@ namespace {
 constexpr std::string_view kRecordSection = "ハイスコア";
 constexpr std::string_view kLevelSection = "レベル";
 constexpr std::string_view kLevelKey = "値";
-constexpr std::string_view kNoName = "名前なし";
 
 struct LevelKeys {
   std::string_view time;
@@ -23,10 +20,7 @@ constexpr std::array<LevelKeys, kLevelCount> kLevelKeys{{
     {"上級", "上級名前"},
 }};
 
-// A time the clock could never show is a damaged record, not a record.
 int32_t UsableTime(int32_t stored) { return stored >= 0 && stored <= kNoRecord ? stored : kNoRecord; }
-
-bool Written(int32_t result) { return result != 0; }
 
 }  // namespace
 
@@ -42,42 +36,36 @@ std::string FitName(std::string_view utf8) {
   return name;
 }
 
-void LoadBestTimes(GameState& state, Profile& profile) {
-  for (int level = 0; level < kLevelCount; ++level) {
+BestTimes EmptyBestTimes() {
+  BestTimes times;
+  for (BestTimeRow& row : times) row = {kNoRecord, FitName(kNoName)};
+  return times;
+}
+
+BestTimes LoadBestTimes(Profile& profile) {
+  BestTimes times;
+  for (std::size_t level = 0; level < times.size(); ++level) {
     const LevelKeys& keys = kLevelKeys[level];
-    state.BestTimes[level] = UsableTime(profile.ReadIniInt(kRecordSection, keys.time, kNoRecord));
-    state.BestNames[level] = FitName(profile.ReadIniString(kRecordSection, keys.name, kNoName));
+    times[level] = {UsableTime(profile.ReadIniInt(kRecordSection, keys.time, kNoRecord)),
+                    FitName(profile.ReadIniString(kRecordSection, keys.name, kNoName))};
   }
+  return times;
 }
 
-bool SaveBestTimes(const GameState& state, Profile& profile) {
-  for (int level = 0; level < kLevelCount; ++level) {
-    const LevelKeys& keys = kLevelKeys[level];
-    if (!Written(profile.WriteIniString(kRecordSection, keys.time,
-                                        std::to_string(state.BestTimes[level]))) ||
-        !Written(profile.WriteIniString(kRecordSection, keys.name, state.BestNames[level]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
-void ResetBestTimes(GameState& state) {
-  for (int level = 0; level < kLevelCount; ++level) {
-    state.BestTimes[level] = kNoRecord;
-    state.BestNames[level] = FitName(kNoName);
-  }
-}
-
-int16_t LoadLevel(GameState& state, Profile& profile) {
+int LoadLevel(Profile& profile) {
   const int32_t stored = profile.ReadIniInt(kLevelSection, kLevelKey, 0);
-  // Start-up writes the level back, so a damaged value is mended on disk too.
-  state.CurrentLevel = stored >= 0 && stored < kLevelCount ? static_cast<int16_t>(stored) : int16_t{0};
-  return state.CurrentLevel;
+  return stored >= 0 && stored < kLevelCount ? stored : 0;
 }
 
-bool SaveLevel(Profile& profile, int16_t level) {
-  return Written(profile.WriteIniString(kLevelSection, kLevelKey, std::to_string(level)));
+std::vector<Setting> BestTimeSettings(const BestTimes& times) {
+  std::vector<Setting> settings;
+  for (std::size_t level = 0; level < times.size(); ++level) {
+    settings.push_back({kRecordSection, kLevelKeys[level].time, std::to_string(times[level].Seconds)});
+    settings.push_back({kRecordSection, kLevelKeys[level].name, times[level].Name});
+  }
+  return settings;
 }
+
+Setting LevelSetting(int level) { return {kLevelSection, kLevelKey, std::to_string(level)}; }
 
 }  // namespace lumitile

@@ -3,26 +3,33 @@
 // from earlier releases keep their records.
 #pragma once
 
-#include <cstdint>
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "core/game_state.h"
+#include "core/game_types.h"
 #include "core/records/profile.h"
 
 namespace lumitile {
+
+// One row per level: beginner, intermediate, advanced.
+using BestTimes = std::array<BestTimeRow, kLevelCount>;
 
 // Exactly kNameLength characters: longer names are cut, shorter ones padded
 // with spaces, control characters become spaces and broken UTF-8 becomes U+FFFD.
 std::string FitName(std::string_view utf8);
 
-void LoadBestTimes(GameState& state, Profile& profile);
-// Writes all three levels; false as soon as one write fails.
-bool SaveBestTimes(const GameState& state, Profile& profile);
-void ResetBestTimes(GameState& state);
+// Three rows of "no record" held by kNoName.
+BestTimes EmptyBestTimes();
 
-// Sets CurrentLevel from the file, beginner when the stored level is unusable.
-int16_t LoadLevel(GameState& state, Profile& profile);
-bool SaveLevel(Profile& profile, int16_t level);
+// A time the clock could never show loads as no record.
+BestTimes LoadBestTimes(Profile& profile);
+// The stored level, beginner when it names no level.
+int LoadLevel(Profile& profile);
+
+// The values that store the table, and the level, for Profile::Change.
+std::vector<Setting> BestTimeSettings(const BestTimes& times);
+Setting LevelSetting(int level);
 
 }  // namespace lumitile

@@ -3,14 +3,13 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/records/ascii.h"
 #include "core/records/shift_jis.h"
 
 namespace lumitile {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\v\f";
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Position of the first single-byte ch in bytes, skipping double-byte characters.
 std::size_t FindSingleByte(std::string_view bytes, char ch) {

@@ -9,9 +9,6 @@
 namespace lumitile {
 namespace {
 
-constexpr int32_t kWritten = -1;
-constexpr int32_t kNotWritten = 0;
-
 struct Names {
   std::string section;
   std::string key;
@@ -91,20 +88,18 @@ std::string IniProfile::ReadIniString(std::string_view section, std::string_view
   return Cp932ToUtf8(Cp932Prefix(*value, kMaxValueBytes));
 }
 
-int32_t IniProfile::WriteIniString(std::string_view section, std::string_view key,
-                                   std::string_view value) {
-  return Write(section, key, value) ? kWritten : kNotWritten;
-}
-
-bool IniProfile::Write(std::string_view section, std::string_view key, std::string_view value) {
-  const auto names = FileNames(section, key);
-  if (!names) return false;
+bool IniProfile::Change(std::span<const Setting> settings) {
   const SettingsFiles files = LocateSettings(program_);
   if (files.writePath.empty()) return false;
   const auto content = ReadStartingContent(files);
   if (!content) return false;
   IniFile file = IniFile::Parse(content->bytes);
-  file.Set(names->section, names->key, Utf8ToCp932(ControlsToSpaces(value)));
+  for (const Setting& setting : settings) {
+    // One unstorable name spoils the whole change, so nothing is half written.
+    const auto names = FileNames(setting.Section, setting.Key);
+    if (!names) return false;
+    file.Set(names->section, names->key, Utf8ToCp932(ControlsToSpaces(setting.Value)));
+  }
   std::string bytes = file.Bytes();
   // Start-up writes back every value it has just read; a file that already
   // says exactly this is left alone rather than replaced and flushed again.

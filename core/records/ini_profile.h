@@ -23,14 +23,13 @@ class IniProfile final : public Profile {
   int32_t ReadIniInt(std::string_view section, std::string_view key, int32_t fallback) override;
   std::string ReadIniString(std::string_view section, std::string_view key,
                             std::string_view fallback) override;
-  // Control characters in value become spaces; characters CP932 cannot hold become '?'.
-  int32_t WriteIniString(std::string_view section, std::string_view key,
-                         std::string_view value) override;
+  // Control characters in a value become spaces; characters CP932 cannot
+  // hold become '?'. A name that cannot be stored fails the whole change.
+  [[nodiscard]] bool Change(std::span<const Setting> settings) override;
 
  private:
   // The raw CP932 value, or nothing when the file, section or key is missing.
   std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
-  bool Write(std::string_view section, std::string_view key, std::string_view value);
 
   ProgramPlace program_;
   FileWriter* writer_;

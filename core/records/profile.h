@@ -1,12 +1,19 @@
-// The three operations the game uses on its settings file, as an interface so
-// the game controller can be tested with a stand-in. Text crosses it as UTF-8.
+// The game's settings file as the core uses it: two reads, and one way to
+// change it. Text crosses it as UTF-8.
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace lumitile {
+
+struct Setting {
+  std::string_view Section;
+  std::string_view Key;
+  std::string Value;
+};
 
 class Profile {
  public:
@@ -18,9 +25,10 @@ class Profile {
   // The key's value, or fallback when the file, the section or the key is missing.
   virtual std::string ReadIniString(std::string_view section, std::string_view key,
                                     std::string_view fallback) = 0;
-  // Stores value under section and key: -1 when written, 0 when nothing changed.
-  virtual int32_t WriteIniString(std::string_view section, std::string_view key,
-                                 std::string_view value) = 0;
+  // Stores every value, in order, as one change: the file is read once,
+  // changed and replaced once. Every write of the game goes through here.
+  // False when the file was left as it was.
+  [[nodiscard]] virtual bool Change(std::span<const Setting> settings) = 0;
 };
 
 }  // namespace lumitile

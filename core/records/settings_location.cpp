@@ -8,20 +8,13 @@
 #include <climits>
 #include <cstdlib>
 
+#include "core/records/ascii.h"
 #include "core/records/file_store.h"
 
 namespace lumitile {
 namespace {
 
 constexpr std::string_view kUserFolderName = "lumitile";
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
 
 bool Exists(const std::string& path) {
   struct stat info {};

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/game_state.h"
+#include "core/board.h"
 #include "core/random_source.h"
 
 namespace lumitile::test {
@@ -36,7 +36,7 @@ struct ScriptedRandom final : RandomSource {
   }
 };
 
-// True when rows and columns 0 to 8 hold 1 to 9 once in every row, column and block.
+// True when the grid holds 1 to 9 once in every row, column and block.
 inline bool IsCompleteBoard(const Grid& g) {
   for (int unit = 0; unit < 9; ++unit) {
     int seen[3] = {};  // digit bits of row, column and block number `unit`

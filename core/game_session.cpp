@@ -1,0 +1,141 @@
+#include "core/game_session.h"
+
+#include "core/board_click.h"
+#include "core/level_table.h"
+#include "core/puzzle/puzzle_setup.h"
+
+namespace lumitile {
+
+GameSession::GameSession(RandomSource& random, TickSource& ticks, Profile& settings)
+    : random_(random), settings_(settings), clock_(ticks) {}
+
+Outcome GameSession::Start() {
+  bestTimes_ = LoadBestTimes(settings_);
+  level_ = LoadLevel(settings_);
+  std::vector<Setting> values = BestTimeSettings(bestTimes_);
+  values.push_back(LevelSetting(level_));
+  // A file that cannot be written leaves the game playable with what was read.
+  (void)settings_.Change(values);
+  return {.Level = true, .Table = true};
+}
+
+Outcome GameSession::NewGame() {
+  Board board;
+  NewPuzzle(board, *LevelParametersFor(level_), random_);
+  return NewGameOn(board);
+}
+
+Outcome GameSession::NewGameOn(const Board& board) {
+  board_ = board;
+  history_.Clear();
+  hints_ = {true, true, true};
+  clock_.Start();
+  dealt_ = true;
+  return {.Cells = true, .Tokens = true, .Clock = true};
+}
+
+Outcome GameSession::SelectLevel(int level) {
+  if (!LevelParametersFor(level)) return {};
+  level_ = level;
+  (void)settings_.Change(std::array{LevelSetting(level)});
+  return {.Level = true};
+}
+
+bool GameSession::HintVisible(int index) const {
+  return index >= 0 && index < kHintCount && hints_[static_cast<std::size_t>(index)];
+}
+
+Outcome GameSession::PickItem(Pick pick) {
+  const bool there = pick.What == Pick::Kind::Panel  ? pick.Index >= 0 && pick.Index <= 8
+                     : pick.What == Pick::Kind::Hint ? HintVisible(pick.Index)
+                                                     : true;
+  if (!there) return {};
+  if (pick.What == Pick::Kind::Eraser) pick.Index = 0;
+  pick_ = pick;
+  return {.Pointer = true, .Play = Sound::Pick};
+}
+
+Outcome GameSession::ApplyPick(Cell cell) {
+  if (!dealt_) return {};
+  auto action = BoardClick(board_, pick_, cell);
+  if (!action) return {};
+  Outcome outcome{.Cells = !action->Change.Empty()};
+  Apply(board_, action->Change);
+  history_.Record(std::move(action->Change));
+  if (action->Hint) {
+    clock_.ChargeHintTime();
+    hints_[static_cast<std::size_t>(*action->Hint)] = false;
+    // One token, one reveal: the spent token is put down with the pointer.
+    pick_.reset();
+    outcome.Pointer = outcome.Tokens = outcome.Clock = true;
+  }
+  if (action->PutNumber) CheckSolved(outcome);
+  return outcome;
+}
+
+Outcome GameSession::ClearPlacedPanels() {
+  Move move = ClearEntries(board_);
+  const Outcome outcome{.Cells = !move.Empty()};
+  Apply(board_, move);
+  history_.Record(std::move(move));
+  return outcome;
+}
+
+Outcome GameSession::Undo() {
+  const Move* move = history_.Undo();
+  if (!move) return {};
+  Revert(board_, *move);
+  Outcome outcome{.Cells = true};
+  CheckSolved(outcome);
+  return outcome;
+}
+
+Outcome GameSession::Redo() {
+  const Move* move = history_.Redo();
+  if (!move) return {};
+  Apply(board_, *move);
+  Outcome outcome{.Cells = true};
+  CheckSolved(outcome);
+  return outcome;
+}
+
+void GameSession::CheckSolved(Outcome& outcome) {
+  if (!IsSolved(board_)) return;
+  outcome.Solved = true;
+  outcome.Play = Sound::Solved;
+  outcome.Clock = true;
+  // Stopping freezes the time at this moment, hint charges included.
+  clock_.Stop();
+  const int32_t seconds = clock_.ElapsedSeconds();
+  // A record must beat the best time; an equal time is none.
+  if (bestTimes_[static_cast<std::size_t>(level_)].Seconds <= seconds) return;
+  pending_ = PendingRecord{seconds, level_};
+  outcome.RecordWaiting = true;
+}
+
+Outcome GameSession::ConfirmRecord(std::string_view name) {
+  if (!pending_) return {};
+  bestTimes_[static_cast<std::size_t>(pending_->Level)] = {pending_->Seconds, FitName(name)};
+  pending_.reset();
+  (void)settings_.Change(BestTimeSettings(bestTimes_));
+  return {.Table = true};
+}
+
+Outcome GameSession::DismissRecord() {
+  pending_.reset();
+  return {};
+}
+
+Outcome GameSession::ClearBestTimes() {
+  const BestTimes cleared = EmptyBestTimes();
+  // The level goes first, as it always has, so a file missing both sections
+  // gets them in the same order as before.
+  std::vector<Setting> values{LevelSetting(0)};
+  for (Setting& value : BestTimeSettings(cleared)) values.push_back(std::move(value));
+  if (!settings_.Change(values)) return {};
+  bestTimes_ = cleared;
+  level_ = 0;
+  return {.Level = true, .Table = true};
+}
+
+}  // namespace lumitile

@@ -1,0 +1,120 @@
+// One game session, the mid end between the windows and the rules: it owns
+// the board, the level, the pick, the hint tokens, the clock, the move
+// history and the best-time table, and reads and writes the settings file.
+// The windows send it commands in board terms and act on the Outcome each
+// returns (redraw, play a sound, open the name entry); it never calls back.
+// Nothing here blocks or waits.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "core/board.h"
+#include "core/game_clock.h"
+#include "core/game_types.h"
+#include "core/history.h"
+#include "core/random_source.h"
+#include "core/records/best_times.h"
+#include "core/records/profile.h"
+
+namespace lumitile {
+
+// What a command did, for the view to show.
+struct Outcome {
+  bool Cells = false;    // cells changed
+  bool Pointer = false;  // the pick changed
+  bool Tokens = false;   // a hint token was spent or all came back
+  bool Clock = false;    // the time jumped (a hint), stopped or restarted
+  bool Level = false;    // the level changed
+  bool Table = false;    // the best-time table changed
+  std::optional<Sound> Play = std::nullopt;
+  bool Solved = false;
+  bool RecordWaiting = false;  // a solve beat the best time: ask for a name
+};
+
+// A record that waits for its holder's name: the solve time exactly as it
+// was judged, and the level it was judged at.
+struct PendingRecord {
+  int32_t Seconds = 0;
+  int Level = 0;
+  bool operator==(const PendingRecord&) const = default;
+};
+
+class GameSession {
+ public:
+  GameSession(RandomSource& random, TickSource& ticks, Profile& settings);
+
+  // Start-up before the window shows: the best times and the level from the
+  // settings file, and both written back as one change so a missing file or
+  // key is created with its default.
+  Outcome Start();
+  // Deals a new puzzle at the current level, shows all hint tokens again,
+  // forgets the moves and starts the clock from zero. The pick stays.
+  Outcome NewGame();
+  // A new game on this board instead of a dealt one, for tests and tools.
+  Outcome NewGameOn(const Board& board);
+  // 0 beginner, 1 intermediate, 2 advanced, stored at once. The board and
+  // the clock stay; the next game uses it, and a record from now on is
+  // judged and stored under it. Any other value changes nothing.
+  Outcome SelectLevel(int level);
+
+  // A palette pick plays the pick sound; an item that is not there (a spent
+  // hint token, an index out of range) changes nothing and stays silent.
+  Outcome PickItem(Pick pick);
+  // The picked item applied to a cell, then the solved check when a number
+  // was placed or revealed. A hint charges the clock 30 seconds and its
+  // token is spent and put down.
+  Outcome ApplyPick(Cell cell);
+  // Empties every open cell; givens, clock, hint tokens and pick stay.
+  Outcome ClearPlacedPanels();
+  // Take back or replay a move: the board only; the clock, the spent tokens
+  // and the pick stay. A board completed this way is checked like any move.
+  Outcome Undo();
+  Outcome Redo();
+
+  // The name entry's OK: stores the name, fitted to 20 characters, with the
+  // pending time, and saves the table. Nothing when no record waits.
+  Outcome ConfirmRecord(std::string_view name);
+  // The entry closed without OK: the record is dropped.
+  Outcome DismissRecord();
+  // Clears all three records and switches to beginner, as one change of the
+  // settings file; when it cannot be written nothing changes. The game on
+  // the board and its clock go on.
+  Outcome ClearBestTimes();
+
+  // What the view draws.
+  bool Dealt() const { return dealt_; }
+  CellView CellAt(Cell cell) const { return ViewOf(board_, cell); }
+  const Board& CurrentBoard() const { return board_; }
+  bool HintVisible(int index) const;
+  PointerView Pointer() const { return pick_; }
+  int Level() const { return level_; }
+  const BestTimes& BestTimeTable() const { return bestTimes_; }
+  const std::optional<PendingRecord>& Pending() const { return pending_; }
+  int32_t ElapsedSeconds() const { return clock_.ElapsedSeconds(); }
+  std::array<int, 3> ClockDigits() const { return ShowTime(clock_.ElapsedSeconds()); }
+  // Milliseconds until the shown time changes, -1 when it cannot change.
+  int64_t MsUntilClockChanges() const { return clock_.MsUntilNextSecond(); }
+  bool ClockRunning() const { return clock_.Running(); }
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
+
+ private:
+  // The solved check and, on a solved board, the win sequence.
+  void CheckSolved(Outcome& outcome);
+
+  RandomSource& random_;
+  Profile& settings_;
+  Board board_;
+  GameClock clock_;
+  History history_;
+  int level_ = 0;
+  std::optional<Pick> pick_;
+  std::array<bool, kHintCount> hints_{true, true, true};
+  BestTimes bestTimes_ = EmptyBestTimes();
+  std::optional<PendingRecord> pending_;
+  bool dealt_ = false;
+};
+
+}  // namespace lumitile

@@ -1,0 +1,64 @@
+// The small words the core and the windows share: where a cell is, what it
+// shows, what the palette holds, the sounds, a row of the best-time table.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumitile {
+
+inline constexpr int kBoardSize = 9;
+inline constexpr int kLevelCount = 3;
+inline constexpr int kHintCount = 3;
+inline constexpr int32_t kNoRecord = 999;  // a best time of 999 means "none yet"
+inline constexpr int kNameLength = 20;     // characters in a stored name
+// The name a record holder starts with, and the table's name for "nobody".
+inline constexpr std::string_view kNoName = "名前なし";
+
+// A board cell, both 0 to 8: the row from the top, the column from the left.
+struct Cell {
+  int Row = 0;
+  int Column = 0;
+  bool operator==(const Cell&) const = default;
+};
+
+inline bool OnBoard(Cell cell) {
+  return cell.Row >= 0 && cell.Row < kBoardSize && cell.Column >= 0 && cell.Column < kBoardSize;
+}
+
+enum class CellKind { Empty, Given, Placed };
+struct CellView {
+  CellKind Kind = CellKind::Empty;
+  int Number = 0;  // 1..9 for a given or placed cell
+  bool operator==(const CellView&) const = default;
+};
+
+// A palette item: a numbered panel (Index 0..8 places Index + 1), the eraser,
+// or a hint token (Index 0..2).
+struct Pick {
+  enum class Kind { Panel, Eraser, Hint };
+  Kind What = Kind::Panel;
+  int Index = 0;
+
+  static Pick Panel(int index) { return {Kind::Panel, index}; }
+  static Pick Eraser() { return {Kind::Eraser, 0}; }
+  static Pick Hint(int index) { return {Kind::Hint, index}; }
+  bool operator==(const Pick&) const = default;
+};
+
+// The pointer over the main window shows the picked item, or the arrow.
+using PointerView = std::optional<Pick>;
+
+enum class Sound { Pick, Solved };
+// The sound's file, without a path.
+inline const char* SoundFileName(Sound sound) { return sound == Sound::Pick ? "np1.wav" : "np2.wav"; }
+
+struct BestTimeRow {
+  int32_t Seconds = kNoRecord;
+  std::string Name;  // UTF-8, all kNameLength characters, trailing spaces included
+  bool operator==(const BestTimeRow&) const = default;
+};
+
+}  // namespace lumitile

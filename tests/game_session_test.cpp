@@ -1,0 +1,202 @@
+// The session's rules as the windows see them: start-up and the settings
+// file, picks, moves and their outcomes, hints and the clock, the solve and
+// the record, levels, clearing, undo and redo.
+#include <gtest/gtest.h>
+
+#include "core/game_session.h"
+#include "support/fakes.h"
+
+namespace lumitile {
+namespace {
+
+using testing::PuzzleWithOpenCells;
+
+class GameSessionTest : public ::testing::Test {
+ protected:
+  // Starts up and plays a board whose first `open` cells are open.
+  void Play(int open) {
+    game.Start();
+    game.NewGameOn(PuzzleWithOpenCells(open));
+  }
+  // The solution's number into cell i of the first row, by panel.
+  Outcome Put(int column) {
+    game.PickItem(Pick::Panel(testing::kSolution[column] - '1'));
+    return game.ApplyPick({0, column});
+  }
+  int Entry(int column) const { return game.CurrentBoard().Entries[0][column]; }
+
+  SeededRandom random{20261206};
+  testing::FakeTicks ticks;
+  testing::MemoryProfile settings;
+  GameSession game{random, ticks, settings};
+};
+
+TEST_F(GameSessionTest, StartUpWritesEveryValueBackAsOneChange) {
+  game.Start();
+  ASSERT_EQ(settings.changes.size(), 1u);
+  const std::vector<std::string> expected{
+      "ハイスコア/初級=999", "ハイスコア/初級名前=名前なし                ",
+      "ハイスコア/中級=999", "ハイスコア/中級名前=名前なし                ",
+      "ハイスコア/上級=999", "ハイスコア/上級名前=名前なし                ", "レベル/値=0"};
+  EXPECT_EQ(settings.changes[0], expected);
+  EXPECT_FALSE(game.Dealt());
+  game.PickItem(Pick::Panel(0));
+  EXPECT_FALSE(game.ApplyPick({0, 0}).Cells) << "a click before the first deal";
+}
+
+TEST_F(GameSessionTest, StoredValuesAreReadAndNonsenseMended) {
+  for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
+           {"1", 1}, {"2", 2}, {"7", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
+    settings.values[{"レベル", "値"}] = stored;
+    settings.values[{"ハイスコア", "中級"}] = "1000";
+    game.Start();
+    EXPECT_EQ(game.Level(), level) << stored;
+    EXPECT_EQ(settings.Get("レベル", "値"), std::to_string(level)) << stored;
+    EXPECT_EQ(game.BestTimeTable()[1].Seconds, kNoRecord) << "a time the clock cannot show";
+  }
+}
+
+TEST_F(GameSessionTest, TheLevelDecidesTheNextDealOnly) {
+  game.Start();
+  game.NewGame();
+  const Board first = game.CurrentBoard();
+  const auto open = [&] {
+    int count = 0;
+    for (const auto& row : game.CurrentBoard().Givens) count += static_cast<int>(std::count(row.begin(), row.end(), 0));
+    return count;
+  };
+  EXPECT_LE(open(), 10);
+  EXPECT_TRUE(game.SelectLevel(2).Level);
+  EXPECT_EQ(settings.Get("レベル", "値"), "2");
+  EXPECT_EQ(game.CurrentBoard().Givens, first.Givens);
+  EXPECT_FALSE(game.SelectLevel(3).Level);
+  EXPECT_EQ(game.Level(), 2);
+  game.NewGame();
+  EXPECT_GT(open(), 20);
+  EXPECT_LE(open(), 40);
+}
+
+TEST_F(GameSessionTest, PicksSoundAndShowOnlyWhatIsThere) {
+  Play(3);
+  EXPECT_EQ(game.PickItem(Pick::Panel(8)).Play, Sound::Pick);
+  EXPECT_EQ(game.Pointer(), Pick::Panel(8));
+  EXPECT_FALSE(game.PickItem(Pick::Panel(9)).Play);
+  EXPECT_FALSE(game.PickItem(Pick::Hint(3)).Play);
+  EXPECT_EQ(game.PickItem(Pick::Eraser()).Play, Sound::Pick);
+  game.PickItem(Pick::Hint(1));
+  EXPECT_EQ(game.Pointer(), Pick::Hint(1));
+  game.ApplyPick({0, 2});
+  EXPECT_FALSE(game.HintVisible(1));
+  EXPECT_EQ(game.Pointer(), std::nullopt) << "a spent hint is put down";
+  EXPECT_FALSE(game.PickItem(Pick::Hint(1)).Play) << "a spent token cannot be picked";
+  game.NewGame();
+  EXPECT_TRUE(game.HintVisible(1)) << "a new game brings the tokens back";
+}
+
+TEST_F(GameSessionTest, AGameToTheSolveWithHintsAndTheRecord) {
+  Play(4);
+  ticks.AdvanceSeconds(5);
+  EXPECT_TRUE(Put(0).Cells);
+  game.PickItem(Pick::Hint(0));
+  const Outcome hint = game.ApplyPick({0, 1});
+  EXPECT_TRUE(hint.Cells && hint.Tokens && hint.Clock && hint.Pointer);
+  EXPECT_EQ(game.ElapsedSeconds(), 35);
+  game.PickItem(Pick::Hint(1));
+  game.ApplyPick({0, 1});  // the number that is already there still costs
+  EXPECT_EQ(game.ElapsedSeconds(), 65);
+  EXPECT_FALSE(Put(2).Solved);
+  EXPECT_TRUE(game.ClockRunning());
+  ticks.AdvanceSeconds(2.5);
+  const Outcome solved = Put(3);
+  EXPECT_TRUE(solved.Solved && solved.RecordWaiting);
+  EXPECT_EQ(solved.Play, Sound::Solved);
+  EXPECT_FALSE(game.ClockRunning());
+  ticks.AdvanceSeconds(100);
+  EXPECT_EQ(game.Pending(), (PendingRecord{67, 0}));
+  game.SelectLevel(1);  // the record stays with the level it was judged at
+  const std::size_t changes = settings.changes.size();
+  EXPECT_TRUE(game.ConfirmRecord("Tanaka\tTaro").Table);
+  EXPECT_EQ(game.BestTimeTable()[0], (BestTimeRow{67, "Tanaka Taro         "}));
+  ASSERT_EQ(settings.changes.size(), changes + 1) << "the table is saved as one change";
+  EXPECT_EQ(settings.changes.back().size(), 6u);
+  EXPECT_EQ(settings.Get("ハイスコア", "初級"), "67");
+  EXPECT_FALSE(game.ConfirmRecord("again").Table) << "no record waits any more";
+}
+
+TEST_F(GameSessionTest, ARecordMustBeatTheBestTimeStrictly) {
+  settings.values[{"ハイスコア", "初級"}] = "30";
+  for (const auto& [seconds, record] : std::vector<std::pair<int, bool>>{{30, false}, {31, false}, {29, true}}) {
+    Play(1);
+    ticks.AdvanceSeconds(seconds);
+    EXPECT_EQ(Put(0).RecordWaiting, record) << seconds;
+    game.DismissRecord();
+  }
+  EXPECT_EQ(game.BestTimeTable()[0].Seconds, 30) << "a dismissed record is dropped";
+}
+
+TEST_F(GameSessionTest, ClearingPanelsKeepsGivensClockTokensAndPick) {
+  Play(4);
+  Put(0);
+  Put(1);
+  game.PickItem(Pick::Hint(2));
+  game.ApplyPick({0, 2});
+  ticks.AdvanceSeconds(4);
+  EXPECT_TRUE(game.ClearPlacedPanels().Cells);
+  EXPECT_EQ(Entry(0) + Entry(1) + Entry(2), 0);
+  EXPECT_EQ(game.CellAt({0, 4}), (CellView{CellKind::Given, 5}));
+  EXPECT_EQ(game.ElapsedSeconds(), 34);
+  EXPECT_FALSE(game.HintVisible(2));
+  game.PickItem(Pick::Panel(6));
+  game.ClearPlacedPanels();
+  EXPECT_EQ(game.Pointer(), Pick::Panel(6));
+}
+
+TEST_F(GameSessionTest, ClearingTheTableIsOneChangeOrNone) {
+  settings.values[{"ハイスコア", "上級"}] = "12";
+  settings.values[{"レベル", "値"}] = "2";
+  Play(2);
+  ticks.AdvanceSeconds(3);
+  settings.failWrites = true;
+  EXPECT_FALSE(game.ClearBestTimes().Table);
+  EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12) << "what could not be stored is not cleared";
+  EXPECT_EQ(game.Level(), 2);
+  settings.failWrites = false;
+  const std::size_t changes = settings.changes.size();
+  EXPECT_TRUE(game.ClearBestTimes().Level);
+  ASSERT_EQ(settings.changes.size(), changes + 1);
+  EXPECT_EQ(settings.changes.back().front(), "レベル/値=0");
+  EXPECT_EQ(settings.changes.back().size(), 7u);
+  EXPECT_EQ(game.BestTimeTable(), EmptyBestTimes());
+  EXPECT_EQ(game.Level(), 0);
+  EXPECT_EQ(game.ElapsedSeconds(), 3);
+  EXPECT_TRUE(game.ClockRunning());
+}
+
+TEST_F(GameSessionTest, UndoAndRedoMoveTheBoardOnly) {
+  Play(3);
+  Put(0);
+  game.PickItem(Pick::Hint(0));
+  game.ApplyPick({0, 1});
+  game.PickItem(Pick::Panel(4));
+  game.ApplyPick({0, 2});  // a wrong 5
+  ticks.AdvanceSeconds(1);
+  EXPECT_TRUE(game.Undo().Cells);
+  EXPECT_TRUE(game.Undo().Cells);
+  EXPECT_EQ(Entry(0) * 100 + Entry(1) * 10 + Entry(2), 100);
+  EXPECT_EQ(game.ElapsedSeconds(), 31) << "the hint's charge stays";
+  EXPECT_FALSE(game.HintVisible(0));
+  EXPECT_EQ(game.Pointer(), Pick::Panel(4));
+  EXPECT_TRUE(game.Redo().Cells);
+  EXPECT_EQ(Entry(1), 2);
+  Put(2);  // the right 3 completes the board, and the redo is gone
+  EXPECT_FALSE(game.Redo().Cells);
+  EXPECT_FALSE(game.Undo().Solved);
+  const Outcome again = game.Redo();
+  EXPECT_TRUE(again.Solved) << "a board completed by redo is checked";
+  EXPECT_EQ(again.Play, Sound::Solved);
+  game.NewGame();
+  EXPECT_FALSE(game.CanUndo()) << "a new game forgets the moves";
+}
+
+}  // namespace
+}  // namespace lumitile

@@ -1,0 +1,107 @@
+// A click with the picked item becomes a move; moves apply, revert and stand
+// in the history for undo and redo.
+#include <gtest/gtest.h>
+
+#include "core/board_click.h"
+#include "core/history.h"
+#include "support/fakes.h"
+
+namespace lumitile {
+namespace {
+
+using testing::PuzzleWithOpenCells;
+
+// Cells 0 and 1 are open (solution 1 and 2); cell 2 is given.
+TEST(BoardClick, EachPickOnEachKindOfCell) {
+  Board board = PuzzleWithOpenCells(2);
+  board.Entries[0][1] = 5;
+  const struct {
+    std::optional<Pick> pick;
+    Cell cell;
+    std::optional<std::vector<CellChange>> changes;  // nothing: the click means nothing
+    bool putNumber;
+    std::optional<int> hint;
+  } cases[] = {
+      {std::nullopt, {0, 0}, std::nullopt, false, {}},
+      {Pick::Panel(3), {0, 2}, std::nullopt, false, {}},
+      {Pick::Panel(3), {0, 9}, std::nullopt, false, {}},
+      {Pick::Panel(3), {0, 0}, std::vector<CellChange>{{{0, 0}, 0, 4}}, true, {}},
+      {Pick::Panel(8), {0, 1}, std::vector<CellChange>{{{0, 1}, 5, 9}}, true, {}},
+      {Pick::Panel(4), {0, 1}, std::vector<CellChange>{}, true, {}},
+      {Pick::Eraser(), {0, 1}, std::vector<CellChange>{{{0, 1}, 5, 0}}, false, {}},
+      {Pick::Eraser(), {0, 0}, std::vector<CellChange>{}, false, {}},
+      {Pick::Eraser(), {0, 2}, std::nullopt, false, {}},
+      {Pick::Hint(2), {0, 1}, std::vector<CellChange>{{{0, 1}, 5, 2}}, true, 2},
+      {Pick::Hint(0), {0, 2}, std::nullopt, false, {}},
+  };
+  for (const auto& c : cases) {
+    const auto action = BoardClick(board, c.pick, c.cell);
+    const std::string where = std::to_string(c.cell.Row) + "," + std::to_string(c.cell.Column);
+    ASSERT_EQ(action.has_value(), c.changes.has_value()) << where;
+    if (!action) continue;
+    EXPECT_EQ(action->Change.Changes, *c.changes) << where;
+    EXPECT_EQ(action->PutNumber, c.putNumber) << where;
+    EXPECT_EQ(action->Hint, c.hint) << where;
+  }
+}
+
+TEST(Moves, ClearingTakesOnlyPlacedPanelsAndRevertsExactly) {
+  Board board = PuzzleWithOpenCells(3);
+  board.Entries[0][0] = 4;
+  board.Entries[0][2] = 7;
+  board.Entries[0][5] = 1;  // under a given: no entry of the player's
+  const Board before = board;
+  const Move clear = ClearEntries(board);
+  EXPECT_EQ(clear.Changes, (std::vector<CellChange>{{{0, 0}, 4, 0}, {{0, 2}, 7, 0}}));
+  Apply(board, clear);
+  EXPECT_EQ(ViewOf(board, {0, 0}), CellView{});
+  EXPECT_EQ(ViewOf(board, {0, 5}), (CellView{CellKind::Given, 6}));
+  Revert(board, clear);
+  EXPECT_EQ(board.Entries, before.Entries);
+}
+
+TEST(History, UndoRedoAndANewMoveDropsTheRedo) {
+  Board board = PuzzleWithOpenCells(3);
+  History history;
+  const auto play = [&](Move move) {
+    Apply(board, move);
+    history.Record(std::move(move));
+  };
+  play(SetEntry(board, {0, 0}, 5));
+  play(SetEntry(board, {0, 0}, 5));  // no change, not kept
+  play(SetEntry(board, {0, 1}, 6));
+  const auto entries = [&] { return std::to_string(board.Entries[0][0]) + std::to_string(board.Entries[0][1]); };
+
+  Revert(board, *history.Undo());
+  EXPECT_EQ(entries(), "50");
+  Revert(board, *history.Undo());
+  EXPECT_EQ(entries(), "00");
+  EXPECT_EQ(history.Undo(), nullptr);
+  Apply(board, *history.Redo());
+  EXPECT_EQ(entries(), "50");
+  play(SetEntry(board, {0, 1}, 9));
+  EXPECT_FALSE(history.CanRedo());
+  Revert(board, *history.Undo());
+  EXPECT_EQ(entries(), "50");
+  history.Clear();
+  EXPECT_FALSE(history.CanUndo());
+}
+
+TEST(SolvedCheck, AnyValidFillingSolvesAndGapsOrRepeatsDoNot) {
+  Board board = PuzzleWithOpenCells(0);
+  EXPECT_TRUE(IsSolved(board));
+  board.Givens[4][4] = 0;
+  EXPECT_FALSE(IsSolved(board)) << "a gap";
+  board.Entries[4][4] = 1;
+  EXPECT_FALSE(IsSolved(board)) << "a repeat";
+  // Rows 0 and 1 swapped: not the stored solution, but valid.
+  board = PuzzleWithOpenCells(18);
+  for (int c = 0; c < 9; ++c) {
+    board.Entries[0][c] = board.Solution[1][c];
+    board.Entries[1][c] = board.Solution[0][c];
+  }
+  EXPECT_TRUE(IsSolved(board));
+}
+
+}  // namespace
+}  // namespace lumitile

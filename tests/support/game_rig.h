@@ -1,0 +1,100 @@
+// The game as app/ wires it, with stand-ins for time, randomness, the
+// settings file (unless a real one is given), the sounds and the questions,
+// for the view tests on Qt's offscreen platform.
+#pragma once
+
+#include <QApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <vector>
+
+#include "app/game.h"
+#include "core/random_source.h"
+#include "support/fakes.h"
+#include "ui/sound_player.h"
+
+namespace lumitile::testing {
+
+// Qt needs its application before any widget or picture.
+inline void EnsureApplication() {
+  if (QApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "lumitile-test";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+struct RecordingSounds : SoundPlayer {
+  std::vector<Sound> played;
+  void Play(Sound sound) override { played.push_back(sound); }
+};
+
+struct GameRig {
+  // Started as the game starts: settings read, the window made, not shown
+  // and nothing dealt until the test asks.
+  explicit GameRig(Profile* file = nullptr, uint64_t seed = 20260101,
+                   std::vector<std::filesystem::path> folders = {})
+      : random((EnsureApplication(), seed)),
+        game({random, ticks, file ? *file : memory, sounds, std::move(folders),
+              [this](QWidget* parent, const Question& question) {
+                asked << question.ObjectName;
+                return realQuestions ? AskInMessageBox(parent, question) : answer;
+              }}) {}
+
+  MainWindow& Window() { return game.Window(); }
+  GameSession& Session() { return game.Session(); }
+  template <typename T = QWidget>
+  T* Find(const QString& name) { return Window().findChild<T*>(name); }
+  void Click(const QString& name, QPoint at = {10, 10}) { QTest::mouseClick(Find(name), Qt::LeftButton, {}, at); }
+  void ClickCell(Cell cell) { Click(QStringLiteral("Board"), {cell.Column * 32 + 16, cell.Row * 32 + 16}); }
+  std::vector<Cell> OpenCells() {
+    std::vector<Cell> open;
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c)
+        if (Session().CellAt({r, c}).Kind != CellKind::Given) open.push_back({r, c});
+    return open;
+  }
+  // Every open cell filled with the solution's number by palette and board
+  // clicks; the clock shows `seconds` when the last one goes in.
+  void SolveIn(int seconds) {
+    const auto open = OpenCells();
+    for (std::size_t i = 0; i < open.size(); ++i) {
+      if (i + 1 == open.size()) ticks.now += seconds * 1000;
+      Click(QStringLiteral("Picture1(%1)").arg(Session().CurrentBoard().SolutionAt(open[i]) - 1));
+      ClickCell(open[i]);
+    }
+  }
+
+  FakeTicks ticks;
+  MemoryProfile memory;
+  SeededRandom random;
+  RecordingSounds sounds;
+  QStringList asked;  // the questions put, by objectName
+  bool answer = true;
+  bool realQuestions = false;  // put them in real message boxes instead
+  Game game;
+};
+
+// Answers the next real message box with button, and notes its text.
+inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr,
+                                 QMessageBox::StandardButton* defaultButton = nullptr) {
+  QTimer::singleShot(0, [=] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    if (text) *text = box->windowTitle() + "|" + box->text();
+    if (defaultButton) *defaultButton = box->standardButton(box->defaultButton());
+    box->button(button)->click();
+  });
+}
+
+// Pictures compare only in one pixel format.
+inline QImage Pixels(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
+inline QImage Pixels(const QPixmap& pixmap) { return Pixels(pixmap.toImage()); }
+
+}  // namespace lumitile::testing

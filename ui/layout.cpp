@@ -1,0 +1,99 @@
+#include "ui/layout.h"
+
+namespace lumitile {
+
+namespace {
+
+QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+
+WindowLayout BuildMainLayout() {
+  WindowLayout layout{QStringLiteral("Form1"), {404, 290}, {}};
+  auto& c = layout.Controls;
+  c.push_back({QStringLiteral("Board"), {0, 0, 288, 288}});
+  c.push_back({QStringLiteral("Label1"), {322, 3, 55, 24}});
+  for (int i = 0; i < 3; ++i) c.push_back({QStringLiteral("Picture%1").arg(5 + i), {318 + 21 * i, 30, 20, 35}});
+  for (int i = 0; i < 3; ++i) c.push_back({Indexed("Picture4", i), {303 + 30 * i, 69, 32, 32}});
+  c.push_back({QStringLiteral("Label2"), {300, 108, 97, 19}});
+  for (int k = 0; k < 9; ++k) c.push_back({Indexed("Picture1", k), {300 + 33 * (k % 3), 132 + 33 * (k / 3), 34, 34}});
+  c.push_back({QStringLiteral("Picture2"), {315, 237, 32, 32}});
+  c.push_back({QStringLiteral("Picture3"), {357, 237, 32, 32}});
+  c.push_back({QStringLiteral("Label3"), {300, 276, 100, 12}});
+  return layout;
+}
+
+WindowLayout BuildRecordEntryLayout() {
+  return {QStringLiteral("Form4"),
+          {153, 94},
+          {{QStringLiteral("Label1"), {12, 6, 85, 12}},
+           {QStringLiteral("Label2"), {12, 21, 124, 12}},
+           {QStringLiteral("Text1"), {21, 39, 112, 19}},
+           {QStringLiteral("Command1"), {51, 66, 49, 19}}}};
+}
+
+WindowLayout BuildBestTimesLayout() {
+  WindowLayout layout{QStringLiteral("Form5"), {258, 126}, {}};
+  // The names the rows have always had: the advanced caption came last.
+  const char* captions[] = {"Label1", "Label2", "Label4"};
+  const char* units[] = {"Label5", "Label6", "Label7"};
+  for (int level = 0; level < 3; ++level) {
+    const int top = 18 + 27 * level;
+    layout.Controls.push_back({QLatin1String(captions[level]), {15, top, 40, 16}});
+    layout.Controls.push_back({Indexed("Label3", level), {69, top, 24, 16}});
+    layout.Controls.push_back({QLatin1String(units[level]), {96, top, 16, 16}});
+    layout.Controls.push_back({Indexed("Label8", level), {135, top, 112, 16}});
+  }
+  layout.Controls.push_back({QStringLiteral("Command1"), {192, 99, 43, 19}});
+  return layout;
+}
+
+WindowLayout BuildAboutLayout() {
+  return {QStringLiteral("Form6"),
+          {308, 146},
+          {{QStringLiteral("Command1"), {237, 117, 43, 19}},
+           {QStringLiteral("Picture1"), {12, 15, 32, 32}},
+           {QStringLiteral("Label1"), {51, 18, 252, 28}},
+           {QStringLiteral("Label2"), {259, 51, 46, 19}},
+           {QStringLiteral("Label6"), {24, 66, 206, 12}},
+           {QStringLiteral("Label5"), {24, 81, 157, 12}},
+           {QStringLiteral("Label3"), {24, 99, 100, 12}},
+           {QStringLiteral("Label4"), {24, 114, 163, 22}}}};
+}
+
+}  // namespace
+
+QRect WindowLayout::Place(const QString& name) const {
+  for (const ControlPlace& control : Controls)
+    if (control.Name == name) return control.Rect;
+  return {};
+}
+
+const WindowLayout& MainLayout() {
+  static const WindowLayout layout = BuildMainLayout();
+  return layout;
+}
+
+const WindowLayout& RecordEntryLayout() {
+  static const WindowLayout layout = BuildRecordEntryLayout();
+  return layout;
+}
+
+const WindowLayout& BestTimesLayout() {
+  static const WindowLayout layout = BuildBestTimesLayout();
+  return layout;
+}
+
+const WindowLayout& AboutLayout() {
+  static const WindowLayout layout = BuildAboutLayout();
+  return layout;
+}
+
+std::vector<const WindowLayout*> AllLayouts() {
+  return {&MainLayout(), &RecordEntryLayout(), &BestTimesLayout(), &AboutLayout()};
+}
+
+bool SameArray(const QString& a, const QString& b) {
+  const qsizetype open = a.indexOf(u'(');
+  return open > 0 && a.left(open + 1) == b.left(open + 1);
+}
+
+}  // namespace lumitile
