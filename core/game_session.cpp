@@ -81,19 +81,13 @@ Outcome GameSession::ClearPlacedPanels() {
   return outcome;
 }
 
-Outcome GameSession::Undo() {
-  const Move* move = history_.Undo();
-  if (!move) return {};
-  Revert(board_, *move);
-  Outcome outcome{.Cells = true};
-  CheckSolved(outcome);
-  return outcome;
-}
+Outcome GameSession::Undo() { return Replay(history_.Undo(), Revert); }
 
-Outcome GameSession::Redo() {
-  const Move* move = history_.Redo();
+Outcome GameSession::Redo() { return Replay(history_.Redo(), Apply); }
+
+Outcome GameSession::Replay(const Move* move, void (*step)(Board&, const Move&)) {
   if (!move) return {};
-  Apply(board_, *move);
+  step(board_, *move);
   Outcome outcome{.Cells = true};
   CheckSolved(outcome);
   return outcome;

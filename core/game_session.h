@@ -101,6 +101,8 @@ class GameSession {
   bool CanRedo() const { return history_.CanRedo(); }
 
  private:
+  // An undone or redone move taken back or applied, then checked.
+  Outcome Replay(const Move* move, void (*step)(Board&, const Move&));
   // The solved check and, on a solved board, the win sequence.
   void CheckSolved(Outcome& outcome);
 
