@@ -46,7 +46,7 @@ TEST_F(GameSessionTest, StartUpWritesEveryValueBackAsOneChange) {
 
 TEST_F(GameSessionTest, StoredValuesAreReadAndNonsenseMended) {
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
-           {"1", 1}, {"2", 2}, {"7", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
+           {"1", 1}, {"2", 2}, {"3", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
     settings.values[{"レベル", "値"}] = stored;
     settings.values[{"ハイスコア", "中級"}] = "1000";
     game.Start();

@@ -46,16 +46,16 @@ TEST(BoardClick, EachPickOnEachKindOfCell) {
 }
 
 TEST(Moves, ClearingTakesOnlyPlacedPanelsAndRevertsExactly) {
-  Board board = PuzzleWithOpenCells(3);
+  Board board = PuzzleWithOpenCells(80);
   board.Entries[0][0] = 4;
-  board.Entries[0][2] = 7;
-  board.Entries[0][5] = 1;  // under a given: no entry of the player's
+  board.Entries[8][7] = 7;
+  board.Entries[8][8] = 1;  // under a given: no entry of the player's
   const Board before = board;
   const Move clear = ClearEntries(board);
-  EXPECT_EQ(clear.Changes, (std::vector<CellChange>{{{0, 0}, 4, 0}, {{0, 2}, 7, 0}}));
+  EXPECT_EQ(clear.Changes, (std::vector<CellChange>{{{0, 0}, 4, 0}, {{8, 7}, 7, 0}}));
   Apply(board, clear);
-  EXPECT_EQ(ViewOf(board, {0, 0}), CellView{});
-  EXPECT_EQ(ViewOf(board, {0, 5}), (CellView{CellKind::Given, 6}));
+  EXPECT_EQ(ViewOf(board, {8, 7}), CellView{});
+  EXPECT_EQ(ViewOf(board, {8, 8}), (CellView{CellKind::Given, 8}));
   Revert(board, clear);
   EXPECT_EQ(board.Entries, before.Entries);
 }
@@ -94,6 +94,9 @@ TEST(SolvedCheck, AnyValidFillingSolvesAndGapsOrRepeatsDoNot) {
   EXPECT_FALSE(IsSolved(board)) << "a gap";
   board.Entries[4][4] = 1;
   EXPECT_FALSE(IsSolved(board)) << "a repeat";
+  // Each row the last shifted by one: rows and columns whole, blocks not.
+  for (int i = 0; i < 81; ++i) board.Givens[i / 9][i % 9] = static_cast<int16_t>((i / 9 + i % 9) % 9 + 1);
+  EXPECT_FALSE(IsSolved(board)) << "blocks repeat";
   // Rows 0 and 1 swapped: not the stored solution, but valid.
   board = PuzzleWithOpenCells(18);
   for (int c = 0; c < 9; ++c) {
