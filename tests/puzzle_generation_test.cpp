@@ -9,27 +9,17 @@
 #include "core/level_table.h"
 #include "core/puzzle/puzzle_setup.h"
 #include "core/puzzle/solution_builder.h"
+#include "support/fakes.h"
 #include "support/scripted_random.h"
 
 namespace lumitile {
 namespace {
 
-// Shifted rows: drawn in reading order, every first draw fits.
-const std::string kRows[9] = {"123456789", "456789123", "789123456", "234567891", "567891234",
-                              "891234567", "345678912", "678912345", "912345678"};
+using testing::Digits;
 const std::string kZeros(81, '0');  // a fresh grid
 
-std::string Rows(int from, int to) {
-  std::string text;
-  for (int r = from; r <= to; ++r) text += kRows[r];
-  return text;
-}
-
-std::string BoardText(const Grid& grid) {
-  std::string text;
-  for (int i = 0; i < 81; ++i) text += static_cast<char>('0' + grid[i / 9][i % 9]);
-  return text;
-}
+// Rows of the shifted-row solution: drawn in reading order, every first draw fits.
+std::string Rows(int from, int to) { return testing::kSolution.substr(from * 9, (to - from + 1) * 9); }
 
 // Seeded draws, but a build that runs far longer than a real one fails instead of hanging.
 struct BoundedRandom final : RandomSource {
@@ -47,7 +37,7 @@ TEST(MakeSolution, SeededBuildsAreCompleteBoards) {
   for (uint64_t seed = 1; seed <= 3000; ++seed) {
     BoundedRandom random(seed);
     MakeSolution(grid, random);
-    ASSERT_TRUE(test::IsCompleteBoard(grid)) << "seed " << seed << ": " << BoardText(grid);
+    ASSERT_TRUE(IsSolved(Board{grid, grid, {}})) << "seed " << seed << ": " << Digits(grid);
   }
 }
 
@@ -62,11 +52,11 @@ const BuildCase kBuildCases[] = {
     {"row0_repeats_redrawn_in_place", std::string(31, '1'), "11" + kZeros.substr(2)},
     {"row0_repeats_drawn_again", std::string(31, '1') + "23456789" + Rows(1, 8), Rows(0, 8)},
     // At (1,1) a 2 clashes with the 2 above; a 4 repeats the row.
-    {"lower_repeats_change_no_count", kRows[0] + "4222" + std::string(25, '4'),
-     kRows[0] + "44" + kZeros.substr(0, 70)},
+    {"lower_repeats_change_no_count", Rows(0, 0) + "4222" + std::string(25, '4'),
+     Rows(0, 0) + "44" + kZeros.substr(0, 70)},
     // 4 5 6 7 8 1 2 3 leaves only 9 for column 8, and 9 stands above.
-    {"column8_clash_clears_row", kRows[0] + "456781239", kRows[0] + std::string(9, '0') + kZeros.substr(0, 63)},
-    {"column8_clash_restarts_row", kRows[0] + "456781239" + Rows(1, 8), Rows(0, 8)},
+    {"column8_clash_clears_row", Rows(0, 0) + "456781239", Rows(0, 0) + std::string(9, '0') + kZeros.substr(0, 63)},
+    {"column8_clash_restarts_row", Rows(0, 0) + "456781239" + Rows(1, 8), Rows(0, 8)},
     // At (3,1) a 5 clashes with the 5 above.
     {"clash_20_redraws_cell", Rows(0, 2) + "2" + std::string(20, '5') + "34567891" + Rows(4, 8), Rows(0, 8)},
     // The 2 is in the abandoned row string: a stale one would refuse it.
@@ -87,7 +77,7 @@ TEST_P(ScriptedBuild, EndsOnTheExpectedBoard) {
   } catch (const test::ScriptEnded&) {
   }
   EXPECT_EQ(random.used, random.draws.size());
-  EXPECT_EQ(BoardText(grid), build.board);
+  EXPECT_EQ(Digits(grid), build.board);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptedBuild, ::testing::ValuesIn(kBuildCases),
@@ -111,7 +101,7 @@ TEST(CheckCell, ComparesTheColumnAboveAndTheEarlierRowsOfTheBlockOnly) {
   }
 }
 
-// Under kRows, the row's cells so far; the last one is judged.
+// Under the shifted rows, the row's cells so far; the last one is judged.
 TEST(CheckCell, ADeadEndNeedsAClashAndEveryMissingNumberAbove) {
   const struct { int16_t row; std::string cells; int16_t result; } cases[] = {
       {1, "45671238", kCellClash},   // 8 above; the missing 9 may still come
@@ -213,9 +203,9 @@ TEST(NewPuzzle, OpensAtMostTheQuotaAndLeavesGivensAndEmptyEntries) {
     random.draws.resize(81 + 81, kOpens);
     NewPuzzle(board, level, random);
     EXPECT_EQ(random.used, random.draws.size()) << "quota " << level.OpenQuota;
-    EXPECT_EQ(BoardText(board.Solution), Rows(0, 8));
-    EXPECT_EQ(BoardText(board.Givens), std::string(level.OpenQuota, '0') + Rows(0, 8).substr(level.OpenQuota));
-    EXPECT_EQ(BoardText(board.Entries), std::string(81, '0'));
+    EXPECT_EQ(Digits(board.Solution), Rows(0, 8));
+    EXPECT_EQ(Digits(board.Givens), std::string(level.OpenQuota, '0') + Rows(0, 8).substr(level.OpenQuota));
+    EXPECT_EQ(Digits(board.Entries), std::string(81, '0'));
   }
 }
 

@@ -65,6 +65,14 @@ inline Board BoardFrom(const std::string& solution, const std::string& givens) {
   return board;
 }
 
+// A grid as 81 digits, row by row.
+inline std::string Digits(const Grid& grid) {
+  std::string text;
+  for (const auto& row : grid)
+    for (const int16_t number : row) text += static_cast<char>('0' + number);
+  return text;
+}
+
 // A solved board of shifted rows, and the same with the first `open` cells open.
 inline const std::string kSolution =
     "123456789456789123789123456234567891567891234891234567345678912678912345912345678";

@@ -1,5 +1,4 @@
-// Test helpers for the puzzle generator: a random source that plays back
-// written draws, and a check for a complete board.
+// A random source that plays back written draws, for the puzzle generator.
 #pragma once
 
 #include <cstddef>
@@ -8,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/board.h"
 #include "core/random_source.h"
 
 namespace lumitile::test {
@@ -35,20 +33,5 @@ struct ScriptedRandom final : RandomSource {
     throw std::out_of_range("the script ran out after " + std::to_string(used) + " draws");
   }
 };
-
-// True when the grid holds 1 to 9 once in every row, column and block.
-inline bool IsCompleteBoard(const Grid& g) {
-  for (int unit = 0; unit < 9; ++unit) {
-    int seen[3] = {};  // digit bits of row, column and block number `unit`
-    for (int i = 0; i < 9; ++i) {
-      const int cells[3] = {g[unit][i], g[i][unit], g[unit / 3 * 3 + i / 3][unit % 3 * 3 + i % 3]};
-      for (int k = 0; k < 3; ++k) {
-        if (cells[k] < 1 || cells[k] > 9 || (seen[k] >> cells[k] & 1) != 0) return false;
-        seen[k] |= 1 << cells[k];
-      }
-    }
-  }
-  return true;
-}
 
 }  // namespace lumitile::test
