@@ -5,9 +5,9 @@
 
 namespace lumitile {
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontStyle& style) {
   QFont font;
-  if (spec.Family == Face::Serif) {
+  if (style.Family == Face::Serif) {
     font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
     font.setStyleHint(QFont::Serif);
   } else {
@@ -16,14 +16,14 @@ QFont MakeFont(const FontSpec& spec) {
   }
   // Pixel sizes where a box was laid out for a pixel font, so the screen's
   // dots per inch cannot push the text out of it.
-  if (spec.Pixels > 0) {
-    font.setPixelSize(spec.Pixels);
+  if (style.Pixels > 0) {
+    font.setPixelSize(style.Pixels);
   } else {
-    font.setPointSizeF(spec.Points);
+    font.setPointSizeF(style.Points);
   }
-  if (spec.Bold) font.setBold(true);
-  if (spec.Italic) font.setItalic(true);
-  if (spec.Underline) font.setUnderline(true);
+  if (style.Bold) font.setBold(true);
+  if (style.Italic) font.setItalic(true);
+  if (style.Underline) font.setUnderline(true);
   return font;
 }
 

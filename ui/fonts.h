@@ -12,7 +12,7 @@ namespace lumitile {
 // its free counterpart.
 enum class Face { Serif, Gothic };
 
-struct FontSpec {
+struct FontStyle {
   Face Family = Face::Gothic;
   qreal Points = 9;  // used when Pixels is 0
   int Pixels = 0;
@@ -21,7 +21,7 @@ struct FontSpec {
   bool Underline = false;
 };
 
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontStyle& style);
 // The gothic face at the largest pixel size, at most 10, in which text fits box.
 QFont FittingGothicFont(const QString& text, const QSize& box);
 

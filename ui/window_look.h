@@ -22,16 +22,16 @@ inline const QColor kBlue(0, 0, 255);
 inline const QColor kRed(255, 0, 0);
 inline const QColor kYellow(255, 255, 0);
 
-inline constexpr FontSpec kMenuFont{Face::Gothic, 9};
+inline constexpr FontStyle kMenuFont{.Family = Face::Gothic, .Points = 9};
 // The small windows were laid out for a small dialog font; at 11 pixels the
 // longest caption still fits its box.
-inline constexpr FontSpec kDialogFont{.Family = Face::Gothic, .Pixels = 11};
-inline constexpr FontSpec kTableFont{Face::Gothic, 12};
-inline constexpr FontSpec kTimeCaptionFont{.Family = Face::Serif, .Points = 15.75, .Bold = true};
-inline constexpr FontSpec kCreditFont{Face::Serif, 12, 0, true, true, true};
-inline constexpr FontSpec kAboutTitleFont{Face::Serif, 18, 0, true, true};
-inline constexpr FontSpec kAboutVersionFont{.Family = Face::Serif, .Points = 12, .Bold = true};
-inline constexpr FontSpec kAboutMakerFont{.Family = Face::Serif, .Points = 14.25, .Bold = true};
+inline constexpr FontStyle kDialogFont{.Family = Face::Gothic, .Pixels = 11};
+inline constexpr FontStyle kTableFont{.Family = Face::Gothic, .Points = 12};
+inline constexpr FontStyle kTimeCaptionFont{.Family = Face::Serif, .Points = 15.75, .Bold = true};
+inline constexpr FontStyle kCreditFont{.Family = Face::Serif, .Points = 12, .Bold = true, .Italic = true, .Underline = true};
+inline constexpr FontStyle kAboutTitleFont{.Family = Face::Serif, .Points = 18, .Bold = true, .Italic = true};
+inline constexpr FontStyle kAboutVersionFont{.Family = Face::Serif, .Points = 12, .Bold = true};
+inline constexpr FontStyle kAboutMakerFont{.Family = Face::Serif, .Points = 14.25, .Bold = true};
 
 // A thin title bar with only a close box; kept off the task bar.
 inline constexpr Qt::WindowFlags kToolWindowFlags =
