@@ -95,6 +95,7 @@ TEST(Cp932Text, CutsOnlyBetweenCharacters) {
 
 TEST(Cp932Text, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
   EXPECT_EQ(Utf8ToCp932("初級 A"), "\x8f\x89\x8b\x89 A");
+  EXPECT_EQ(Utf8ToCp932("～①髙"), "\x81\x60\x87\x40\xfb\xfc");  // Windows' own, not plain Shift-JIS
   EXPECT_EQ(Cp932ToUtf8("\x8f\x89\x8b\x89 A"), "初級 A");
   EXPECT_EQ(Utf8ToCp932("a€b😀c"), "a?b?c");
   EXPECT_EQ(Utf8ToCp932("a\xff\xe3\x81z"), "a??z");  // broken UTF-8
