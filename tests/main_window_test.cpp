@@ -101,9 +101,6 @@ TEST(MainWindow, LevelChecksFollowTheLevelAndNothingElseMoves) {
   EXPECT_FALSE(Checked(rig, "beg_game"));
   EXPECT_EQ(Shot(rig.Find("Board")), board);
   EXPECT_EQ(ShownTime(rig), "012");
-  rig.Find<QAction>("mn_HiScClr")->trigger();  // answered yes: back to beginner
-  EXPECT_EQ(rig.asked, QStringList{"ClearBestTimesQuestion"});
-  EXPECT_TRUE(Checked(rig, "beg_game"));
   EXPECT_TRUE(rig.Window().ClockTimer().isActive());
 }
 
