@@ -163,10 +163,10 @@ void MainWindow::NewGame() {
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const Outcome outcome = game_.NewGame();
   QGuiApplication::restoreOverrideCursor();
-  Show(outcome);
+  ShowOutcome(outcome);
 }
 
-void MainWindow::DealFirstGame() { Show(game_.NewGame()); }
+void MainWindow::DealFirstGame() { ShowOutcome(game_.NewGame()); }
 
 void MainWindow::SelectLevel(int level) {
   game_.SelectLevel(level);
@@ -174,12 +174,12 @@ void MainWindow::SelectLevel(int level) {
   RefreshLevelChecks();
 }
 
-void MainWindow::PickItem(Pick pick) { Show(game_.PickItem(pick)); }
+void MainWindow::PickItem(Pick pick) { ShowOutcome(game_.PickItem(pick)); }
 
-void MainWindow::ClickCell(int row, int column) { Show(game_.ApplyPick({row, column})); }
+void MainWindow::ClickCell(int row, int column) { ShowOutcome(game_.ApplyPick({row, column})); }
 
 void MainWindow::ClearPlacedPanels() {
-  if (ask_(this, ClearPanelsQuestion())) Show(game_.ClearPlacedPanels());
+  if (ask_(this, ClearPanelsQuestion())) ShowOutcome(game_.ClearPlacedPanels());
 }
 
 void MainWindow::RefreshClock() {
@@ -200,7 +200,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QCoreApplication::quit();
 }
 
-void MainWindow::Show(const Outcome& outcome) {
+void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Play) sounds_.Play(*outcome.Play);
   if (outcome.Cells) board_->update();
   if (outcome.Tokens) RefreshHintTokens();

@@ -57,7 +57,7 @@ class MainWindow : public QMainWindow {
   void BuildClientArea();
   void BuildMenus();
   // Plays, redraws and opens what the outcome asks for.
-  void Show(const Outcome& outcome);
+  void ShowOutcome(const Outcome& outcome);
   void RefreshLevelChecks();
   void RefreshHintTokens();
   void RefreshPointer();
