@@ -1,5 +1,9 @@
 #include "ui/layout.h"
 
+#include <array>
+#include <initializer_list>
+#include <utility>
+
 namespace lumitile {
 
 namespace {
@@ -21,13 +25,17 @@ WindowLayout BuildMainLayout() {
   return layout;
 }
 
+// A window whose controls are all named once, listed as they stand.
+WindowLayout Fixed(const char* window, QSize size, std::initializer_list<std::pair<const char*, QRect>> controls) {
+  WindowLayout layout{QLatin1String(window), size, {}};
+  for (const auto& [name, rect] : controls) layout.Controls.push_back({QLatin1String(name), rect});
+  return layout;
+}
+
 WindowLayout BuildRecordEntryLayout() {
-  return {QStringLiteral("Form4"),
-          {153, 94},
-          {{QStringLiteral("Label1"), {12, 6, 85, 12}},
-           {QStringLiteral("Label2"), {12, 21, 124, 12}},
-           {QStringLiteral("Text1"), {21, 39, 112, 19}},
-           {QStringLiteral("Command1"), {51, 66, 49, 19}}}};
+  return Fixed("Form4", {153, 94},
+               {{"Label1", {12, 6, 85, 12}}, {"Label2", {12, 21, 124, 12}}, {"Text1", {21, 39, 112, 19}},
+                {"Command1", {51, 66, 49, 19}}});
 }
 
 WindowLayout BuildBestTimesLayout() {
@@ -47,16 +55,10 @@ WindowLayout BuildBestTimesLayout() {
 }
 
 WindowLayout BuildAboutLayout() {
-  return {QStringLiteral("Form6"),
-          {308, 146},
-          {{QStringLiteral("Command1"), {237, 117, 43, 19}},
-           {QStringLiteral("Picture1"), {12, 15, 32, 32}},
-           {QStringLiteral("Label1"), {51, 18, 252, 28}},
-           {QStringLiteral("Label2"), {259, 51, 46, 19}},
-           {QStringLiteral("Label6"), {24, 66, 206, 12}},
-           {QStringLiteral("Label5"), {24, 81, 157, 12}},
-           {QStringLiteral("Label3"), {24, 99, 100, 12}},
-           {QStringLiteral("Label4"), {24, 114, 163, 22}}}};
+  return Fixed("Form6", {308, 146},
+               {{"Command1", {237, 117, 43, 19}}, {"Picture1", {12, 15, 32, 32}}, {"Label1", {51, 18, 252, 28}},
+                {"Label2", {259, 51, 46, 19}}, {"Label6", {24, 66, 206, 12}}, {"Label5", {24, 81, 157, 12}},
+                {"Label3", {24, 99, 100, 12}}, {"Label4", {24, 114, 163, 22}}});
 }
 
 }  // namespace
@@ -67,28 +69,21 @@ QRect WindowLayout::Place(const QString& name) const {
   return {};
 }
 
-const WindowLayout& MainLayout() {
-  static const WindowLayout layout = BuildMainLayout();
-  return layout;
+const std::array<WindowLayout, 4>& Layouts() {
+  static const std::array<WindowLayout, 4> layouts{BuildMainLayout(), BuildRecordEntryLayout(),
+                                                   BuildBestTimesLayout(), BuildAboutLayout()};
+  return layouts;
 }
 
-const WindowLayout& RecordEntryLayout() {
-  static const WindowLayout layout = BuildRecordEntryLayout();
-  return layout;
-}
-
-const WindowLayout& BestTimesLayout() {
-  static const WindowLayout layout = BuildBestTimesLayout();
-  return layout;
-}
-
-const WindowLayout& AboutLayout() {
-  static const WindowLayout layout = BuildAboutLayout();
-  return layout;
-}
+const WindowLayout& MainLayout() { return Layouts()[0]; }
+const WindowLayout& RecordEntryLayout() { return Layouts()[1]; }
+const WindowLayout& BestTimesLayout() { return Layouts()[2]; }
+const WindowLayout& AboutLayout() { return Layouts()[3]; }
 
 std::vector<const WindowLayout*> AllLayouts() {
-  return {&MainLayout(), &RecordEntryLayout(), &BestTimesLayout(), &AboutLayout()};
+  std::vector<const WindowLayout*> all;
+  for (const WindowLayout& layout : Layouts()) all.push_back(&layout);
+  return all;
 }
 
 bool SameArray(const QString& a, const QString& b) {
