@@ -168,13 +168,22 @@ if [[ "$actual" != "$wanted" ]]; then
 fi
 
 # --- validators ---
+# Never skipped: a missing validator fails the check (scripts/install-deps test
+# installs both), and each run says what it validated.
+for tool in desktop-file-validate appstreamcli; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps test)"
+done
 if ! output=$(desktop-file-validate "$desktop" 2>&1); then
   fail "desktop-file-validate: $output"
-elif [[ -n "$output" ]]; then
-  echo "desktop-file-validate: $output"
+else
+  echo "desktop-file-validate: $desktop_name valid${output:+: $output}"
 fi
-if [[ -f "$prefix/$metainfo" ]] && ! output=$(appstreamcli validate --no-net "$prefix/$metainfo" 2>&1); then
-  fail "appstreamcli validate: $output"
+if [[ -f "$prefix/$metainfo" ]]; then
+  if ! output=$(appstreamcli validate --no-net "$prefix/$metainfo" 2>&1); then
+    fail "appstreamcli validate: $output"
+  else
+    echo "appstreamcli validate: $(basename "$metainfo") valid"
+  fi
 fi
 
 # --- where the installed game finds its files ---
