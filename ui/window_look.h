@@ -20,7 +20,7 @@ inline constexpr Qt::WindowFlags kToolWindowFlags =
 // dialog font; at 11 pixels the longest caption still fits its box.
 QFont SmallDialogFont();
 
-// A label at a fixed place that never takes the focus.
+// A label at a fixed place, its text in the top-left corner, that never takes the focus.
 QLabel* AddLabel(QWidget* window, const QString& name, const QString& text, const QRect& geometry);
 
 }  // namespace lumitile
