@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -319,6 +320,22 @@ class MainWindowTest : public QObject {
     Click(Child(rig, "Picture3"));
     QCOMPARE(rig.game.Cell(row, column), (CellView{}));
     QVERIFY(rig.sounds.played.empty());
+  }
+
+  void aDoubleClickOnThePalettePicksOnce() {
+    ViewRig rig;
+    rig.window->NewGame();
+    QWidget* panel = Child(rig, "Picture1(2)");
+    // What Qt delivers for a double click: the second press comes as a double-click event.
+    const QPointF at(10, 10);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                              QEvent::MouseButtonRelease}) {
+      const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+      QMouseEvent event(type, at, panel->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+      QApplication::sendEvent(panel, &event);
+    }
+    QCOMPARE(rig.sounds.played, std::vector<Sound>{Sound::Pick});
+    QVERIFY(PointerShows(rig, rig.images.Panel(3)));
   }
 };
 
