@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QScopeGuard>
+#include <cmath>
+#include <functional>
 
 #include "core/data_files.h"
 #include "support/game_rig.h"
@@ -61,17 +64,24 @@ TEST(SideWindows, TheirCaptionsAndTexts) {
        {{"Label1", "初級："}, {"Label2", "中級："}, {"Label4", "上級："}, {"Label3(0)", "999"}, {"Label5", "秒"},
         {"Label6", "秒"}, {"Label7", "秒"}, {"Label8(2)", kNoNameRow}, {"Command1", "OK"}}},
       {side.About(), "Lumitile について",
-       {{"Label1", "Lumitile for Windows"}, {"Label2", "ver 0.1"}, {"Label6", "URL：https://lumitile.example.org/"},
-        {"Label5", "E-Mail：lumitile@example.org"}, {"Label3", "© 2026 Lumitile"}, {"Label4", "Lumitile Project"},
-        {"Command1", "OK"}}},
+       {{"Label1", "Lumitile for Linux"}, {"Label2", "ver 0.1"}, {"Label3", "© 2026 Lumitile"},
+        {"Label4", "Lumitile Project"}, {"Command1", "OK"}}},
   };
   for (const auto& expected : windows) {
     ASSERT_TRUE(expected.window);
     EXPECT_EQ(expected.window->windowTitle(), expected.title);
     for (const auto& [name, text] : expected.texts) EXPECT_EQ(Text(expected.window, name), text) << name;
     ExpectTextsFit(expected.window);
+    for (const QLabel* label : expected.window->findChildren<QLabel*>())
+      EXPECT_TRUE(label->alignment() & Qt::AlignTop) << label->objectName().toStdString();
   }
-  EXPECT_EQ(side.RecordEntry()->focusWidget()->objectName(), "Text1");
+  auto* name = qobject_cast<QLineEdit*>(side.RecordEntry()->focusWidget());
+  ASSERT_TRUE(name);
+  EXPECT_EQ(name->objectName(), "Text1");
+  // Selected, so typing replaces the placeholder name.
+  EXPECT_EQ(name->selectedText(), "名前なし");
+  QTest::keyClicks(name, "Taro");
+  EXPECT_EQ(name->text(), "Taro");
   for (QLabel* label : side.BestTimes()->findChildren<QLabel*>()) {
     EXPECT_EQ(label->font().families().value(0), "ＭＳ Ｐゴシック");
     EXPECT_EQ(label->font().pointSize(), 12);
@@ -105,13 +115,79 @@ TEST(SideWindows, TheEntryStoresOnlyOnOkAndKeepsWhatWasTyped) {
 
   SolveIn(rig, 150);
   entry = side.RecordEntry();
-  entry->findChild<QLineEdit*>("Text1")->setText("Sato");
+  const QString longName = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねの");
+  entry->findChild<QLineEdit*>("Text1")->setText(longName);
   SolveIn(rig, 123);  // a second record while the entry is open keeps it
   EXPECT_EQ(side.RecordEntry(), entry);
   EXPECT_EQ(OpenWindows("Form4"), 1);
-  QTest::mouseClick(entry->findChild<QWidget*>("Command1"), Qt::LeftButton);
-  EXPECT_EQ(rig.Session().BestTimeTable()[0], (BestTimeRow{123, "Sato                "}));
+  // Enter on the focused OK presses it.
+  auto* ok = entry->findChild<QWidget*>("Command1");
+  ok->setFocus();
+  QTest::keyClick(ok, Qt::Key_Enter);
+  EXPECT_FALSE(side.RecordEntry());
+  EXPECT_EQ(rig.Session().BestTimeTable()[0], (BestTimeRow{123, longName.left(20).toStdString()}));
   EXPECT_EQ(Text(side.BestTimes(), "Label3(0)"), "123");
+  // Too wide for its box: cut at a whole glyph, marked, and whole in the tooltip.
+  auto* shown = side.BestTimes()->findChild<QLabel*>("Label8(0)");
+  EXPECT_TRUE(shown->text().endsWith(u'…') && longName.startsWith(shown->text().chopped(1))) << shown->text().toStdString();
+  EXPECT_LE(QFontMetrics(shown->font()).horizontalAdvance(shown->text()), shown->width());
+  EXPECT_EQ(shown->toolTip(), longName.left(20));
+  EXPECT_TRUE(side.BestTimes()->findChild<QLabel*>("Label8(1)")->toolTip().isEmpty());
+}
+
+TEST(SideWindows, ReturnOrEnterPressOkAndEscapeClosesTheTableAndTheAbout) {
+  GameRig rig;
+  AuxiliaryWindows& side = rig.Window().SideWindows();
+  const std::function<QWidget*()> openers[] = {[&side] { side.ShowBestTimes(); return side.BestTimes(); },
+                                               [&side] { side.ShowAbout(); return side.About(); }};
+  for (const auto& open : openers) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+      QWidget* window = open();
+      ASSERT_TRUE(window);
+      QWidget* focus = window->focusWidget();
+      ASSERT_EQ(focus->objectName(), "Command1");
+      QTest::keyClick(focus, key);
+      EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString() << " key " << key;
+    }
+  }
+}
+
+// The contrast ratio of two colours as legibility guidelines reckon it (1 to 21).
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(SideWindows, LabelsStayLegibleUnderADarkTheme) {
+  const QPalette light = QApplication::palette();
+  const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+  QPalette dark = light;
+  const std::pair<QPalette::ColorRole, QColor> darkColours[] = {
+      {QPalette::Window, QColor(45, 45, 45)}, {QPalette::WindowText, QColor(220, 220, 220)},
+      {QPalette::Base, QColor(30, 30, 30)},   {QPalette::Text, QColor(220, 220, 220)},
+      {QPalette::Button, QColor(60, 60, 60)}, {QPalette::ButtonText, QColor(220, 220, 220)}};
+  for (const auto& [role, colour] : darkColours) dark.setColor(role, colour);
+  QApplication::setPalette(dark);
+
+  GameRig rig;
+  AuxiliaryWindows& side = rig.Window().SideWindows();
+  SolveIn(rig, 200);
+  side.ShowBestTimes();
+  side.ShowAbout();
+  for (QWidget* window : {side.RecordEntry(), side.BestTimes(), side.About()}) {
+    ASSERT_TRUE(window);
+    const QColor ground = window->palette().color(QPalette::Window);
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+      if (label->text().isEmpty()) continue;  // a picture
+      // The faintest pair by design is the about window's red on its light blue, at 2.3.
+      EXPECT_GE(Contrast(label->palette().color(QPalette::WindowText), ground), 2)
+          << window->objectName().toStdString() << " " << label->objectName().toStdString();
+    }
+  }
 }
 
 TEST(SideWindows, TheTableShowsWithoutWritingAndFollowsChanges) {

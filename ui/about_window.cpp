@@ -1,5 +1,6 @@
 #include "ui/about_window.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -20,9 +21,11 @@ AboutWindow::AboutWindow(const Images& images, QWidget* parent)
   setFont(MakeFont(look::kDialogFont));
   setFixedSize(layout.Size);
   setWindowIcon(images.Icon());
-  // The labels paint no ground of their own, so they sit on this blue.
+  // The labels paint no ground of their own, so they sit on this blue; their
+  // text is fixed with it, or a dark desktop theme would draw light grey on it.
   QPalette ground = palette();
   ground.setColor(QPalette::Window, look::kLightBlue);
+  ground.setColor(QPalette::WindowText, Qt::black);
   setPalette(ground);
   setAutoFillBackground(true);
 
@@ -34,13 +37,15 @@ AboutWindow::AboutWindow(const Images& images, QWidget* parent)
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setGeometry(layout.Place(ok->objectName()));
+  // Return or Enter presses it while it has the focus.
+  ok->setAutoDefault(true);
   connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
   QLabel* picture = label("Picture1", {});
   picture->setPixmap(images.IconPicture());
-  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  QLabel* title = label("Label1", QStringLiteral("Lumitile for Windows"));
+  // The line names the platform the game runs on.
+  QLabel* title = label("Label1", QStringLiteral("Lumitile for Linux"));
   title->setFont(MakeFont(look::kAboutTitleFont));
   SetTextColour(title, look::kBlue);
 
@@ -48,12 +53,20 @@ AboutWindow::AboutWindow(const Images& images, QWidget* parent)
   version->setFont(MakeFont(look::kAboutVersionFont));
   SetTextColour(version, look::kRed);
 
-  label("Label6", QStringLiteral("URL：https://lumitile.example.org/"));
-  label("Label5", QStringLiteral("E-Mail：lumitile@example.org"));
+  // The web address (Label6) and the e-mail address (Label5) are left out
+  // until the game has real ones; their rows stay empty.
   label("Label3", QStringLiteral("© 2026 Lumitile"));
   label("Label4", QStringLiteral("Lumitile Project"))->setFont(MakeFont(look::kAboutMakerFont));
 
   ok->setFocus();
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace lumitile

@@ -1,5 +1,5 @@
-// "Lumitile について": the game's name and version, the maker and where to
-// reach them, on the game's light blue.
+// "Lumitile について": the game's name and version and the maker, on the
+// game's light blue. OK or Escape closes it.
 #pragma once
 
 #include <QWidget>
@@ -13,6 +13,9 @@ class AboutWindow : public QWidget {
 
  public:
   explicit AboutWindow(const Images& images, QWidget* parent = nullptr);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace lumitile

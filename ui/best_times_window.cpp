@@ -1,8 +1,10 @@
 #include "ui/best_times_window.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include "ui/layout.h"
 #include "ui/window_look.h"
@@ -24,6 +26,24 @@ void FitTime(QLabel* label, const QString& text) {
   }
   label->setFont(font);
   label->setText(text);
+}
+
+// The name keeps its padding to 20 characters, as stored; a name too wide
+// for its box ends in "…" instead of a glyph cut in half, and the full name
+// is the label's tooltip.
+void FitName(QLabel* label, const QString& name) {
+  QString shown = name;
+  while (shown.endsWith(QLatin1Char(' '))) shown.chop(1);
+  const QFontMetrics metrics(label->font());
+  if (metrics.horizontalAdvance(shown) <= label->width()) {
+    label->setText(name);
+    label->setToolTip({});
+    return;
+  }
+  label->setText(metrics.elidedText(shown, Qt::ElideRight, label->width()));
+  // A tooltip that looks like markup is drawn as markup; a name is only text.
+  label->setToolTip(Qt::mightBeRichText(shown) ? QStringLiteral("<qt>%1</qt>").arg(shown.toHtmlEscaped())
+                                               : shown);
 }
 
 }  // namespace
@@ -59,6 +79,8 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolW
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setGeometry(layout.Place(ok->objectName()));
+  // Return or Enter presses it while it has the focus.
+  ok->setAutoDefault(true);
   connect(ok, &QPushButton::clicked, this, &QWidget::close);
   ok->setFocus();
 }
@@ -66,8 +88,16 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolW
 void BestTimesWindow::Fill(const std::array<BestTimeRow, kLevelCount>& rows) {
   for (std::size_t level = 0; level < rows.size(); ++level) {
     FitTime(times_[level], QString::number(rows[level].Seconds));
-    names_[level]->setText(QString::fromStdString(rows[level].Name));
+    FitName(names_[level], QString::fromStdString(rows[level].Name));
   }
+}
+
+void BestTimesWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace lumitile

@@ -57,8 +57,7 @@ WindowLayout BuildBestTimesLayout() {
 WindowLayout BuildAboutLayout() {
   return Fixed("Form6", {308, 146},
                {{"Command1", {237, 117, 43, 19}}, {"Picture1", {12, 15, 32, 32}}, {"Label1", {51, 18, 252, 28}},
-                {"Label2", {259, 51, 46, 19}}, {"Label6", {24, 66, 206, 12}}, {"Label5", {24, 81, 157, 12}},
-                {"Label3", {24, 99, 100, 12}}, {"Label4", {24, 114, 163, 22}}});
+                {"Label2", {259, 51, 46, 19}}, {"Label3", {24, 99, 100, 12}}, {"Label4", {24, 114, 163, 22}}});
 }
 
 }  // namespace

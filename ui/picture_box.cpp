@@ -35,6 +35,12 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Qt delivers the second press of a double click as this event, and the
+  // default turns it into a press; a double click is one click, not two.
+  event->accept();
+}
+
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
   if (click_.Release(event, rect())) emit Clicked();

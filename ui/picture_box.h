@@ -1,7 +1,7 @@
 // A picture control of the main window: a coloured ground, an optional flat
 // one-pixel frame and a picture at its natural size in the top-left corner
-// (inside the frame). A left click released over it is reported; what the
-// click means is the main window's business.
+// (inside the frame). A left click released over it is reported, once for
+// a double click; what the click means is the main window's business.
 #pragma once
 
 #include <QColor>
@@ -28,6 +28,7 @@ class PictureBox : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:

@@ -27,12 +27,16 @@ RecordEntryWindow::RecordEntryWindow(QWidget* parent)
   // Any length may be typed; the stored name is cut to fit the table later.
   text_->setObjectName(QStringLiteral("Text1"));
   text_->setGeometry(layout.Place(text_->objectName()));
+  // Selected, so the first key typed replaces 名前なし instead of adding to it.
+  text_->selectAll();
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setGeometry(layout.Place(ok->objectName()));
-  // Enter in the name box must not confirm a half-typed name by accident.
-  ok->setAutoDefault(false);
+  // Enter in the name box must not confirm a half-typed name by accident:
+  // the window is no dialog, so no button is pressed on its behalf. Enter on
+  // the button itself, once the player has moved there, presses it.
+  ok->setAutoDefault(true);
   ok->setDefault(false);
   connect(ok, &QPushButton::clicked, this, &RecordEntryWindow::Confirm);
 

@@ -41,7 +41,7 @@ inline constexpr Qt::WindowFlags kToolWindowFlags =
 
 namespace lumitile {
 
-// A label at a fixed place that never takes the focus.
+// A label at a fixed place, its text in the top-left corner, that never takes the focus.
 QLabel* AddLabel(QWidget* window, const QString& name, const QString& text, const QRect& geometry);
 void SetTextColour(QWidget* widget, const QColor& colour);
 // The name for nobody, as the windows show it.
