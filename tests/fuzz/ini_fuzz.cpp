@@ -46,7 +46,10 @@ void CheckText(std::string_view bytes) {
   Require(Cp932Prefix(bytes, kMaxValueBytes).size() <= kMaxValueBytes);
   Require(RequireValidUtf8(FitName(bytes)) == static_cast<std::size_t>(kNameLength));
   RequireValidUtf8(Cp932ToUtf8(Utf8ToCp932(bytes)));
-  ParseLeadingInt(bytes);
+  if (const auto number = ParseDecimalInt(bytes)) {
+    // A number survives being written back as decimal text.
+    Require(ParseDecimalInt(std::to_string(*number)) == number);
+  }
 }
 
 void CheckChange(std::string_view fileBytes, const std::string& section, const std::string& key,
