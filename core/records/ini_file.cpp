@@ -1,5 +1,6 @@
 #include "core/records/ini_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -128,6 +129,16 @@ bool IsStorableKeyName(std::string_view cp932) {
          FindSingleByte(cp932, '=') == std::string_view::npos;
 }
 
+std::string_view IniFile::EndingText(Ending ending) {
+  switch (ending) {
+    case Ending::kLf: return "\n";
+    case Ending::kCrLf: return "\r\n";
+    case Ending::kCr: return "\r";
+    case Ending::kNone: break;
+  }
+  return {};
+}
+
 IniFile IniFile::Parse(std::string_view bytes) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   IniFile file;
@@ -135,23 +146,26 @@ IniFile IniFile::Parse(std::string_view bytes) {
     file.byteOrderMark_ = kByteOrderMark;
     bytes.remove_prefix(kByteOrderMark.size());
   }
+  // Reserved, not touched: the pages of entries never used cost nothing, and
+  // a file of short keys is not copied at every growth.
+  file.lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   while (!bytes.empty()) {
     const std::size_t end = bytes.find_first_of("\r\n");
     const std::string_view text = bytes.substr(0, end);
-    std::string_view ending;
+    Ending ending = Ending::kNone;
     if (end != std::string_view::npos) {
       const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
-      ending = bytes.substr(end, crlf ? 2 : 1);
+      ending = crlf ? Ending::kCrLf : bytes[end] == '\r' ? Ending::kCr : Ending::kLf;
     }
-    bytes.remove_prefix(text.size() + ending.size());
+    bytes.remove_prefix(text.size() + EndingText(ending).size());
     const bool opaque = !SectionNameOf(text) && !KeyLineOf(text);
     if (opaque && !file.lines_.empty() && file.lines_.back().opaque) {
       Line& run = file.lines_.back();
-      run.text += run.ending;
+      run.text += EndingText(run.ending);
       run.text += text;
       run.ending = ending;
     } else {
-      file.lines_.push_back({std::string(text), std::string(ending), opaque});
+      file.lines_.push_back({std::string(text), ending, opaque});
     }
   }
   return file;
@@ -198,8 +212,9 @@ std::size_t IniFile::InsertionPoint(SectionRange range) const {
 
 void IniFile::InsertLine(std::size_t index, std::string text) {
   // A last line without an ending would otherwise run into the new one.
-  if (index > 0 && lines_[index - 1].ending.empty()) lines_[index - 1].ending = "\r\n";
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(text), "\r\n", false});
+  if (index > 0 && lines_[index - 1].ending == Ending::kNone) lines_[index - 1].ending = Ending::kCrLf;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index),
+                Line{std::move(text), Ending::kCrLf, false});
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -213,7 +228,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     Line& line = lines_[*index];
     // The name keeps the spelling the file already has.
     line.text = KeyLineText(KeyLineOf(line.text)->name, value);
-    line.ending = "\r\n";
+    line.ending = Ending::kCrLf;
     return;
   }
   InsertLine(InsertionPoint(*range), KeyLineText(key, value));
@@ -223,7 +238,7 @@ std::string IniFile::Bytes() const {
   std::string out = byteOrderMark_;
   for (const Line& line : lines_) {
     out += line.text;
-    out += line.ending;
+    out += EndingText(line.ending);
   }
   return out;
 }

@@ -35,16 +35,18 @@ class IniFile {
  private:
   // Runs of lines that are neither headers nor keys (blank lines, comments)
   // are held as one opaque entry, so a file of blank lines costs one entry.
+  enum class Ending : uint8_t { kNone, kLf, kCrLf, kCr };  // kNone: a last line without one
   struct Line {
     std::string text;
-    std::string ending;  // "\r\n", "\n", "\r", or "" for a last line without one
-    bool opaque = false;
+    Ending ending;
+    bool opaque;
   };
   struct SectionRange {
     std::size_t header;
     std::size_t end;  // one past the section's last line
   };
 
+  static std::string_view EndingText(Ending ending);
   std::optional<SectionRange> FindSection(std::string_view section) const;
   std::optional<std::size_t> FindKey(SectionRange range, std::string_view key) const;
   std::size_t InsertionPoint(SectionRange range) const;
