@@ -120,8 +120,7 @@ TEST(ChangeSettings, ReportsWhereThereIsNoPlaceForTheFile) {
   disk.Put("/home", "a file where a folder should be");
   const auto failure =
       ChangeSettings({"", "/home/.config/lumitile/lumitile.ini", "", true}, StoreRecord, disk);
-  ASSERT_TRUE(failure);
-  EXPECT_EQ(failure->step, FileStep::kMakeFolder);
+  EXPECT_EQ(failure, (FileFailure{FileStep::kMakeFolder, ENOTDIR, "/home/.config/lumitile"}));
   EXPECT_EQ(ChangeSettings({}, StoreRecord, disk)->step, FileStep::kMakeFolder);
 }
 

@@ -186,7 +186,11 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, File
 bool MakeFolders(const std::string& folder, FileSystem& fs) {
   if (folder.empty()) return false;
   struct stat info {};
-  if (fs.Stat(folder, info) == 0) return S_ISDIR(info.st_mode);
+  if (fs.Stat(folder, info) == 0) {
+    if (S_ISDIR(info.st_mode)) return true;
+    errno = ENOTDIR;
+    return false;
+  }
   const std::string parent = FolderOf(folder);
   if (parent != folder && !MakeFolders(parent, fs)) return false;
   return fs.Mkdir(folder, 0700) == 0 || errno == EEXIST;
