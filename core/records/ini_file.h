@@ -33,9 +33,9 @@ class IniFile {
   std::string Bytes() const;
 
  private:
+  enum class Ending : uint8_t { kNone, kLf, kCrLf, kCr };  // kNone: a last line without one
   // Runs of lines that are neither headers nor keys (blank lines, comments)
   // are held as one opaque entry, so a file of blank lines costs one entry.
-  enum class Ending : uint8_t { kNone, kLf, kCrLf, kCr };  // kNone: a last line without one
   struct Line {
     std::string text;
     Ending ending;
