@@ -115,6 +115,17 @@ TEST(ChangeSettings, WaitsABoundedTimeForAnotherChangeAndKeepsBoth) {
   EXPECT_EQ(now.Find("s", "w"), "40");
 }
 
+TEST(ChangeSettings, WritesNothingWhenNothingChanged) {
+  MemoryFileSystem disk = DiskWithOldFile();
+  disk.spaceLeft = 0;  // any write would fail
+  const auto same = [](IniFile& file) { file.Set("s", "t", "30"); };
+  EXPECT_EQ(ChangeSettings({"/g/lumitile.ini", "/g/lumitile.ini", "", false}, same, disk),
+            std::nullopt);
+  EXPECT_EQ(ChangeSettings({"/u/lumitile.ini", "/u/lumitile.ini", "", false}, [](IniFile&) {}, disk),
+            std::nullopt);
+  EXPECT_EQ(disk.Get("/u/lumitile.ini"), std::nullopt);
+}
+
 TEST(ChangeSettings, ReportsWhereThereIsNoPlaceForTheFile) {
   MemoryFileSystem disk;
   disk.Put("/home", "a file where a folder should be");

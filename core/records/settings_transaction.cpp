@@ -84,7 +84,9 @@ std::optional<FileFailure> ChangeSettings(const SettingsFiles& files,
   const std::string bytes = file.Bytes();
   // Start-up writes back every value it has just read; a file that already
   // says exactly this is left alone rather than replaced and flushed again.
-  if (exists && bytes == current.bytes) return std::nullopt;
+  // A change that decided against changing anything (a time that is no
+  // record) creates no empty file either.
+  if (bytes == current.bytes && (exists || bytes.empty())) return std::nullopt;
   return ReplaceFile(path, bytes, fs);
 }
 
