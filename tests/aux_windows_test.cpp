@@ -7,7 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <filesystem>
+
+#include "ui/help_window.h"
 #include <QScopeGuard>
 #include <cmath>
 #include <functional>
@@ -227,6 +231,36 @@ TEST(SideWindows, AboutAndHelpOpenOnce) {
   }
   side.Help()->close();
   side.About()->close();
+}
+
+// The document reads the same, and its contents still lead within it, when
+// the game's folder name is not valid UTF-8.
+TEST(SideWindows, HelpReadsFromAFolderNamedInAnyBytes) {
+  testing::EnsureApplication();
+  namespace fs = std::filesystem;
+  const auto showAndFollowFirstLink = [](const fs::path& file) {
+    HelpWindow window;
+    window.resize(400, 300);
+    window.show();
+    window.ShowDocument(file);
+    QTextBrowser* browser = window.findChild<QTextBrowser*>("HelpText");
+    const QString text = browser->toPlainText();
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Tab);  // "top" is a target, not a link: the first entry
+    QTest::keyClick(browser, Qt::Key_Return);
+    return std::pair{text, browser->toPlainText() == text ? browser->verticalScrollBar()->value() : -1};
+  };
+  QTemporaryDir scratch;
+  const fs::path original = fs::path(LUMITILE_BINARY_DIR) / "Lumihlp.html";
+  const fs::path folder = fs::path(scratch.path().toStdString()) / "caf\xE9";  // Latin-1 é
+  fs::create_directory(folder);
+  fs::copy_file(original, folder / "Lumihlp.html");
+  const auto usual = showAndFollowFirstLink(original);
+  const auto odd = showAndFollowFirstLink(folder / "Lumihlp.html");
+  EXPECT_TRUE(usual.first.contains(QStringLiteral("ゲームの目的")));
+  EXPECT_EQ(odd.first, usual.first);
+  EXPECT_GT(usual.second, 0);
+  EXPECT_EQ(odd.second, usual.second);
 }
 
 TEST(SideWindows, AMissingHelpDocumentIsTold) {

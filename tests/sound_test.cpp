@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -19,6 +22,7 @@ namespace lumitile {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 const fs::path kAssets = LUMITILE_ASSETS_DIR;
 
 std::string ReadFile(const fs::path& file) {
@@ -97,6 +101,7 @@ class SoundServerTest : public ::testing::Test {
 TEST_F(SoundServerTest, PickThenSolvedAreHeardInOrder) {
   const std::string pick = Samples("np1.wav"), solved = Samples("np2.wav");
   CanberraSoundPlayer player(DataFolders(fs::path(), kAssets));
+  ASSERT_EQ(player.WaitWhileOpening(5s), CanberraSoundPlayer::Output::kOpen);
   ASSERT_TRUE(player.CanPlay(Sound::Pick) && player.CanPlay(Sound::Solved));
   player.Play(Sound::Pick);
   ASSERT_TRUE(WaitFor([&] { return Recording().find(pick) != std::string::npos; })) << "np1.wav was not heard";
@@ -112,9 +117,38 @@ TEST(SoundWithoutServer, PlayIsHarmless) {
   setenv("PULSE_SERVER", "unix:/nonexistent/lumitile-no-server", 1);
   setenv("CANBERRA_DRIVER", "pulse", 1);
   CanberraSoundPlayer player(DataFolders(fs::path(), kAssets));
+  EXPECT_EQ(player.WaitWhileOpening(5s), CanberraSoundPlayer::Output::kSilent);
   unsetenv("CANBERRA_DRIVER");
   EXPECT_FALSE(player.CanPlay(Sound::Pick) || player.CanPlay(Sound::Solved));
   player.Play(Sound::Pick);
+}
+
+// A server that takes the connection and never answers (the listening
+// socket is never accepted from): making the player and playing return while
+// it is still waiting, and it goes silent once the server is gone.
+TEST(SoundWithHungServer, NeverHoldsUpTheGame) {
+  std::string folder = (fs::temp_directory_path() / "lumitile-hung-XXXXXX").string();
+  ASSERT_TRUE(mkdtemp(folder.data()));
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = folder + "/native";
+  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+  std::strcpy(address.sun_path, socketPath.c_str());
+  const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(listen(listener, 8), 0);
+  setenv("PULSE_SERVER", ("unix:" + socketPath).c_str(), 1);
+  setenv("CANBERRA_DRIVER", "pulse", 1);
+
+  CanberraSoundPlayer player(DataFolders(fs::path(), kAssets));
+  player.Play(Sound::Pick);
+  EXPECT_EQ(player.State(), CanberraSoundPlayer::Output::kOpening);
+
+  close(listener);
+  EXPECT_EQ(player.WaitWhileOpening(20s), CanberraSoundPlayer::Output::kSilent);
+  unsetenv("CANBERRA_DRIVER");
+  std::error_code error;
+  fs::remove_all(folder, error);
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ void AuxiliaryWindows::ShowHelp() {
     CentreOnScreen(help_);
   }
   if (const auto path = FindDataFile(dataFolders_, kHelpFileName)) {
-    help_->ShowDocument(QString::fromStdString(path->string()));
+    help_->ShowDocument(*path);
   } else {
     help_->ShowMissing(QString::fromLatin1(kHelpFileName));
   }

@@ -1,9 +1,13 @@
 #include "ui/help_window.h"
 
+#include <QFile>
 #include <QScrollBar>
+#include <QStringDecoder>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <fstream>
+#include <iterator>
 
 namespace lumitile {
 
@@ -21,8 +25,30 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   layout->addWidget(browser_);
 }
 
-void HelpWindow::ShowDocument(const QString& path) {
-  const QUrl url = QUrl::fromLocalFile(path);
+void HelpWindow::ShowDocument(const std::filesystem::path& file) {
+  const std::string& native = file.native();
+  const QByteArray bytes(native.data(), static_cast<qsizetype>(native.size()));
+  const QString name = QFile::decodeName(bytes);
+  if (QFile::encodeName(name) == bytes) {
+    ShowUrl(QUrl::fromLocalFile(name));
+    return;
+  }
+  // Qt names files in UTF-8 and cannot reach a folder whose name is not
+  // (0xE9 from an old Latin-1 system), so the document is read here and
+  // handed over as text; its links are all within itself.
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    ShowMissing(QFile::decodeName(QByteArray::fromStdString(file.filename().native())));
+    return;
+  }
+  const std::string html{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  QStringDecoder decoder = QStringDecoder::decoderForHtml(html);
+  browser_->clearHistory();
+  browser_->setHtml(decoder.decode(html));
+  browser_->verticalScrollBar()->setValue(0);
+}
+
+void HelpWindow::ShowUrl(const QUrl& url) {
   // Asked again, the document is read afresh: it may have been replaced, or
   // a note may stand where it was.
   if (browser_->source() == url) {

@@ -4,8 +4,10 @@
 
 #include <QString>
 #include <QWidget>
+#include <filesystem>
 
 class QTextBrowser;
+class QUrl;
 
 namespace lumitile {
 
@@ -15,14 +17,17 @@ class HelpWindow : public QWidget {
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
 
-  // Shows the document from its first page, at the top.
-  void ShowDocument(const QString& path);
+  // Shows the document from its first page, at the top. The path may hold
+  // any bytes, also folder names that are not UTF-8.
+  void ShowDocument(const std::filesystem::path& file);
   // Tells that the document named fileName was not found.
   void ShowMissing(const QString& fileName);
 
   QTextBrowser* Browser() const { return browser_; }
 
  private:
+  void ShowUrl(const QUrl& url);
+
   QTextBrowser* browser_;
 };
 

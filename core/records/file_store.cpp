@@ -1,7 +1,6 @@
 #include "core/records/file_store.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -10,92 +9,168 @@
 namespace lumitile {
 namespace {
 
-class PosixFileWriter final : public FileWriter {
- public:
-  bool WriteAll(int fd, std::string_view bytes) override {
-    while (!bytes.empty()) {
-      const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-      if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) return false;
-      bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-  }
-  bool Sync(int fd) override { return ::fsync(fd) == 0; }
-};
-
-// Closes the descriptor it owns when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
+constexpr std::string_view kTemporarySuffix = ".tmp";
 
 // A hidden name beside the target that no other writer picks: the process id
 // and a counter keep two games and two calls apart.
 std::string TemporaryPathFor(const std::string& path) {
   static std::atomic<unsigned> counter{0};
   return JoinPath(FolderOf(path), "." + NameOf(path) + "." + std::to_string(::getpid()) + "." +
-                                      std::to_string(counter++) + ".tmp");
+                                      std::to_string(counter++) + std::string(kTemporarySuffix));
 }
 
-int CreateTemporaryFile(const std::string& path, std::string& temporaryPath) {
+int CreateTemporaryFile(FileSystem& fs, const std::string& path, std::string& temporaryPath) {
   for (int attempt = 0; attempt < 16; ++attempt) {
     temporaryPath = TemporaryPathFor(path);
-    const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = fs.Open(temporaryPath, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
 }
 
-bool KeepPermissionsOf(const std::string& path, int fd) {
+FileFailure Failure(FileStep step, const std::string& path, int error = errno) {
+  return {step, error, path};
+}
+
+std::optional<FileFailure> KeepPermissionsOf(FileSystem& fs, const std::string& path, int fd) {
   struct stat old {};
-  if (::stat(path.c_str(), &old) != 0) return errno == ENOENT;
-  return ::fchmod(fd, old.st_mode & 07777) == 0;
+  if (fs.Stat(path, old) != 0) {
+    if (errno == ENOENT) return std::nullopt;
+    return Failure(FileStep::kKeepPermissions, path);
+  }
+  if (fs.Fchmod(fd, old.st_mode & 07777) != 0) return Failure(FileStep::kKeepPermissions, path);
+  return std::nullopt;
+}
+
+std::optional<FileFailure> WriteAll(FileSystem& fs, int fd, std::string_view bytes,
+                                    const std::string& path) {
+  while (!bytes.empty()) {
+    const ssize_t written = fs.Write(fd, bytes.data(), bytes.size());
+    if (written < 0) return Failure(FileStep::kWrite, path);
+    if (written == 0) return Failure(FileStep::kWrite, path, ENOSPC);
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return std::nullopt;
+}
+
+std::optional<FileFailure> WriteTemporaryFile(FileSystem& fs, const std::string& path, int fd,
+                                              std::string_view bytes,
+                                              const std::string& temporaryPath) {
+  if (auto failure = KeepPermissionsOf(fs, path, fd)) return failure;
+  if (auto failure = WriteAll(fs, fd, bytes, temporaryPath)) return failure;
+  if (fs.Fsync(fd) != 0) return Failure(FileStep::kSync, temporaryPath);
+  return std::nullopt;
 }
 
 // Makes the rename itself durable; a folder that cannot be synced is not a failure.
-void SyncFolder(const std::string& folder) {
-  const Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.get() >= 0) ::fsync(fd.get());
+void SyncFolder(FileSystem& fs, const std::string& folder) {
+  const Descriptor fd(fs, fs.Open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+  if (fd.get() >= 0) fs.Fsync(fd.get());
 }
 
-bool WriteTemporaryFile(const std::string& path, int fd, std::string_view bytes,
-                        FileWriter& writer) {
-  return KeepPermissionsOf(path, fd) && writer.WriteAll(fd, bytes) && writer.Sync(fd);
-}
+// The write and sync of a FileWriter, every other call from the system.
+class WriterFileSystem final : public FileSystem {
+ public:
+  explicit WriterFileSystem(FileWriter& writer) : writer_(writer), system_(SystemFileSystem()) {}
+  int Open(const std::string& path, int flags, mode_t mode) override {
+    return system_.Open(path, flags, mode);
+  }
+  int Close(int fd) override { return system_.Close(fd); }
+  int Fstat(int fd, struct stat& info) override { return system_.Fstat(fd, info); }
+  int Stat(const std::string& path, struct stat& info) override { return system_.Stat(path, info); }
+  ssize_t Read(int fd, void* buffer, std::size_t size) override {
+    return system_.Read(fd, buffer, size);
+  }
+  ssize_t Write(int fd, const void* bytes, std::size_t size) override {
+    const bool written = writer_.WriteAll(fd, {static_cast<const char*>(bytes), size});
+    return written ? static_cast<ssize_t>(size) : -1;
+  }
+  int Fsync(int fd) override { return writer_.Sync(fd) ? 0 : -1; }
+  int Fchmod(int fd, mode_t mode) override { return system_.Fchmod(fd, mode); }
+  int Flock(int fd, int operation) override { return system_.Flock(fd, operation); }
+  int Rename(const std::string& from, const std::string& to) override {
+    return system_.Rename(from, to);
+  }
+  int Unlink(const std::string& path) override { return system_.Unlink(path); }
+  int Mkdir(const std::string& path, mode_t mode) override { return system_.Mkdir(path, mode); }
+  int List(const std::string& folder, std::vector<std::string>& names) override {
+    return system_.List(folder, names);
+  }
+  void Pause() override { system_.Pause(); }
+
+ private:
+  FileWriter& writer_;
+  FileSystem& system_;
+};
+
+class PosixFileWriter final : public FileWriter {
+ public:
+  bool WriteAll(int fd, std::string_view bytes) override {
+    return !lumitile::WriteAll(SystemFileSystem(), fd, bytes, {});
+  }
+  bool Sync(int fd) override { return ::fsync(fd) == 0; }
+};
 
 }  // namespace
 
-FileContent ReadFileBytes(const std::string& path) {
-  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+FileContent ReadFileBytes(const std::string& path, FileSystem& fs) {
+  const auto unreadable = [&](FileStep step, int error) {
+    return FileContent{FileContent::State::kUnreadable, {}, FileFailure{step, error, path}};
+  };
+  // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+  const Descriptor fd(fs, fs.Open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0));
   if (fd.get() < 0) {
-    return {errno == ENOENT ? FileContent::State::kMissing : FileContent::State::kUnreadable, {}};
+    if (errno == ENOENT) return {FileContent::State::kMissing, {}, std::nullopt};
+    return unreadable(FileStep::kOpen, errno);
+  }
+  struct stat info {};
+  if (fs.Fstat(fd.get(), info) != 0) return unreadable(FileStep::kOpen, errno);
+  if (!S_ISREG(info.st_mode)) return unreadable(FileStep::kNotRegularFile, 0);
+  if (info.st_size > static_cast<off_t>(kMaxSettingsFileBytes)) {
+    return unreadable(FileStep::kTooLarge, EFBIG);
   }
   std::string bytes;
   char buffer[8192];
   for (;;) {
-    const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return {FileContent::State::kUnreadable, {}};
+    const ssize_t got = fs.Read(fd.get(), buffer, sizeof buffer);
+    if (got < 0) return unreadable(FileStep::kRead, errno);
     if (got == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(got));
-    if (bytes.size() > kMaxSettingsFileBytes) return {FileContent::State::kUnreadable, {}};
+    // The file may grow while it is read.
+    if (bytes.size() > kMaxSettingsFileBytes) return unreadable(FileStep::kTooLarge, EFBIG);
   }
-  return {FileContent::State::kRead, std::move(bytes)};
+  return {FileContent::State::kRead, std::move(bytes), std::nullopt};
+}
+
+std::optional<FileFailure> ReplaceFile(const std::string& path, std::string_view bytes,
+                                       FileSystem& fs) {
+  std::string temporaryPath;
+  Descriptor fd(fs, CreateTemporaryFile(fs, path, temporaryPath));
+  if (fd.get() < 0) return Failure(FileStep::kCreateTemporary, temporaryPath);
+  std::optional<FileFailure> failure = WriteTemporaryFile(fs, path, fd.get(), bytes, temporaryPath);
+  if (fd.Close() != 0 && !failure) failure = Failure(FileStep::kClose, temporaryPath);
+  if (!failure && fs.Rename(temporaryPath, path) != 0) failure = Failure(FileStep::kRename, path);
+  if (failure) {
+    fs.Unlink(temporaryPath);
+    return failure;
+  }
+  SyncFolder(fs, FolderOf(path));
+  return std::nullopt;
+}
+
+bool IsTemporaryFileFor(std::string_view name, std::string_view targetName) {
+  // "." target "." pid "." counter ".tmp"
+  const std::string prefix = "." + std::string(targetName) + ".";
+  if (!name.starts_with(prefix) || !name.ends_with(kTemporarySuffix)) return false;
+  std::string_view middle = name.substr(prefix.size());
+  if (middle.size() < kTemporarySuffix.size()) return false;
+  middle.remove_suffix(kTemporarySuffix.size());
+  const std::size_t dot = middle.find('.');
+  const auto allDigits = [](std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  return dot != std::string_view::npos && allDigits(middle.substr(0, dot)) &&
+         allDigits(middle.substr(dot + 1));
 }
 
 FileWriter& SystemFileWriter() {
@@ -104,25 +179,21 @@ FileWriter& SystemFileWriter() {
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileWriter& writer) {
-  std::string temporaryPath;
-  Descriptor fd(CreateTemporaryFile(path, temporaryPath));
-  if (fd.get() < 0) return false;
-  const bool written = WriteTemporaryFile(path, fd.get(), bytes, writer);
-  if (!fd.Close() || !written || ::rename(temporaryPath.c_str(), path.c_str()) != 0) {
-    ::unlink(temporaryPath.c_str());
-    return false;
-  }
-  SyncFolder(FolderOf(path));
-  return true;
+  WriterFileSystem fs(writer);
+  return !ReplaceFile(path, bytes, fs);
 }
 
-bool MakeFolders(const std::string& folder) {
+bool MakeFolders(const std::string& folder, FileSystem& fs) {
   if (folder.empty()) return false;
   struct stat info {};
-  if (::stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
+  if (fs.Stat(folder, info) == 0) {
+    if (S_ISDIR(info.st_mode)) return true;
+    errno = ENOTDIR;
+    return false;
+  }
   const std::string parent = FolderOf(folder);
-  if (parent != folder && !MakeFolders(parent)) return false;
-  return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+  if (parent != folder && !MakeFolders(parent, fs)) return false;
+  return fs.Mkdir(folder, 0700) == 0 || errno == EEXIST;
 }
 
 std::string FolderOf(const std::string& path) {

@@ -2,26 +2,67 @@
 // to a temporary file in the same folder, is flushed to disk, and only then
 // renamed over the old file, so a crash or a full disk at any point leaves
 // either the old file or the new one, never a mix.
+//
+// Only regular files are settings files: a FIFO, a device or a folder in the
+// file's place is never read (it could block for ever or never end) and never
+// replaced. A link to a regular file is followed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/records/file_system.h"
 
 namespace lumitile {
 
 // Files larger than this are not settings files; they are left alone.
 inline constexpr std::size_t kMaxSettingsFileBytes = 4u << 20;
 
+// The step at which reading or writing the settings file failed.
+enum class FileStep {
+  kMakeFolder,       // creating the folder the file goes into
+  kLock,             // taking the lock beside the file
+  kOpen,             // opening the file to read it
+  kNotRegularFile,   // the file is a FIFO, a device or a folder
+  kRead,
+  kTooLarge,         // over kMaxSettingsFileBytes
+  kCreateTemporary,  // creating the temporary file beside it
+  kKeepPermissions,
+  kWrite,            // a full disk shows here
+  kSync,
+  kClose,
+  kRename,
+};
+
+struct FileFailure {
+  FileStep step;
+  int error;         // errno, 0 where the step is not a system call
+  std::string path;  // the file the step was about
+
+  bool operator==(const FileFailure&) const = default;
+};
+
 struct FileContent {
   enum class State { kRead, kMissing, kUnreadable };
   State state;
-  std::string bytes;  // empty unless kRead
+  std::string bytes;                   // empty unless kRead
+  std::optional<FileFailure> failure;  // set when kUnreadable
 };
 
-FileContent ReadFileBytes(const std::string& path);
+FileContent ReadFileBytes(const std::string& path, FileSystem& fs = SystemFileSystem());
 
-// How the bytes reach the temporary file. The game uses SystemFileWriter();
-// tests pass one that fails part way, as a full disk would.
+// Replaces path with bytes, keeping the old file's permissions. On failure
+// the old file is untouched and no temporary file remains.
+std::optional<FileFailure> ReplaceFile(const std::string& path, std::string_view bytes,
+                                       FileSystem& fs = SystemFileSystem());
+
+// Whether name is one of the temporary files ReplaceFile makes for target's
+// name; a process killed mid-write leaves these behind.
+bool IsTemporaryFileFor(std::string_view name, std::string_view targetName);
+
+// How the bytes reach the temporary file, for callers that only need to make
+// the write itself fail (as a full disk would).
 class FileWriter {
  public:
   virtual ~FileWriter() = default;
@@ -33,12 +74,10 @@ class FileWriter {
 
 FileWriter& SystemFileWriter();
 
-// Replaces path with bytes, keeping the old file's permissions. On failure
-// the old file is untouched and no temporary file remains.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileWriter& writer);
 
 // Creates folder and any missing parents, private to the user.
-bool MakeFolders(const std::string& folder);
+bool MakeFolders(const std::string& folder, FileSystem& fs = SystemFileSystem());
 
 std::string FolderOf(const std::string& path);
 std::string NameOf(const std::string& path);

@@ -1,5 +1,6 @@
 #include "core/records/ini_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -96,19 +97,20 @@ std::string_view TrimBlanks(std::string_view bytes) {
   return bytes.substr(first, last - first + 1);
 }
 
-int32_t ParseLeadingInt(std::string_view text) {
+std::optional<int32_t> ParseDecimalInt(std::string_view text) {
   text = TrimBlanks(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
+  if (text.empty()) return std::nullopt;
   // Accumulating past the 32-bit range into 64 bits and stopping there keeps
   // any number of digits free of overflow.
   constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
   int64_t magnitude = 0;
   for (const char c : text) {
-    if (c < '0' || c > '9') break;
+    if (c < '0' || c > '9') return std::nullopt;
     if (magnitude <= kLimit) magnitude = magnitude * 10 + (c - '0');
   }
   const int64_t value = negative ? -magnitude : magnitude;
@@ -126,31 +128,55 @@ bool IsStorableKeyName(std::string_view cp932) {
          FindSingleByte(cp932, '=') == std::string_view::npos;
 }
 
+std::string_view IniFile::EndingText(Ending ending) {
+  switch (ending) {
+    case Ending::kLf: return "\n";
+    case Ending::kCrLf: return "\r\n";
+    case Ending::kCr: return "\r";
+    case Ending::kNone: break;
+  }
+  return {};
+}
+
 IniFile IniFile::Parse(std::string_view bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   IniFile file;
+  if (bytes.starts_with(kByteOrderMark)) {
+    file.byteOrderMark_ = kByteOrderMark;
+    bytes.remove_prefix(kByteOrderMark.size());
+  }
+  // Reserved, not touched: the pages of entries never used cost nothing, and
+  // a file of short keys is not copied at every growth.
+  file.lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   while (!bytes.empty()) {
-    const std::size_t newline = bytes.find('\n');
-    std::string_view text = bytes.substr(0, newline);
-    std::string ending;
-    if (newline != std::string_view::npos) {
-      ending = "\n";
-      if (!text.empty() && text.back() == '\r') {
-        text.remove_suffix(1);
-        ending = "\r\n";
-      }
+    const std::size_t end = bytes.find_first_of("\r\n");
+    const std::string_view text = bytes.substr(0, end);
+    Ending ending = Ending::kNone;
+    if (end != std::string_view::npos) {
+      const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+      ending = crlf ? Ending::kCrLf : bytes[end] == '\r' ? Ending::kCr : Ending::kLf;
     }
-    file.lines_.push_back({std::string(text), std::move(ending)});
-    bytes.remove_prefix(newline == std::string_view::npos ? bytes.size() : newline + 1);
+    bytes.remove_prefix(text.size() + EndingText(ending).size());
+    const bool opaque = !SectionNameOf(text) && !KeyLineOf(text);
+    if (opaque && !file.lines_.empty() && file.lines_.back().opaque) {
+      Line& run = file.lines_.back();
+      run.text += EndingText(run.ending);
+      run.text += text;
+      run.ending = ending;
+    } else {
+      file.lines_.push_back({std::string(text), ending, opaque});
+    }
   }
   return file;
 }
 
 std::optional<IniFile::SectionRange> IniFile::FindSection(std::string_view section) const {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].opaque) continue;
     const auto name = SectionNameOf(lines_[i].text);
     if (!name || !SameName(*name, section)) continue;
     std::size_t end = i + 1;
-    while (end < lines_.size() && !SectionNameOf(lines_[end].text)) ++end;
+    while (end < lines_.size() && (lines_[end].opaque || !SectionNameOf(lines_[end].text))) ++end;
     return SectionRange{i, end};
   }
   return std::nullopt;
@@ -158,6 +184,7 @@ std::optional<IniFile::SectionRange> IniFile::FindSection(std::string_view secti
 
 std::optional<std::size_t> IniFile::FindKey(SectionRange range, std::string_view key) const {
   for (std::size_t i = range.header + 1; i < range.end; ++i) {
+    if (lines_[i].opaque) continue;
     const auto line = KeyLineOf(lines_[i].text);
     if (line && SameName(line->name, key)) return i;
   }
@@ -177,15 +204,16 @@ std::optional<std::string> IniFile::Find(std::string_view section, std::string_v
 std::size_t IniFile::InsertionPoint(SectionRange range) const {
   std::size_t point = range.header + 1;
   for (std::size_t i = range.header + 1; i < range.end; ++i) {
-    if (KeyLineOf(lines_[i].text)) point = i + 1;
+    if (!lines_[i].opaque && KeyLineOf(lines_[i].text)) point = i + 1;
   }
   return point;
 }
 
 void IniFile::InsertLine(std::size_t index, std::string text) {
   // A last line without an ending would otherwise run into the new one.
-  if (index > 0 && lines_[index - 1].ending.empty()) lines_[index - 1].ending = "\r\n";
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(text), "\r\n"});
+  if (index > 0 && lines_[index - 1].ending == Ending::kNone) lines_[index - 1].ending = Ending::kCrLf;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index),
+                Line{std::move(text), Ending::kCrLf, false});
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -199,17 +227,17 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     Line& line = lines_[*index];
     // The name keeps the spelling the file already has.
     line.text = KeyLineText(KeyLineOf(line.text)->name, value);
-    line.ending = "\r\n";
+    line.ending = Ending::kCrLf;
     return;
   }
   InsertLine(InsertionPoint(*range), KeyLineText(key, value));
 }
 
 std::string IniFile::Bytes() const {
-  std::string out;
+  std::string out = byteOrderMark_;
   for (const Line& line : lines_) {
     out += line.text;
-    out += line.ending;
+    out += EndingText(line.ending);
   }
   return out;
 }

@@ -3,6 +3,7 @@
 // their order and their line endings come back out byte for byte.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,9 @@ inline constexpr std::size_t kMaxValueBytes = 127;
 
 class IniFile {
  public:
-  // Splits at LF; a CR before the LF belongs to the ending. Any bytes are accepted.
+  // Splits at LF, CR LF or a CR alone, in time linear in the size. A UTF-8
+  // byte order mark at the start (an editor's doing) is kept but not read as
+  // part of the first line. Any bytes are accepted.
   static IniFile Parse(std::string_view bytes);
 
   // The trimmed value of the first matching key in the first matching
@@ -30,20 +33,26 @@ class IniFile {
   std::string Bytes() const;
 
  private:
+  enum class Ending : uint8_t { kNone, kLf, kCrLf, kCr };  // kNone: a last line without one
+  // Runs of lines that are neither headers nor keys (blank lines, comments)
+  // are held as one opaque entry, so a file of blank lines costs one entry.
   struct Line {
     std::string text;
-    std::string ending;  // "\r\n", "\n", or "" for a last line without one
+    Ending ending;
+    bool opaque;
   };
   struct SectionRange {
     std::size_t header;
     std::size_t end;  // one past the section's last line
   };
 
+  static std::string_view EndingText(Ending ending);
   std::optional<SectionRange> FindSection(std::string_view section) const;
   std::optional<std::size_t> FindKey(SectionRange range, std::string_view key) const;
   std::size_t InsertionPoint(SectionRange range) const;
   void InsertLine(std::size_t index, std::string text);
 
+  std::string byteOrderMark_;
   std::vector<Line> lines_;
 };
 
@@ -56,8 +65,10 @@ bool IsStorableKeyName(std::string_view cp932);
 // The surrounding blanks the profile functions ignore in names and values.
 std::string_view TrimBlanks(std::string_view bytes);
 
-// Leading optional sign and digits as an integer; 0 when there are no digits,
-// clamped to the 32-bit range.
-int32_t ParseLeadingInt(std::string_view text);
+// A whole decimal number: blanks, an optional sign, digits, blanks, and
+// nothing else. Anything else (abc, 0x10, 1e3, 12abc, empty) is not a number:
+// a damaged value must not pass for a small one. A number beyond the 32-bit
+// range saturates at its end, so a huge time still reads as "no record yet".
+std::optional<int32_t> ParseDecimalInt(std::string_view text);
 
 }  // namespace lumitile

@@ -76,9 +76,9 @@ std::optional<std::string> IniProfile::Lookup(std::string_view section,
 
 int32_t IniProfile::ReadIniInt(std::string_view section, std::string_view key, int32_t fallback) {
   const auto value = Lookup(section, key);
-  // An empty value counts as missing here, as it does for GetPrivateProfileInt.
-  if (!value || value->empty()) return fallback;
-  return ParseLeadingInt(*value);
+  // A value that is not a number (empty included) counts as missing.
+  if (!value) return fallback;
+  return ParseDecimalInt(*value).value_or(fallback);
 }
 
 std::string IniProfile::ReadIniString(std::string_view section, std::string_view key,

@@ -1,7 +1,8 @@
 // Arbitrary bytes as a settings file, and as names and values handed to it.
 // Beyond not crashing: a file reads back byte for byte, a change is found
-// again, a change leaves other keys alone, and text always comes out as valid
-// UTF-8 of the right length.
+// again, a change leaves other keys alone, text always comes out as valid
+// UTF-8 of the right length, and a change to the file on an in-memory disk,
+// failed or stopped at any system call, leaves the old file or the new one.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -9,8 +10,10 @@
 
 #include "core/records/best_times.h"
 #include "core/records/ini_file.h"
+#include "core/records/settings_transaction.h"
 #include "core/records/shift_jis.h"
 #include "core/records/utf8_text.h"
+#include "support/memory_file_system.h"
 
 namespace lumitile {
 namespace {
@@ -46,7 +49,10 @@ void CheckText(std::string_view bytes) {
   Require(Cp932Prefix(bytes, kMaxValueBytes).size() <= kMaxValueBytes);
   Require(RequireValidUtf8(FitName(bytes)) == static_cast<std::size_t>(kNameLength));
   RequireValidUtf8(Cp932ToUtf8(Utf8ToCp932(bytes)));
-  ParseLeadingInt(bytes);
+  if (const auto number = ParseDecimalInt(bytes)) {
+    // A number survives being written back as decimal text.
+    Require(ParseDecimalInt(std::to_string(*number)) == number);
+  }
 }
 
 void CheckChange(std::string_view fileBytes, const std::string& section, const std::string& key,
@@ -67,6 +73,28 @@ void CheckChange(std::string_view fileBytes, const std::string& section, const s
   if (!justTheKey.Find(otherSection, otherKey)) Require(otherBefore == otherAfter);
 }
 
+void CheckTransaction(const std::string& fileBytes, const std::string& section,
+                      const std::string& key, const std::string& value, int failAt, bool kill) {
+  if (!IsStorableSectionName(section) || !IsStorableKeyName(key)) return;
+  testing_support::MemoryFileSystem disk;
+  disk.MakeFolder("/g");
+  disk.Put("/g/l.ini", fileBytes);
+  const SettingsFiles files{"/g/l.ini", "/g/l.ini", "", false};
+  IniFile expected = IniFile::Parse(fileBytes);
+  expected.Set(section, key, value);
+  const std::string after = expected.Bytes();
+
+  testing_support::FaultyFileSystem faulty(disk, failAt, kill);
+  const auto failure =
+      ChangeSettings(files, [&](IniFile& file) { file.Set(section, key, value); }, faulty);
+  disk.ForgetOpenFiles();
+  const auto now = disk.Get("/g/l.ini");
+  Require(now == fileBytes || now == after);
+  if (!kill) Require(now == (failure ? fileBytes : after));
+  const SettingsSnapshot snapshot = ReadSettings(files, disk);
+  Require(!snapshot.failure && snapshot.file.Bytes() == *now);
+}
+
 }  // namespace
 }  // namespace lumitile
 
@@ -77,8 +105,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string value = lumitile::OneLine(input.ConsumeRandomLengthString(160));
   const std::string otherSection = input.ConsumeRandomLengthString(24);
   const std::string otherKey = input.ConsumeRandomLengthString(24);
+  const int failAt = input.ConsumeIntegralInRange(0, 40);  // 0: nothing fails
+  const bool kill = input.ConsumeBool();
   const std::string file = input.ConsumeRemainingBytesAsString();
   lumitile::CheckText(file);
   lumitile::CheckChange(file, section, key, value, otherSection, otherKey);
+  lumitile::CheckTransaction(file, section, key, value, failAt, kill);
   return 0;
 }

@@ -1,0 +1,50 @@
+// Every change to the settings file is one read-modify-write under a lock:
+// take the lock file beside the settings file, read the file as it is now,
+// let the caller change the keys it is about, and replace the file once. Two
+// running games therefore never write over each other's changes, and the
+// keys of one change (a record's time and name) land together or not at all.
+//
+// The lock is advisory (flock) on a hidden file that is never removed:
+// removing it would let a third process lock a fresh file while the second
+// still holds the old one. Temporary files a killed writer left behind are
+// removed by the next change.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/records/file_store.h"
+#include "core/records/file_system.h"
+#include "core/records/ini_file.h"
+#include "core/records/settings_location.h"
+
+namespace lumitile {
+
+// How long a change waits for another game's change to finish: a change
+// takes milliseconds, so only a stuck process holds the lock this long.
+inline constexpr int kLockAttempts = 100;  // one FileSystem::Pause apart (20 ms)
+
+// "<folder>/.<name>.lock" beside the settings file.
+std::string LockPathFor(const std::string& settingsPath);
+
+struct SettingsSnapshot {
+  IniFile file;                        // empty when there is no file yet or it cannot be read
+  std::optional<FileFailure> failure;  // why the file could not be read
+};
+
+// The settings as the file holds them now. Waits for a change in progress to
+// finish when it can take the lock; without the lock (a folder it may not
+// write in, a stuck holder) it reads anyway, since the file is only ever
+// replaced whole.
+SettingsSnapshot ReadSettings(const SettingsFiles& files, FileSystem& fs = SystemFileSystem());
+
+// Hands change the file as it is now, to read and edit, and writes the result
+// once. A file that change left as it was is not written again. Nothing is
+// written when the file cannot be read: a write would drop what it holds.
+// Returns the step that failed, or nothing when the file holds the change.
+std::optional<FileFailure> ChangeSettings(const SettingsFiles& files,
+                                          const std::function<void(IniFile&)>& change,
+                                          FileSystem& fs = SystemFileSystem());
+
+}  // namespace lumitile
