@@ -12,6 +12,7 @@
 #include "core/level_table.h"
 #include "core/random_source.h"
 #include "core/puzzle/puzzle_setup.h"
+#include "core/puzzle/unique_puzzle.h"
 
 namespace {
 
@@ -23,7 +24,8 @@ bool ParseNumber(std::string_view text, T& out) {
 }
 
 int Usage() {
-  std::fputs("usage: puzzles COUNT SEED LEVEL   (LEVEL 0 beginner, 1 intermediate, 2 advanced)\n", stderr);
+  std::fputs("usage: puzzles COUNT SEED LEVEL   (LEVEL 0 beginner, 1 intermediate, 2 advanced,\n"
+      "                                  3 super-advanced, 4 master)\n", stderr);
   return 2;
 }
 
@@ -39,15 +41,31 @@ int main(int argc, char** argv) {
     return Usage();
   }
   const auto parameters = lumitile::LevelParametersFor(level);
-  if (!parameters) return Usage();
+  const bool unique = level == lumitile::kSuperAdvancedLevel || level == lumitile::kMasterLevel;
+  if (!parameters && !unique) return Usage();
 
   lumitile::SeededRandom random(seed);
+  std::string line;
+  if (unique) {
+    for (long long i = 0; i < count; ++i) {
+      const auto puzzle = lumitile::DealUniquePuzzle(level, random);
+      line.clear();
+      for (const uint8_t digit : puzzle->solution) line += static_cast<char>('0' + digit);
+      line += ' ';
+      for (const uint8_t digit : puzzle->givens) line += static_cast<char>('0' + digit);
+      line += ' ';
+      line += std::to_string(level);
+      line += '\n';
+      std::fputs(line.c_str(), stdout);
+    }
+    return 0;
+  }
+
   lumitile::GameState state;
   lumitile::InitGame(state);
   state.OpenOdds = parameters->OpenOdds;
   state.OpenQuota = parameters->OpenQuota;
 
-  std::string line;
   for (long long i = 0; i < count; ++i) {
     lumitile::NewPuzzle(state, random);
     line.clear();
