@@ -1,12 +1,15 @@
 // The puzzle dump tool, run as a child process: its lines parse back into
-// valid puzzles, the seed fixes the output, and bad arguments are refused.
+// valid puzzles, the seed fixes the output, the first three levels print
+// what they always printed, and bad arguments are refused.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include "core/level_table.h"
+#include "core/puzzle/unique_puzzle.h"
 #include "scripted_random.h"
 
 namespace lumitile {
@@ -31,10 +34,11 @@ ToolRun RunTool(const std::string& arguments) {
 
 // Each line: the 81 solution digits, a space, the 81 givens (0 open), a space, the level.
 TEST(PuzzleDump, EveryLevelPrintsValidPuzzles) {
-  for (int level = 0; level < 3; ++level) {
-    const ToolRun run = RunTool("200 4711 " + std::to_string(level));
+  for (int level = 0; level <= kMasterLevel; ++level) {
+    const std::size_t count = level < kSuperAdvancedLevel ? 200 : 20;
+    const ToolRun run = RunTool(std::to_string(count) + " 4711 " + std::to_string(level));
     ASSERT_EQ(run.exitCode, 0) << "level " << level;
-    ASSERT_EQ(run.out.size(), 200u * 166) << "level " << level;
+    ASSERT_EQ(run.out.size(), count * 166) << "level " << level;
     for (std::size_t at = 0; at < run.out.size(); at += 166) {
       const std::string line = run.out.substr(at, 166);
       ASSERT_EQ(line.substr(81, 1) + line.substr(163), "  " + std::to_string(level) + "\n") << line;
@@ -47,8 +51,25 @@ TEST(PuzzleDump, EveryLevelPrintsValidPuzzles) {
         ASSERT_TRUE(given == '0' || given == line[i]) << "cell " << i << " of " << line;
       }
       ASSERT_TRUE(test::IsCompleteBoard(solution)) << line;
-      ASSERT_LE(open, kLevelTable[level].OpenQuota) << line;
+      if (level < kSuperAdvancedLevel) {
+        ASSERT_LE(open, kLevelTable[level].OpenQuota) << line;
+      } else {
+        ASSERT_GE(open, level == kMasterLevel ? kMasterOpenMin : kSuperAdvancedOpenMin) << line;
+      }
     }
+  }
+}
+
+// A seed's puzzles at levels 0 to 2 are part of the game: adding levels must
+// not move a single draw. The hashes (FNV-1a, 64 bits) are of the output
+// before levels 3 and 4 existed.
+TEST(PuzzleDump, TheFirstThreeLevelsPrintWhatTheyAlwaysPrinted) {
+  const uint64_t expected[] = {0x9fe765654ab9cb67, 0x974f5b6e49bdad99, 0x7ef80319ff6d6d76};
+  for (int level = 0; level < 3; ++level) {
+    const ToolRun run = RunTool("300 4711 " + std::to_string(level));
+    uint64_t hash = 0xcbf29ce484222325;
+    for (const char byte : run.out) hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001b3;
+    EXPECT_EQ(hash, expected[level]) << "level " << level;
   }
 }
 
@@ -61,7 +82,7 @@ TEST(PuzzleDump, TheSeedFixesTheOutput) {
 
 TEST(PuzzleDump, BadArgumentsExitNonZeroAndPrintNothing) {
   for (const char* arguments :
-       {"", "5 1", "5 1 0 5", "5 1 3", "5 1 -1", "abc 1 0", "-5 1 0", "5 x1 0", "5 -1 0", "5 1 0x", "2.5 1 0"}) {
+       {"", "5 1", "5 1 0 5", "5 1 5", "5 1 -1", "abc 1 0", "-5 1 0", "5 x1 0", "5 -1 0", "5 1 0x", "2.5 1 0"}) {
     const ToolRun run = RunTool(arguments);
     EXPECT_NE(run.exitCode, 0) << "arguments '" << arguments << "'";
     EXPECT_EQ(run.out, "") << "arguments '" << arguments << "'";
