@@ -11,6 +11,7 @@
 #include "core/board.h"
 #include "core/level_table.h"
 #include "core/puzzle/puzzle_setup.h"
+#include "core/puzzle/unique_puzzle.h"
 #include "core/random_source.h"
 
 namespace {
@@ -27,6 +28,12 @@ void AppendDigits(std::string& line, const lumitile::Grid& grid) {
     for (const int16_t number : row) line += static_cast<char>('0' + number);
 }
 
+void AppendDigits(std::string& line, const lumitile::Digits& digits) {
+  for (const uint8_t digit : digits) line += static_cast<char>('0' + digit);
+}
+
+bool IsUniqueLevel(int level) { return level == lumitile::kSuperAdvancedLevel || level == lumitile::kMasterLevel; }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,19 +41,27 @@ int main(int argc, char** argv) {
   unsigned long long seed = 0;
   int level = 0;
   if (argc != 4 || !ParseNumber(argv[1], count) || count < 0 || !ParseNumber(argv[2], seed) ||
-      !ParseNumber(argv[3], level) || !lumitile::LevelParametersFor(level)) {
-    std::fputs("usage: puzzles COUNT SEED LEVEL   (LEVEL 0 beginner, 1 intermediate, 2 advanced)\n", stderr);
+      !ParseNumber(argv[3], level) || !(lumitile::LevelParametersFor(level) || IsUniqueLevel(level))) {
+    std::fputs("usage: puzzles COUNT SEED LEVEL   (LEVEL 0 beginner, 1 intermediate, 2 advanced,\n"
+               "                                  3 super-advanced, 4 master)\n", stderr);
     return 2;
   }
   lumitile::SeededRandom random(seed);
   lumitile::Board board;
   std::string line;
   for (long long i = 0; i < count; ++i) {
-    lumitile::NewPuzzle(board, *lumitile::LevelParametersFor(level), random);
     line.clear();
-    AppendDigits(line, board.Solution);
-    line += ' ';
-    AppendDigits(line, board.Givens);
+    if (IsUniqueLevel(level)) {
+      const auto puzzle = lumitile::DealUniquePuzzle(level, random);
+      AppendDigits(line, puzzle->solution);
+      line += ' ';
+      AppendDigits(line, puzzle->givens);
+    } else {
+      lumitile::NewPuzzle(board, *lumitile::LevelParametersFor(level), random);
+      AppendDigits(line, board.Solution);
+      line += ' ';
+      AppendDigits(line, board.Givens);
+    }
     line += ' ' + std::to_string(level) + '\n';
     std::fputs(line.c_str(), stdout);
   }

@@ -1,0 +1,364 @@
+#include "core/puzzle/logic_solver.h"
+
+#include <bit>
+
+namespace lumitile {
+
+namespace {
+
+constexpr uint16_t kAllDigits = 0x1FF;
+
+// Units 0..8 are the rows, 9..17 the columns, 18..26 the boxes; each lists
+// its cells in reading order, so a box's position i is its row i / 3 and
+// column i % 3.
+struct Tables {
+  std::array<std::array<uint8_t, 9>, 27> units{};
+  std::array<std::array<uint8_t, 20>, 81> peers{};
+};
+
+constexpr Tables MakeTables() {
+  Tables t;
+  for (int i = 0; i < 9; ++i) {
+    for (int k = 0; k < 9; ++k) {
+      t.units[i][k] = static_cast<uint8_t>(i * 9 + k);
+      t.units[9 + i][k] = static_cast<uint8_t>(k * 9 + i);
+      t.units[18 + i][k] = static_cast<uint8_t>((i / 3 * 3 + k / 3) * 9 + i % 3 * 3 + k % 3);
+    }
+  }
+  for (int cell = 0; cell < 81; ++cell) {
+    const int r = cell / 9;
+    const int c = cell % 9;
+    int n = 0;
+    for (int other = 0; other < 81; ++other) {
+      const int orow = other / 9;
+      const int ocol = other % 9;
+      const bool sameBox = orow / 3 == r / 3 && ocol / 3 == c / 3;
+      if (other != cell && (orow == r || ocol == c || sameBox)) t.peers[cell][n++] = static_cast<uint8_t>(other);
+    }
+  }
+  return t;
+}
+
+constexpr Tables kTables = MakeTables();
+
+// Candidate counts by table: the game may run where the processor has no
+// popcount instruction, and the library call for it dominated the solver.
+constexpr std::array<uint8_t, 512> MakeBitCounts() {
+  std::array<uint8_t, 512> counts{};
+  for (int mask = 1; mask < 512; ++mask) counts[mask] = static_cast<uint8_t>(counts[mask >> 1] + (mask & 1));
+  return counts;
+}
+constexpr std::array<uint8_t, 512> kBitCounts = MakeBitCounts();
+
+int CountBits(unsigned mask) { return kBitCounts[mask & kAllDigits]; }
+bool SingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
+
+constexpr uint16_t DigitBit(int digit) { return static_cast<uint16_t>(1u << (digit - 1)); }
+
+int UnitCell(int unit, int position) {
+  return kTables.units[static_cast<std::size_t>(unit)][static_cast<std::size_t>(position)];
+}
+
+// The three-position stretches of a unit's 9 positions: in a row or column
+// they are the boxes it crosses, in a box they are its rows.
+constexpr uint16_t kThirds[3] = {0x007, 0x038, 0x1C0};
+// A box's positions by column.
+constexpr uint16_t kBoxColumns[3] = {0x049, 0x092, 0x124};
+
+}  // namespace
+
+CandidateBoard::CandidateBoard(const Digits& givens) {
+  candidates_.fill(kAllDigits);
+  for (int cell = 0; cell < 81 && !broken_; ++cell) {
+    const int digit = givens[static_cast<std::size_t>(cell)];
+    if (digit == 0) continue;
+    if (digit > 9) {
+      broken_ = true;
+    } else {
+      Place(cell, digit);
+    }
+  }
+}
+
+CandidateBoard CandidateBoard::FromCandidates(const CandidateMasks& masks) {
+  CandidateBoard board;
+  for (std::size_t cell = 0; cell < 81; ++cell) {
+    board.candidates_[cell] = masks[cell] & kAllDigits;
+    if (board.candidates_[cell] == 0) board.broken_ = true;
+  }
+  return board;
+}
+
+void CandidateBoard::Place(int cell, int digit) {
+  const auto at = static_cast<std::size_t>(cell);
+  const uint16_t bit = DigitBit(digit);
+  if (placed_[at] != 0 || (candidates_[at] & bit) == 0) {
+    broken_ = true;
+    return;
+  }
+  placed_[at] = static_cast<uint8_t>(digit);
+  candidates_[at] = bit;
+  ++placedCount_;
+  for (const uint8_t peer : kTables.peers[at]) {
+    if (placed_[peer] != 0) continue;
+    candidates_[peer] &= static_cast<uint16_t>(~bit);
+    if (candidates_[peer] == 0) broken_ = true;
+  }
+}
+
+bool CandidateBoard::Eliminate(int cell, uint16_t bits) {
+  const auto at = static_cast<std::size_t>(cell);
+  if (placed_[at] != 0 || (candidates_[at] & bits) == 0) return false;
+  candidates_[at] &= static_cast<uint16_t>(~bits);
+  if (candidates_[at] == 0) broken_ = true;
+  return true;
+}
+
+uint16_t CandidateBoard::PositionsOf(int unit, uint16_t bit) const {
+  uint16_t positions = 0;
+  for (int k = 0; k < 9; ++k) {
+    const auto cell = static_cast<std::size_t>(UnitCell(unit, k));
+    if (placed_[cell] == 0 && (candidates_[cell] & bit) != 0) positions |= static_cast<uint16_t>(1u << k);
+  }
+  return positions;
+}
+
+CandidateBoard::PositionTable CandidateBoard::AllPositions() const {
+  PositionTable table{};
+  for (int cell = 0; cell < 81; ++cell) {
+    const auto at = static_cast<std::size_t>(cell);
+    if (placed_[at] != 0) continue;
+    const int row = cell / 9;
+    const int column = cell % 9;
+    const int box = row / 3 * 3 + column / 3;
+    const int inBox = row % 3 * 3 + column % 3;
+    for (unsigned bits = candidates_[at]; bits != 0; bits &= bits - 1) {
+      auto& units = table[static_cast<std::size_t>(std::countr_zero(bits))];
+      units[static_cast<std::size_t>(row)] |= static_cast<uint16_t>(1u << column);
+      units[static_cast<std::size_t>(9 + column)] |= static_cast<uint16_t>(1u << row);
+      units[static_cast<std::size_t>(18 + box)] |= static_cast<uint16_t>(1u << inBox);
+    }
+  }
+  return table;
+}
+
+bool CandidateBoard::NakedSingles() {
+  bool progress = false;
+  for (int cell = 0; cell < 81 && !broken_; ++cell) {
+    const auto at = static_cast<std::size_t>(cell);
+    if (placed_[at] == 0 && SingleBit(candidates_[at])) {
+      Place(cell, std::countr_zero(candidates_[at]) + 1);
+      progress = true;
+    }
+  }
+  return progress;
+}
+
+bool CandidateBoard::HiddenSingles() {
+  bool progress = false;
+  for (int unit = 0; unit < 27 && !broken_; ++unit) {
+    // Digits seen once and more than once among the unit's open cells.
+    unsigned once = 0;
+    unsigned twice = 0;
+    unsigned done = 0;
+    for (int k = 0; k < 9; ++k) {
+      const auto cell = static_cast<std::size_t>(UnitCell(unit, k));
+      if (placed_[cell] != 0) {
+        done |= candidates_[cell];
+        continue;
+      }
+      twice |= once & candidates_[cell];
+      once |= candidates_[cell];
+    }
+    if (((once | done) & kAllDigits) != kAllDigits) {
+      broken_ = true;
+      break;
+    }
+    for (unsigned single = once & ~twice & ~done & kAllDigits; single != 0 && !broken_; single &= single - 1) {
+      const int digit = std::countr_zero(single) + 1;
+      // An earlier placement in this sweep may have taken the place already.
+      const uint16_t positions = PositionsOf(unit, DigitBit(digit));
+      if (positions == 0) {
+        broken_ = true;
+      } else if (SingleBit(positions)) {
+        Place(UnitCell(unit, std::countr_zero(positions)), digit);
+        progress = true;
+      }
+    }
+  }
+  return progress;
+}
+
+bool CandidateBoard::LockedCandidates() {
+  bool progress = false;
+  const PositionTable table = AllPositions();
+  for (int digit = 1; digit <= 9; ++digit) {
+    const uint16_t bit = DigitBit(digit);
+    const auto& digitPositions = table[static_cast<std::size_t>(digit - 1)];
+    // Pointing: within a box the digit keeps to one row or one column, so
+    // the rest of that line cannot hold it.
+    for (int box = 0; box < 9; ++box) {
+      const uint16_t positions = digitPositions[static_cast<std::size_t>(18 + box)];
+      if (positions == 0) continue;
+      for (int k = 0; k < 3; ++k) {
+        if ((positions & ~kThirds[k]) == 0) {
+          const int row = box / 3 * 3 + k;
+          for (int column = 0; column < 9; ++column) {
+            if (column / 3 != box % 3) progress |= Eliminate(row * 9 + column, bit);
+          }
+        }
+        if ((positions & ~kBoxColumns[k]) == 0) {
+          const int column = box % 3 * 3 + k;
+          for (int row = 0; row < 9; ++row) {
+            if (row / 3 != box / 3) progress |= Eliminate(row * 9 + column, bit);
+          }
+        }
+      }
+    }
+    // Claiming: within a row or column the digit keeps to one box, so the
+    // rest of that box cannot hold it.
+    for (int line = 0; line < 18; ++line) {
+      const uint16_t positions = digitPositions[static_cast<std::size_t>(line)];
+      if (positions == 0) continue;
+      for (int k = 0; k < 3; ++k) {
+        if ((positions & ~kThirds[k]) != 0) continue;
+        const int anyCell = UnitCell(line, k * 3);
+        const int box = anyCell / 27 * 3 + anyCell % 9 / 3;
+        for (int i = 0; i < 9; ++i) {
+          const int cell = UnitCell(18 + box, i);
+          const bool onLine = line < 9 ? cell / 9 == line : cell % 9 == line - 9;
+          if (!onLine) progress |= Eliminate(cell, bit);
+        }
+      }
+    }
+  }
+  return progress;
+}
+
+bool CandidateBoard::NakedSubsets() {
+  bool progress = false;
+  for (int unit = 0; unit < 27 && !broken_; ++unit) {
+    int open[9];
+    uint16_t masks[9];
+    int n = 0;
+    for (int k = 0; k < 9; ++k) {
+      const int cell = UnitCell(unit, k);
+      if (placed_[static_cast<std::size_t>(cell)] != 0) continue;
+      open[n] = cell;
+      masks[n++] = candidates_[static_cast<std::size_t>(cell)];
+    }
+    // k cells holding k digits between them keep those digits from the rest.
+    const auto clear = [&](uint16_t digits, uint16_t members) {
+      for (int i = 0; i < n; ++i) {
+        if ((members >> i & 1) == 0) progress |= Eliminate(open[i], digits);
+      }
+    };
+    for (int a = 0; a < n; ++a) {
+      if (CountBits(masks[a]) > 3) continue;
+      for (int b = a + 1; b < n; ++b) {
+        const uint16_t ab = masks[a] | masks[b];
+        if (CountBits(ab) > 3) continue;
+        if (CountBits(ab) == 2 && n > 2) clear(ab, static_cast<uint16_t>(1u << a | 1u << b));
+        for (int c = b + 1; c < n && n > 3; ++c) {
+          const uint16_t abc = ab | masks[c];
+          if (CountBits(abc) == 3) clear(abc, static_cast<uint16_t>(1u << a | 1u << b | 1u << c));
+        }
+      }
+    }
+  }
+  return progress;
+}
+
+bool CandidateBoard::HiddenSubsets() {
+  bool progress = false;
+  const PositionTable table = AllPositions();
+  for (int unit = 0; unit < 27 && !broken_; ++unit) {
+    uint16_t where[9];
+    int digitOf[9];
+    int n = 0;
+    for (int digit = 1; digit <= 9; ++digit) {
+      const uint16_t positions = table[static_cast<std::size_t>(digit - 1)][static_cast<std::size_t>(unit)];
+      if (positions == 0) continue;  // placed in this unit (or a contradiction the singles will find)
+      where[n] = positions;
+      digitOf[n++] = digit;
+    }
+    // k digits confined to k cells leave those cells no other digit.
+    const auto keep = [&](uint16_t positions, uint16_t digits) {
+      for (uint16_t p = positions; p != 0; p &= p - 1) {
+        progress |= Eliminate(UnitCell(unit, std::countr_zero(p)), static_cast<uint16_t>(kAllDigits & ~digits));
+      }
+    };
+    for (int a = 0; a < n; ++a) {
+      if (CountBits(where[a]) > 3) continue;
+      for (int b = a + 1; b < n; ++b) {
+        const uint16_t ab = where[a] | where[b];
+        if (CountBits(ab) > 3) continue;
+        const uint16_t digitsAb = static_cast<uint16_t>(DigitBit(digitOf[a]) | DigitBit(digitOf[b]));
+        if (CountBits(ab) == 2 && n > 2) keep(ab, digitsAb);
+        for (int c = b + 1; c < n && n > 3; ++c) {
+          const uint16_t abc = ab | where[c];
+          if (CountBits(abc) == 3) keep(abc, static_cast<uint16_t>(digitsAb | DigitBit(digitOf[c])));
+        }
+      }
+    }
+  }
+  return progress;
+}
+
+bool CandidateBoard::XWings() {
+  bool progress = false;
+  const PositionTable table = AllPositions();
+  for (int digit = 1; digit <= 9; ++digit) {
+    const uint16_t bit = DigitBit(digit);
+    const auto& digitPositions = table[static_cast<std::size_t>(digit - 1)];
+    // Rows (base 0) then columns (base 9): two lines with the digit on the
+    // same two crossing lines take it off those crossing lines elsewhere.
+    for (int base = 0; base <= 9; base += 9) {
+      const uint16_t* positions = &digitPositions[static_cast<std::size_t>(base)];
+      for (int a = 0; a < 9; ++a) {
+        if (CountBits(positions[a]) != 2) continue;
+        for (int b = a + 1; b < 9; ++b) {
+          if (positions[b] != positions[a]) continue;
+          for (int other = 0; other < 9; ++other) {
+            if (other == a || other == b) continue;
+            for (uint16_t p = positions[a]; p != 0; p &= p - 1) {
+              const int cross = std::countr_zero(p);
+              progress |= Eliminate(base == 0 ? other * 9 + cross : cross * 9 + other, bit);
+            }
+          }
+        }
+      }
+    }
+  }
+  return progress;
+}
+
+bool CandidateBoard::Apply(Technique technique) {
+  if (broken_) return false;
+  switch (technique) {
+    case Technique::kNakedSingle: return NakedSingles();
+    case Technique::kHiddenSingle: return HiddenSingles();
+    case Technique::kLockedCandidates: return LockedCandidates();
+    case Technique::kNakedSubset: return NakedSubsets();
+    case Technique::kHiddenSubset: return HiddenSubsets();
+    case Technique::kXWing: return XWings();
+  }
+  return false;
+}
+
+bool CandidateBoard::Solve(TechniqueSet set) {
+  while (!broken_ && placedCount_ < 81) {
+    if (NakedSingles() || HiddenSingles()) continue;
+    if (set == TechniqueSet::kSinglesOnly) break;
+    if (LockedCandidates() || NakedSubsets() || HiddenSubsets() || XWings()) continue;
+    break;
+  }
+  return Solved();
+}
+
+bool SolvesByLogic(const Digits& givens, TechniqueSet set) {
+  CandidateBoard board(givens);
+  return board.Solve(set);
+}
+
+}  // namespace lumitile

@@ -1,0 +1,154 @@
+// The 超上級 and 達人 deals over many seeds: one solution, counted by a plain
+// search of the test's own rather than the deal's counter, the open count of
+// the level, and the level's rule of what the logic solver may need.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <string>
+
+#include "core/board.h"
+#include "core/puzzle/unique_puzzle.h"
+#include "support/scripted_random.h"
+
+namespace lumitile {
+namespace {
+
+// Seeds per level; LUMITILE_DEAL_SEEDS scales them, and sanitizer builds,
+// many times slower, default to fewer.
+int Seeds(int count) {
+  if (const char* text = std::getenv("LUMITILE_DEAL_SEEDS")) return std::max(1, std::atoi(text));
+#if defined(__SANITIZE_ADDRESS__)
+  return count / 10;
+#else
+  return count;
+#endif
+}
+
+// Which digits the cell's row, column and box already hold (index 1..9).
+std::array<bool, 10> Taken(const Digits& board, int cell) {
+  std::array<bool, 10> taken{};
+  const int row = cell / 9;
+  const int column = cell % 9;
+  for (int i = 0; i < 9; ++i) {
+    const int boxCell = (row / 3 * 3 + i / 3) * 9 + column / 3 * 3 + i % 3;
+    for (const int other : {row * 9 + i, i * 9 + column, boxCell}) {
+      if (other != cell) taken[board[static_cast<std::size_t>(other)]] = true;
+    }
+  }
+  return taken;
+}
+
+// Solutions up to 2: fill the open cell with the fewest fitting digits, try each.
+int NaiveCount(Digits& board) {
+  int best = -1;
+  int fewest = 10;
+  for (int cell = 0; cell < 81 && fewest > 1; ++cell) {
+    if (board[static_cast<std::size_t>(cell)] != 0) continue;
+    const std::array<bool, 10> taken = Taken(board, cell);
+    const int fitting = static_cast<int>(std::count(taken.begin() + 1, taken.end(), false));
+    if (fitting < fewest) {
+      fewest = fitting;
+      best = cell;
+    }
+  }
+  if (best < 0) return 1;
+  const std::array<bool, 10> taken = Taken(board, best);
+  int found = 0;
+  for (int digit = 1; digit <= 9 && found < 2; ++digit) {
+    if (taken[static_cast<std::size_t>(digit)]) continue;
+    board[static_cast<std::size_t>(best)] = static_cast<uint8_t>(digit);
+    found += NaiveCount(board);
+    board[static_cast<std::size_t>(best)] = 0;
+  }
+  return found;
+}
+
+std::string Text(const Digits& digits) {
+  std::string text;
+  for (const uint8_t d : digits) text += static_cast<char>('0' + d);
+  return text;
+}
+
+// What every dealt puzzle owes: a complete solution, givens taken from it,
+// one solution, and the open count of the level.
+void ExpectSoundPuzzle(const DealtPuzzle& puzzle, int openMin, int openMax, uint64_t seed) {
+  Board solution;
+  for (int cell = 0; cell < 81; ++cell)
+    solution.Givens[cell / 9][cell % 9] = puzzle.solution[static_cast<std::size_t>(cell)];
+  ASSERT_TRUE(IsSolved(solution)) << "seed " << seed;
+  for (int cell = 0; cell < 81; ++cell) {
+    const uint8_t given = puzzle.givens[static_cast<std::size_t>(cell)];
+    ASSERT_TRUE(given == 0 || given == puzzle.solution[static_cast<std::size_t>(cell)]) << "seed " << seed;
+  }
+  Digits board = puzzle.givens;
+  ASSERT_EQ(NaiveCount(board), 1) << "seed " << seed << ": " << Text(puzzle.givens);
+  const int open = OpenCount(puzzle.givens);
+  ASSERT_TRUE(open >= openMin && open <= openMax) << "seed " << seed << ": " << open << " open";
+}
+
+TEST(UniqueDeal, SuperAdvancedHasOneSolutionAndFallsToSinglesAlone) {
+  for (uint64_t seed = 1; seed <= static_cast<uint64_t>(Seeds(2000)); ++seed) {
+    SeededRandom random(seed);
+    const DealtPuzzle puzzle = DealSuperAdvanced(random);
+    ExpectSoundPuzzle(puzzle, kSuperAdvancedOpenMin, kSuperAdvancedOpenMax, seed);
+    ASSERT_TRUE(SolvesByLogic(puzzle.givens, TechniqueSet::kSinglesOnly)) << "seed " << seed;
+  }
+}
+
+TEST(UniqueDeal, MasterNeedsMoreThanSinglesAndIsMinimal) {
+  for (uint64_t seed = 1; seed <= static_cast<uint64_t>(Seeds(600)); ++seed) {
+    SeededRandom random(seed);
+    const DealtPuzzle puzzle = DealMaster(random);
+    ExpectSoundPuzzle(puzzle, kMasterOpenMin, 81, seed);
+    ASSERT_FALSE(SolvesByLogic(puzzle.givens, TechniqueSet::kSinglesOnly)) << "seed " << seed;
+    ASSERT_TRUE(SolvesByLogic(puzzle.givens, TechniqueSet::kFull)) << "seed " << seed;
+    if (seed % 4 != 0) continue;
+    // No given can open without the technique set losing the puzzle.
+    for (std::size_t cell = 0; cell < 81; ++cell) {
+      if (puzzle.givens[cell] == 0) continue;
+      Digits opened = puzzle.givens;
+      opened[cell] = 0;
+      ASSERT_FALSE(SolvesByLogic(opened, TechniqueSet::kFull)) << "seed " << seed << ", cell " << cell;
+    }
+  }
+}
+
+TEST(UniqueDeal, TheSeedFixesTheDealAndOtherLevelsHaveNone) {
+  for (const int level : {kSuperAdvancedLevel, kMasterLevel}) {
+    SeededRandom first(77);
+    SeededRandom second(77);
+    EXPECT_EQ(Text(DealUniquePuzzle(level, first)->givens), Text(DealUniquePuzzle(level, second)->givens));
+  }
+  SeededRandom random(77);
+  for (const int level : {-1, 0, 1, 2, 5}) EXPECT_FALSE(DealUniquePuzzle(level, random).has_value()) << level;
+}
+
+TEST(CountSolutions, StopsAtTheLimitAndRefusesBadGivens) {
+  SeededRandom random(5);
+  const Digits full = BuildFullGrid(random);
+  Digits oneOpen = full;
+  oneOpen[40] = 0;
+  Digits clash = full;
+  clash[1] = clash[0];
+  Digits tooHigh = full;
+  tooHigh[80] = 12;
+  Digits cornered{};  // 1..8 in row 0 and a 9 in its last box leave r0c8 nothing
+  for (int c = 0; c < 8; ++c) cornered[static_cast<std::size_t>(c)] = static_cast<uint8_t>(c + 1);
+  cornered[17] = 9;
+  const struct {
+    const char* name;
+    Digits givens;
+    int limit;
+    int expected;
+  } cases[] = {
+      {"full", full, 2, 1},           {"one_open", oneOpen, 2, 1}, {"empty", Digits{}, 2, 2},
+      {"empty_limit_5", Digits{}, 5, 5}, {"empty_limit_0", Digits{}, 0, 1}, {"clash", clash, 2, 0},
+      {"too_high", tooHigh, 2, 0},    {"cornered", cornered, 2, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CountSolutions(c.givens, c.limit), c.expected) << c.name;
+}
+
+}  // namespace
+}  // namespace lumitile
