@@ -3,8 +3,32 @@
 #include "core/board_click.h"
 #include "core/level_table.h"
 #include "core/puzzle/puzzle_setup.h"
+#include "core/puzzle/unique_puzzle.h"
 
 namespace lumitile {
+
+namespace {
+
+// 64 bits from three 24-bit draws of the game's source.
+uint64_t DrawSeed(RandomSource& random) {
+  uint64_t seed = 0;
+  for (int i = 0; i < 3; ++i) seed = seed << 24 | static_cast<uint64_t>(random.Next() * 16777216.0f);
+  return seed;
+}
+
+}  // namespace
+
+Board DealBoard(const DealOrder& order) {
+  SeededRandom random(order.Seed);
+  Board board;
+  if (const auto puzzle = DealUniquePuzzle(order.Level, random)) {
+    for (int cell = 0; cell < 81; ++cell) {
+      board.Solution[cell / 9][cell % 9] = puzzle->solution[static_cast<std::size_t>(cell)];
+      board.Givens[cell / 9][cell % 9] = puzzle->givens[static_cast<std::size_t>(cell)];
+    }
+  }
+  return board;
+}
 
 GameSession::GameSession(RandomSource& random, TickSource& ticks, Profile& settings)
     : random_(random), settings_(settings), clock_(ticks) {}
@@ -12,7 +36,7 @@ GameSession::GameSession(RandomSource& random, TickSource& ticks, Profile& setti
 Outcome GameSession::Start() {
   bestTimes_ = LoadBestTimes(settings_);
   level_ = LoadLevel(settings_);
-  std::vector<Setting> values = BestTimeSettings(bestTimes_);
+  std::vector<Setting> values = BestTimeSettings(bestTimes_, settings_);
   values.push_back(LevelSetting(level_));
   // A file that cannot be written leaves the game playable with what was read.
   (void)settings_.Change(values);
@@ -20,12 +44,23 @@ Outcome GameSession::Start() {
 }
 
 Outcome GameSession::NewGame() {
-  Board board;
-  NewPuzzle(board, *LevelParametersFor(level_), random_);
+  if (const auto parameters = LevelParametersFor(level_)) {
+    Board board;
+    NewPuzzle(board, *parameters, random_);
+    return NewGameOn(board);
+  }
+  const DealOrder order{++deals_, level_, DrawSeed(random_)};
+  awaited_ = order.Number;
+  return {.Deal = order};
+}
+
+Outcome GameSession::FinishDeal(const DealOrder& order, const Board& board) {
+  if (awaited_ != order.Number) return {};
   return NewGameOn(board);
 }
 
 Outcome GameSession::NewGameOn(const Board& board) {
+  awaited_.reset();
   board_ = board;
   history_.Clear();
   hints_ = {true, true, true};
@@ -35,10 +70,15 @@ Outcome GameSession::NewGameOn(const Board& board) {
 }
 
 Outcome GameSession::SelectLevel(int level) {
-  if (!LevelParametersFor(level)) return {};
-  level_ = level;
+  if (level < 0 || level >= kLevelCount) return {};
+  SetLevel(level);
   (void)settings_.Change(std::array{LevelSetting(level)});
   return {.Level = true};
+}
+
+void GameSession::SetLevel(int level) {
+  if (level != level_) awaited_.reset();
+  level_ = level;
 }
 
 bool GameSession::HintVisible(int index) const {
@@ -111,7 +151,7 @@ Outcome GameSession::ConfirmRecord(std::string_view name) {
   if (!pending_) return {};
   bestTimes_[static_cast<std::size_t>(pending_->Level)] = {pending_->Seconds, FitName(name)};
   pending_.reset();
-  (void)settings_.Change(BestTimeSettings(bestTimes_));
+  (void)settings_.Change(BestTimeSettings(bestTimes_, settings_));
   return {.Table = true};
 }
 
@@ -125,10 +165,10 @@ Outcome GameSession::ClearBestTimes() {
   // The level goes first, as it always has, so a file missing both sections
   // gets them in the same order as before.
   std::vector<Setting> values{LevelSetting(0)};
-  for (Setting& value : BestTimeSettings(cleared)) values.push_back(std::move(value));
+  for (Setting& value : BestTimeSettings(cleared, settings_)) values.push_back(std::move(value));
   if (!settings_.Change(values)) return {};
   bestTimes_ = cleared;
-  level_ = 0;
+  SetLevel(0);
   return {.Level = true, .Table = true};
 }
 

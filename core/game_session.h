@@ -20,6 +20,19 @@
 
 namespace lumitile {
 
+// A deal of one of the two hard levels, which can take longer than a frame:
+// the seed is drawn from the game's own source when the game is asked for,
+// so the game's seed still fixes every puzzle, and DealBoard turns it into
+// the board on any thread.
+struct DealOrder {
+  uint64_t Number = 0;  // tells a deal under way from one given up
+  int Level = 0;
+  uint64_t Seed = 0;
+};
+
+// The board of a deal: a pure function of the order.
+Board DealBoard(const DealOrder& order);
+
 // What a command did, for the view to show.
 struct Outcome {
   bool Cells = false;    // cells changed
@@ -31,6 +44,9 @@ struct Outcome {
   std::optional<Sound> Play = std::nullopt;
   bool Solved = false;
   bool RecordWaiting = false;  // a solve beat the best time: ask for a name
+  // A new game waits for this deal: run DealBoard on it, off the window's
+  // thread, and hand the board to FinishDeal.
+  std::optional<DealOrder> Deal = std::nullopt;
 };
 
 // A record that waits for its holder's name: the solve time exactly as it
@@ -50,13 +66,20 @@ class GameSession {
   // key is created with its default.
   Outcome Start();
   // Deals a new puzzle at the current level, shows all hint tokens again,
-  // forgets the moves and starts the clock from zero. The pick stays.
+  // forgets the moves and starts the clock from zero. The pick stays. At
+  // the two hard levels the outcome carries the deal instead, and the game
+  // on the board goes on until FinishDeal brings the new one.
   Outcome NewGame();
+  // The new game of a deal that was ordered: shown and started as NewGame
+  // does, unless another new game, a level change or a new board came in
+  // the meantime; then the board is dropped and nothing changes.
+  Outcome FinishDeal(const DealOrder& order, const Board& board);
   // A new game on this board instead of a dealt one, for tests and tools.
   Outcome NewGameOn(const Board& board);
-  // 0 beginner, 1 intermediate, 2 advanced, stored at once. The board and
-  // the clock stay; the next game uses it, and a record from now on is
-  // judged and stored under it. Any other value changes nothing.
+  // 0 beginner to 4 master, stored at once. The board and the clock stay;
+  // the next game uses it, and a record from now on is judged and stored
+  // under it. A deal under way for another level is given up. Any other
+  // value changes nothing.
   Outcome SelectLevel(int level);
 
   // A palette pick plays the pick sound; an item that is not there (a spent
@@ -78,13 +101,15 @@ class GameSession {
   Outcome ConfirmRecord(std::string_view name);
   // The entry closed without OK: the record is dropped.
   Outcome DismissRecord();
-  // Clears all three records and switches to beginner, as one change of the
+  // Clears all the records and switches to beginner, as one change of the
   // settings file; when it cannot be written nothing changes. The game on
   // the board and its clock go on.
   Outcome ClearBestTimes();
 
   // What the view draws.
   bool Dealt() const { return dealt_; }
+  // A new game waits for its deal.
+  bool Dealing() const { return awaited_.has_value(); }
   CellView CellAt(Cell cell) const { return ViewOf(board_, cell); }
   const Board& CurrentBoard() const { return board_; }
   bool HintVisible(int index) const;
@@ -105,6 +130,8 @@ class GameSession {
   Outcome Replay(const Move* move, void (*step)(Board&, const Move&));
   // The solved check and, on a solved board, the win sequence.
   void CheckSolved(Outcome& outcome);
+  // A different level gives up the deal under way.
+  void SetLevel(int level);
 
   RandomSource& random_;
   Profile& settings_;
@@ -117,6 +144,8 @@ class GameSession {
   BestTimes bestTimes_ = EmptyBestTimes();
   std::optional<PendingRecord> pending_;
   bool dealt_ = false;
+  uint64_t deals_ = 0;                // deal orders so far
+  std::optional<uint64_t> awaited_;  // the deal the next game waits for
 };
 
 }  // namespace lumitile

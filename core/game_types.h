@@ -10,7 +10,7 @@
 namespace lumitile {
 
 inline constexpr int kBoardSize = 9;
-inline constexpr int kLevelCount = 3;
+inline constexpr int kLevelCount = 5;  // 初級, 中級, 上級, 超上級, 達人
 inline constexpr int kHintCount = 3;
 inline constexpr int32_t kNoRecord = 999;  // a best time of 999 means "none yet"
 inline constexpr int kNameLength = 20;     // characters in a stored name

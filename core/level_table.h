@@ -1,4 +1,5 @@
-// The three levels and the puzzle parameters each one applies.
+// The three first levels and the puzzle parameters each one applies; the
+// two hard levels above them are dealt by core/puzzle/unique_puzzle.h.
 #pragma once
 
 #include <array>

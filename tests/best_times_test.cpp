@@ -41,13 +41,34 @@ TEST_F(BestTimesTest, NamesAndTimesRoundTripAndImpossibleTimesAreNone) {
   times[0] = {61, FitName("山田")};
   times[1] = {0, FitName("Alexandra Konstantinopoulou")};
   times[2] = {1000, FitName("x")};
-  ASSERT_TRUE(profile_.Change(BestTimeSettings(times)));
+  times[4] = {998, FitName("達人")};
+  ASSERT_TRUE(profile_.Change(BestTimeSettings(times, profile_)));
   const BestTimes loaded = LoadBestTimes(profile_);
   EXPECT_EQ(loaded[0], times[0]);
   EXPECT_EQ(loaded[1], (BestTimeRow{0, "Alexandra Konstantin"}));
   EXPECT_EQ(loaded[2].Seconds, kNoRecord);
+  EXPECT_EQ(loaded[4], times[4]);
   folder_.Put("lumitile.ini", Utf8ToCp932("[ハイスコア]\r\n初級=-5\r\n"));
   EXPECT_EQ(LoadBestTimes(profile_), EmptyBestTimes());
+}
+
+// Files from before the two hard levels keep their bytes until one of them
+// holds something: a record, or keys the file already has.
+TEST_F(BestTimesTest, TheHardLevelsKeysAreWrittenOnlyOnceTheyHoldSomething) {
+  const auto keysAfterTheFirstThree = [this](const BestTimes& times) {
+    std::string keys;
+    const std::vector<Setting> settings = BestTimeSettings(times, profile_);
+    for (std::size_t i = 6; i < settings.size(); ++i) keys += std::string(settings[i].Key) + " ";
+    return keys;
+  };
+  BestTimes times = EmptyBestTimes();
+  EXPECT_EQ(keysAfterTheFirstThree(times), "");
+  times[3] = {40, FitName("a")};
+  EXPECT_EQ(keysAfterTheFirstThree(times), "超上級 超上級名前 ");
+  for (const char* stored : {"[ハイスコア]\r\n達人名前=\r\n", "[ハイスコア]\r\n達人=999\r\n"}) {
+    folder_.Put("lumitile.ini", Utf8ToCp932(stored));
+    EXPECT_EQ(keysAfterTheFirstThree(EmptyBestTimes()), "達人 達人名前 ") << stored;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/game_session.h"
+#include "core/puzzle/unique_puzzle.h"
 #include "support/fakes.h"
 
 namespace lumitile {
@@ -46,7 +47,7 @@ TEST_F(GameSessionTest, StartUpWritesEveryValueBackAsOneChange) {
 
 TEST_F(GameSessionTest, StoredValuesAreReadAndNonsenseMended) {
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
-           {"1", 1}, {"2", 2}, {"3", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
+           {"1", 1}, {"2", 2}, {"4", 4}, {"5", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
     settings.values[{"レベル", "値"}] = stored;
     settings.values[{"ハイスコア", "中級"}] = "1000";
     game.Start();
@@ -69,11 +70,45 @@ TEST_F(GameSessionTest, TheLevelDecidesTheNextDealOnly) {
   EXPECT_TRUE(game.SelectLevel(2).Level);
   EXPECT_EQ(settings.Get("レベル", "値"), "2");
   EXPECT_EQ(game.CurrentBoard().Givens, first.Givens);
-  EXPECT_FALSE(game.SelectLevel(3).Level);
+  EXPECT_FALSE(game.SelectLevel(5).Level);
   EXPECT_EQ(game.Level(), 2);
   game.NewGame();
   EXPECT_GT(open(), 20);
   EXPECT_LE(open(), 40);
+}
+
+TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
+  Play(3);
+  SeededRandom again(20261206);
+  GameSession twin(again, ticks, settings);
+  for (const int level : {kSuperAdvancedLevel, kMasterLevel}) {
+    game.SelectLevel(level);
+    twin.SelectLevel(level);
+    const Outcome first = game.NewGame();
+    ASSERT_TRUE(first.Deal);
+    EXPECT_FALSE(first.Cells || first.Clock) << "the game on the board goes on";
+    EXPECT_EQ(twin.NewGame().Deal->Seed, first.Deal->Seed) << "the game's seed fixes the deal";
+    const Outcome second = game.NewGame();
+    twin.NewGame();  // the twin's draws kept in step
+    ticks.AdvanceSeconds(7);
+    EXPECT_FALSE(game.FinishDeal(*first.Deal, DealBoard(*first.Deal)).Cells) << "a replaced deal is dropped";
+    EXPECT_TRUE(game.Dealing());
+    const Board dealt = DealBoard(*second.Deal);
+    EXPECT_TRUE(game.FinishDeal(*second.Deal, dealt).Cells);
+    EXPECT_FALSE(game.Dealing());
+    EXPECT_EQ(game.CurrentBoard().Givens, dealt.Givens);
+    int open = 0;
+    for (const auto& row : dealt.Givens) open += static_cast<int>(std::count(row.begin(), row.end(), 0));
+    EXPECT_GE(open, level == kMasterLevel ? kMasterOpenMin : kSuperAdvancedOpenMin);
+    EXPECT_EQ(game.ElapsedSeconds(), 0) << "the clock starts when the board shows";
+    EXPECT_TRUE(game.HintVisible(0) && game.HintVisible(2));
+  }
+  const Outcome waiting = game.NewGame();
+  EXPECT_TRUE(game.SelectLevel(kMasterLevel).Level);
+  EXPECT_TRUE(game.Dealing()) << "choosing the same level changes nothing";
+  game.SelectLevel(2);
+  EXPECT_FALSE(game.Dealing()) << "another level gives the deal up";
+  EXPECT_FALSE(game.FinishDeal(*waiting.Deal, DealBoard(*waiting.Deal)).Cells);
 }
 
 TEST_F(GameSessionTest, PicksSoundAndShowOnlyWhatIsThere) {
@@ -153,6 +188,7 @@ TEST_F(GameSessionTest, ClearingPanelsKeepsGivensClockTokensAndPick) {
 
 TEST_F(GameSessionTest, ClearingTheTableIsOneChangeOrNone) {
   settings.values[{"ハイスコア", "上級"}] = "12";
+  settings.values[{"ハイスコア", "超上級"}] = "14";
   settings.values[{"レベル", "値"}] = "2";
   Play(2);
   ticks.AdvanceSeconds(3);
@@ -165,7 +201,8 @@ TEST_F(GameSessionTest, ClearingTheTableIsOneChangeOrNone) {
   EXPECT_TRUE(game.ClearBestTimes().Level);
   ASSERT_EQ(settings.changes.size(), changes + 1);
   EXPECT_EQ(settings.changes.back().front(), "レベル/値=0");
-  EXPECT_EQ(settings.changes.back().size(), 7u);
+  EXPECT_EQ(settings.changes.back().size(), 9u) << "the 超上級 keys it had, and no 達人 keys";
+  EXPECT_EQ(settings.Get("ハイスコア", "超上級"), "999");
   EXPECT_EQ(game.BestTimeTable(), EmptyBestTimes());
   EXPECT_EQ(game.Level(), 0);
   EXPECT_EQ(game.ElapsedSeconds(), 3);

@@ -8,8 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <set>
 
+#include "core/puzzle/unique_puzzle.h"
 #include "support/game_rig.h"
 #include "ui/board_widget.h"
 #include "ui/picture_box.h"
@@ -66,7 +68,7 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndNoAccessKeys) {
   GameRig rig;
   const std::vector<std::pair<QString, QStringList>> expected{
       {"ﾌｧｲﾙ", {"new_game 新規ゲーム", "aa -", "end_app 終了"}},
-      {"ﾚﾍﾞﾙ", {"beg_game 初級", "mid_game 中級", "hi_game 上級", "o -", "HiScore ﾊｲｽｺｱ...", "sss -",
+      {"ﾚﾍﾞﾙ", {"beg_game 初級", "mid_game 中級", "hi_game 上級", "sup_game 超上級", "mas_game 達人", "o -", "HiScore ﾊｲｽｺｱ...", "sss -",
                "mn_HiScClr ﾊｲｽｺｱのｸﾘｱ..."}},
       {"ﾍﾙﾌﾟ", {"mn_help Lumitile ﾍﾙﾌﾟ...", "h -", "mn_ver ﾊﾞｰｼﾞｮﾝ情報..."}},
   };
@@ -85,11 +87,13 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndNoAccessKeys) {
 
 TEST(MainWindow, LevelChecksFollowTheLevelAndNothingElseMoves) {
   for (const auto& [stored, check] : std::vector<std::pair<const char*, const char*>>{
-           {"0", "beg_game"}, {"1", "mid_game"}, {"2", "hi_game"}, {"7", "beg_game"}}) {
+           {"0", "beg_game"}, {"1", "mid_game"}, {"2", "hi_game"}, {"3", "sup_game"}, {"4", "mas_game"},
+           {"7", "beg_game"}}) {
     testing::MemoryProfile file;
     file.values[{"レベル", "値"}] = stored;
     GameRig rig(&file);
-    for (const char* level : {"beg_game", "mid_game", "hi_game"}) EXPECT_EQ(Checked(rig, level), level == check);
+    for (const char* level : {"beg_game", "mid_game", "hi_game", "sup_game", "mas_game"})
+      EXPECT_EQ(Checked(rig, level), level == check);
   }
   GameRig rig;
   rig.Window().NewGame();
@@ -102,6 +106,42 @@ TEST(MainWindow, LevelChecksFollowTheLevelAndNothingElseMoves) {
   EXPECT_EQ(Shot(rig.Find("Board")), board);
   EXPECT_EQ(ShownTime(rig), "012");
   EXPECT_TRUE(rig.Window().ClockTimer().isActive());
+}
+
+// The hard levels' deals run on a pool thread: the window and the game on
+// it go on under the busy pointer until the latest deal shows.
+TEST(MainWindow, HardLevelsDealWithoutFreezingTheWindow) {
+  GameRig rig;
+  rig.Window().NewGame();
+  const QImage board = Shot(rig.Find("Board"));
+  QSignalSpy returned(&rig.Window(), &MainWindow::DealReturned);
+  rig.Find<QAction>("mas_game")->trigger();
+  rig.Window().NewGame();
+  ASSERT_TRUE(QGuiApplication::overrideCursor());
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  PassSeconds(rig, 4);
+  EXPECT_EQ(Shot(rig.Find("Board")), board);
+  rig.Find<QAction>("sup_game")->trigger();
+  EXPECT_FALSE(QGuiApplication::overrideCursor()) << "a level change gives the deal up";
+  rig.Window().NewGame();
+  rig.Window().NewGame();
+  while (returned.size() < 3) ASSERT_TRUE(returned.wait(60000));
+  EXPECT_FALSE(QGuiApplication::overrideCursor());
+  EXPECT_EQ(ShownTime(rig), "000");
+  EXPECT_TRUE(rig.Window().ClockTimer().isActive());
+
+  // The same draws in a session of its own: only the last deal shows.
+  SeededRandom random(20260101);
+  testing::FakeTicks ticks;
+  testing::MemoryProfile file;
+  GameSession twin(random, ticks, file);
+  twin.NewGame();
+  twin.SelectLevel(kMasterLevel);
+  twin.NewGame();
+  twin.SelectLevel(kSuperAdvancedLevel);
+  twin.NewGame();
+  const DealOrder last = *twin.NewGame().Deal;
+  EXPECT_EQ(rig.Session().CurrentBoard().Givens, DealBoard(last).Givens);
 }
 
 TEST(MainWindow, ClockHintTokensAndPointer) {

@@ -60,14 +60,17 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolW
     return AddLabel(this, name, text, layout.Place(name));
   };
   const QFont font = MakeFont(look::kTableFont);
-  const std::array<QString, 3> captions{QStringLiteral("初級："), QStringLiteral("中級："),
-                                        QStringLiteral("上級：")};
+  const std::array<QString, kLevelCount> captions{QStringLiteral("初級："), QStringLiteral("中級："),
+                                                  QStringLiteral("上級："), QStringLiteral("超上級："),
+                                                  QStringLiteral("達人：")};
   // The names the rows have always had: the advanced caption came last.
-  const std::array<QString, 3> captionNames{QStringLiteral("Label1"), QStringLiteral("Label2"),
-                                            QStringLiteral("Label4")};
-  const std::array<QString, 3> unitNames{QStringLiteral("Label5"), QStringLiteral("Label6"),
-                                         QStringLiteral("Label7")};
-  for (std::size_t i = 0; i < 3; ++i) {
+  const std::array<QString, kLevelCount> captionNames{QStringLiteral("Label1"), QStringLiteral("Label2"),
+                                                      QStringLiteral("Label4"), QStringLiteral("Label9"),
+                                                      QStringLiteral("Label10")};
+  const std::array<QString, kLevelCount> unitNames{QStringLiteral("Label5"), QStringLiteral("Label6"),
+                                                   QStringLiteral("Label7"), QStringLiteral("Label11"),
+                                                   QStringLiteral("Label12")};
+  for (std::size_t i = 0; i < kLevelCount; ++i) {
     label(captionNames[i], captions[i])->setFont(font);
     times_[i] = label(QStringLiteral("Label3(%1)").arg(i), {});
     FitTime(times_[i], QStringLiteral("999"));

@@ -17,7 +17,7 @@ class BestTimesWindow : public QWidget {
  public:
   explicit BestTimesWindow(QWidget* parent = nullptr);
 
-  // Rows for levels 0 to 2: the time in decimal, the name with all its padding.
+  // One row per level: the time in decimal, the name with all its padding.
   void Fill(const std::array<BestTimeRow, kLevelCount>& rows);
 
  protected:

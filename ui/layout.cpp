@@ -39,18 +39,22 @@ WindowLayout BuildRecordEntryLayout() {
 }
 
 WindowLayout BuildBestTimesLayout() {
-  WindowLayout layout{QStringLiteral("Form5"), {258, 126}, {}};
+  WindowLayout layout{QStringLiteral("Form5"), {258, 180}, {}};
   // The names the rows have always had: the advanced caption came last.
-  const char* captions[] = {"Label1", "Label2", "Label4"};
-  const char* units[] = {"Label5", "Label6", "Label7"};
-  for (int level = 0; level < 3; ++level) {
+  // The two hard levels came later, with the next free names. "超上級：" is
+  // 56 pixels wide, so their captions start two pixels further left and
+  // reach to the time.
+  const char* captions[] = {"Label1", "Label2", "Label4", "Label9", "Label10"};
+  const char* units[] = {"Label5", "Label6", "Label7", "Label11", "Label12"};
+  for (int level = 0; level < static_cast<int>(std::size(captions)); ++level) {
     const int top = 18 + 27 * level;
-    layout.Controls.push_back({QLatin1String(captions[level]), {15, top, 40, 16}});
+    const QRect caption = level < 3 ? QRect{15, top, 40, 16} : QRect{13, top, 56, 16};
+    layout.Controls.push_back({QLatin1String(captions[level]), caption});
     layout.Controls.push_back({Indexed("Label3", level), {69, top, 24, 16}});
     layout.Controls.push_back({QLatin1String(units[level]), {96, top, 16, 16}});
     layout.Controls.push_back({Indexed("Label8", level), {135, top, 112, 16}});
   }
-  layout.Controls.push_back({QStringLiteral("Command1"), {192, 99, 43, 19}});
+  layout.Controls.push_back({QStringLiteral("Command1"), {192, 153, 43, 19}});
   return layout;
 }
 

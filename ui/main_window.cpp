@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "core/game_session.h"
 #include "ui/board_widget.h"
@@ -48,6 +49,11 @@ MainWindow::MainWindow(GameSession& game, const Images& images, SoundPlayer& sou
   RefreshLevelChecks();
   RefreshHintTokens();
   RefreshPointer();
+}
+
+MainWindow::~MainWindow() {
+  // The busy pointer is the application's; it must not outlive the window.
+  if (busy_) QGuiApplication::restoreOverrideCursor();
 }
 
 void MainWindow::BuildClientArea() {
@@ -137,6 +143,8 @@ void MainWindow::BuildMenus() {
       {"beg_game", QStringLiteral("初級")},
       {"mid_game", QStringLiteral("中級")},
       {"hi_game", QStringLiteral("上級")},
+      {"sup_game", QStringLiteral("超上級")},
+      {"mas_game", QStringLiteral("達人")},
   }};
   for (int i = 0; i < kLevelCount; ++i) {
     levelActions_[i] = addItem(level, levels[i].first, levels[i].second, [this, i] { SelectLevel(i); });
@@ -147,9 +155,10 @@ void MainWindow::BuildMenus() {
   addSeparator(level, "sss");
   addItem(level, "mn_HiScClr", QStringLiteral("ﾊｲｽｺｱのｸﾘｱ..."), [this] {
     side_.AskAndClearBestTimes();
-    // Clearing the table also switches to beginner; a refused question
-    // leaves the checks as the level says.
+    // Clearing the table also switches to beginner, giving up a deal under
+    // way; a refused question leaves the checks as the level says.
     RefreshLevelChecks();
+    RefreshBusyPointer();
   });
 
   QMenu* help = addMenu("help", QStringLiteral("ﾍﾙﾌﾟ"));
@@ -172,6 +181,7 @@ void MainWindow::SelectLevel(int level) {
   game_.SelectLevel(level);
   // A checkable item toggles itself when chosen; the session's level decides.
   RefreshLevelChecks();
+  RefreshBusyPointer();
 }
 
 void MainWindow::PickItem(Pick pick) { ShowOutcome(game_.PickItem(pick)); }
@@ -208,6 +218,27 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Clock) RefreshClock();
   if (outcome.Level) RefreshLevelChecks();
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
+  if (outcome.Deal) RunDeal(*outcome.Deal);
+  RefreshBusyPointer();
+}
+
+void MainWindow::RunDeal(const DealOrder& order) {
+  // The continuation runs on this window's thread, and not at all once the
+  // window is gone; a deal given up meanwhile is dropped by the session.
+  QtConcurrent::run([order] { return DealBoard(order); }).then(this, [this, order](const Board& board) {
+    ShowOutcome(game_.FinishDeal(order, board));
+    emit DealReturned();
+  });
+}
+
+void MainWindow::RefreshBusyPointer() {
+  if (game_.Dealing() == busy_) return;
+  busy_ = !busy_;
+  if (busy_) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QGuiApplication::restoreOverrideCursor();
+  }
 }
 
 void MainWindow::RefreshLevelChecks() {

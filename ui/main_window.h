@@ -23,6 +23,7 @@ class GameSession;
 class Images;
 class PictureBox;
 class SoundPlayer;
+struct DealOrder;
 struct Outcome;
 
 class MainWindow : public QMainWindow {
@@ -32,9 +33,10 @@ class MainWindow : public QMainWindow {
   // dataFolders: where help is looked for; ask: how the questions are put.
   MainWindow(GameSession& game, const Images& images, SoundPlayer& sounds,
              std::vector<std::filesystem::path> dataFolders, Ask ask = AskInMessageBox);
+  ~MainWindow() override;
 
-  // The first deal, as the window comes up: over in far less than a frame,
-  // so without the busy pointer New game shows.
+  // The first deal, as the window comes up: at the first three levels over
+  // in far less than a frame, so without the busy pointer New game shows.
   void DealFirstGame();
 
   // Menu, palette and board commands.
@@ -50,6 +52,10 @@ class MainWindow : public QMainWindow {
   const QTimer& ClockTimer() const { return clockTimer_; }
   AuxiliaryWindows& SideWindows() { return side_; }
 
+ signals:
+  // A deal run off this thread came back, shown or given up.
+  void DealReturned();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -61,6 +67,10 @@ class MainWindow : public QMainWindow {
   void RefreshLevelChecks();
   void RefreshHintTokens();
   void RefreshPointer();
+  // The deals of the hard levels run on a pool thread, so the window never
+  // freezes; the busy pointer shows while the session waits for one.
+  void RunDeal(const DealOrder& order);
+  void RefreshBusyPointer();
 
   GameSession& game_;
   const Images& images_;
@@ -73,6 +83,7 @@ class MainWindow : public QMainWindow {
   std::array<PictureBox*, kHintCount> hintTokens_{};
   std::array<QAction*, kLevelCount> levelActions_{};
   QTimer clockTimer_;
+  bool busy_ = false;  // the busy pointer is up for a deal
 };
 
 }  // namespace lumitile

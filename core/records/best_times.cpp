@@ -18,7 +18,17 @@ constexpr std::array<LevelKeys, kLevelCount> kLevelKeys{{
     {"初級", "初級名前"},
     {"中級", "中級名前"},
     {"上級", "上級名前"},
+    {"超上級", "超上級名前"},
+    {"達人", "達人名前"},
 }};
+
+// The levels every file has held since the first release.
+constexpr std::size_t kFirstLevels = 3;
+
+// A missing key reads as whichever fallback is asked for; a present one does not.
+bool FileHolds(Profile& file, std::string_view key) {
+  return file.ReadIniString(kRecordSection, key, "0") == file.ReadIniString(kRecordSection, key, "1");
+}
 
 int32_t UsableTime(int32_t stored) { return stored >= 0 && stored <= kNoRecord ? stored : kNoRecord; }
 
@@ -57,9 +67,14 @@ int LoadLevel(Profile& profile) {
   return stored >= 0 && stored < kLevelCount ? stored : 0;
 }
 
-std::vector<Setting> BestTimeSettings(const BestTimes& times) {
+std::vector<Setting> BestTimeSettings(const BestTimes& times, Profile& file) {
+  const BestTimeRow none = EmptyBestTimes()[0];
   std::vector<Setting> settings;
   for (std::size_t level = 0; level < times.size(); ++level) {
+    if (level >= kFirstLevels && times[level] == none && !FileHolds(file, kLevelKeys[level].time) &&
+        !FileHolds(file, kLevelKeys[level].name)) {
+      continue;
+    }
     settings.push_back({kRecordSection, kLevelKeys[level].time, std::to_string(times[level].Seconds)});
     settings.push_back({kRecordSection, kLevelKeys[level].name, times[level].Name});
   }

@@ -13,7 +13,7 @@
 
 namespace lumitile {
 
-// One row per level: beginner, intermediate, advanced.
+// One row per level: beginner, intermediate, advanced, super-advanced, master.
 using BestTimes = std::array<BestTimeRow, kLevelCount>;
 
 // Exactly kNameLength characters: longer names are cut, shorter ones padded
@@ -28,8 +28,11 @@ BestTimes LoadBestTimes(Profile& profile);
 // The stored level, beginner when it names no level.
 int LoadLevel(Profile& profile);
 
-// The values that store the table, and the level, for Profile::Change.
-std::vector<Setting> BestTimeSettings(const BestTimes& times);
+// The values that store the table, and the level, for Profile::Change. A
+// level added after the first three keeps its keys out of the file until
+// it holds a record or the file already has them, so a file that never saw
+// those levels is written as it always was.
+std::vector<Setting> BestTimeSettings(const BestTimes& times, Profile& file);
 Setting LevelSetting(int level);
 
 }  // namespace lumitile
