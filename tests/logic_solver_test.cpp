@@ -28,37 +28,24 @@ CandidateMasks Position(const std::vector<Removal>& struck) {
   return masks;
 }
 
-// The candidates `digit` in every cell of `cells` except `keep`.
-std::vector<Removal> AllBut(const std::vector<int>& cells, const std::vector<int>& keep, int digit) {
-  std::vector<Removal> out;
-  for (int cell : cells) {
-    if (std::find(keep.begin(), keep.end(), cell) == keep.end()) out.emplace_back(cell, digit);
+// The cells of a row, a column or a box.
+std::vector<int> Unit(char kind, int index) {
+  std::vector<int> cells;
+  for (int i = 0; i < 9; ++i) {
+    cells.push_back(kind == 'r' ? Cell(index, i)
+                    : kind == 'c' ? Cell(i, index)
+                                  : Cell(index / 3 * 3 + i / 3, index % 3 * 3 + i % 3));
   }
-  return out;
-}
-std::vector<int> Row(int r) {
-  std::vector<int> cells;
-  for (int c = 0; c < 9; ++c) cells.push_back(Cell(r, c));
   return cells;
 }
-std::vector<int> Column(int c) {
-  std::vector<int> cells;
-  for (int r = 0; r < 9; ++r) cells.push_back(Cell(r, c));
-  return cells;
-}
-std::vector<int> Box(int b) {
-  std::vector<int> cells;
-  for (int i = 0; i < 9; ++i) cells.push_back(Cell(b / 3 * 3 + i / 3, b % 3 * 3 + i % 3));
-  return cells;
-}
-std::vector<int> Cat(std::initializer_list<std::vector<int>> parts) {
-  std::vector<int> out;
+std::vector<int> Row(int r) { return Unit('r', r); }
+std::vector<int> Column(int c) { return Unit('c', c); }
+std::vector<int> Box(int b) { return Unit('b', b); }
+
+template <typename T>
+std::vector<T> Cat(std::initializer_list<std::vector<T>> parts) {
+  std::vector<T> out;
   for (const auto& part : parts) out.insert(out.end(), part.begin(), part.end());
-  return out;
-}
-std::vector<Removal> Join(std::vector<std::vector<Removal>> parts) {
-  std::vector<Removal> out;
-  for (auto& part : parts) out.insert(out.end(), part.begin(), part.end());
   return out;
 }
 // The candidates `digits` in `cells`.
@@ -71,6 +58,10 @@ std::vector<Removal> Strike(const std::vector<int>& cells, const std::vector<int
 std::vector<int> Except(std::vector<int> cells, const std::vector<int>& drop) {
   std::erase_if(cells, [&](int cell) { return std::find(drop.begin(), drop.end(), cell) != drop.end(); });
   return cells;
+}
+// The 5s of `cells`, except in `keep`.
+std::vector<Removal> FivesBut(const std::vector<int>& cells, const std::vector<int>& keep) {
+  return Strike(Except(cells, keep), {5});
 }
 
 std::set<Removal> Removed(const CandidateBoard& before, const CandidateBoard& after) {
@@ -96,37 +87,37 @@ const std::vector<int> kRow0Rest = Except(Row(0), {Cell(0, 0), Cell(0, 4), Cell(
 
 const TechniqueCase kCases[] = {
     {"naked_single", Technique::kNakedSingle, Strike({Cell(4, 4)}, {1, 2, 3, 4, 6, 7, 8, 9}),
-     Strike(Except(Cat({Row(4), Column(4), Box(4)}), {Cell(4, 4)}), {5}),
+     Strike(Except(Cat<int>({Row(4), Column(4), Box(4)}), {Cell(4, 4)}), {5}),
      Cell(4, 4)},
     // 5 has one place left in row 0, and none elsewhere in its column or box.
     {"hidden_single", Technique::kHiddenSingle,
-     Join({AllBut(Row(0), {Cell(0, 4)}, 5), AllBut(Column(4), {Cell(0, 4)}, 5), AllBut(Box(1), {Cell(0, 4)}, 5)}),
+     Cat<Removal>({FivesBut(Row(0), {Cell(0, 4)}), FivesBut(Column(4), {Cell(0, 4)}), FivesBut(Box(1), {Cell(0, 4)})}),
      Strike({Cell(0, 4)}, {1, 2, 3, 4, 6, 7, 8, 9}), Cell(0, 4)},
     // In box 0, 5 keeps to row 0: the rest of row 0 loses it.
-    {"locked_pointing", Technique::kLockedCandidates, AllBut(Box(0), {Cell(0, 0), Cell(0, 1), Cell(0, 2)}, 5),
+    {"locked_pointing", Technique::kLockedCandidates, FivesBut(Box(0), {Cell(0, 0), Cell(0, 1), Cell(0, 2)}),
      Strike(Except(Row(0), Box(0)), {5})},
     // In row 0, 5 keeps to box 0: the rest of box 0 loses it.
-    {"locked_claiming", Technique::kLockedCandidates, AllBut(Row(0), {Cell(0, 0), Cell(0, 1), Cell(0, 2)}, 5),
+    {"locked_claiming", Technique::kLockedCandidates, FivesBut(Row(0), {Cell(0, 0), Cell(0, 1), Cell(0, 2)}),
      Strike(Except(Box(0), Row(0)), {5})},
     {"naked_pair", Technique::kNakedSubset, Strike({Cell(0, 0), Cell(0, 4)}, {3, 4, 5, 6, 7, 8, 9}),
      Strike(Except(Row(0), {Cell(0, 0), Cell(0, 4)}), {1, 2})},
     {"naked_triple", Technique::kNakedSubset,
-     Join({Strike({Cell(0, 0)}, {3, 4, 5, 6, 7, 8, 9}), Strike({Cell(0, 4)}, {1, 4, 5, 6, 7, 8, 9}),
+     Cat<Removal>({Strike({Cell(0, 0)}, {3, 4, 5, 6, 7, 8, 9}), Strike({Cell(0, 4)}, {1, 4, 5, 6, 7, 8, 9}),
            Strike({Cell(0, 8)}, {2, 4, 5, 6, 7, 8, 9})}),
      Strike(kRow0Rest, {1, 2, 3})},
     {"hidden_pair", Technique::kHiddenSubset, Strike(Except(Row(0), {Cell(0, 0), Cell(0, 4)}), {1, 2}),
      Strike({Cell(0, 0), Cell(0, 4)}, {3, 4, 5, 6, 7, 8, 9})},
     // 1 at c0 or c4, 2 at c4 or c8, 3 at c0 or c8.
     {"hidden_triple", Technique::kHiddenSubset,
-     Join({Strike(kRow0Rest, {1, 2, 3}), Strike({Cell(0, 8)}, {1}), Strike({Cell(0, 0)}, {2}),
+     Cat<Removal>({Strike(kRow0Rest, {1, 2, 3}), Strike({Cell(0, 8)}, {1}), Strike({Cell(0, 0)}, {2}),
            Strike({Cell(0, 4)}, {3})}),
      Strike({Cell(0, 0), Cell(0, 4), Cell(0, 8)}, {4, 5, 6, 7, 8, 9})},
     {"x_wing_rows", Technique::kXWing,
-     Join({AllBut(Row(1), {Cell(1, 2), Cell(1, 7)}, 5), AllBut(Row(4), {Cell(4, 2), Cell(4, 7)}, 5)}),
-     Strike(Except(Cat({Column(2), Column(7)}), {Cell(1, 2), Cell(1, 7), Cell(4, 2), Cell(4, 7)}), {5})},
+     Cat<Removal>({FivesBut(Row(1), {Cell(1, 2), Cell(1, 7)}), FivesBut(Row(4), {Cell(4, 2), Cell(4, 7)})}),
+     Strike(Except(Cat<int>({Column(2), Column(7)}), {Cell(1, 2), Cell(1, 7), Cell(4, 2), Cell(4, 7)}), {5})},
     {"x_wing_columns", Technique::kXWing,
-     Join({AllBut(Column(1), {Cell(2, 1), Cell(7, 1)}, 5), AllBut(Column(4), {Cell(2, 4), Cell(7, 4)}, 5)}),
-     Strike(Except(Cat({Row(2), Row(7)}), {Cell(2, 1), Cell(7, 1), Cell(2, 4), Cell(7, 4)}), {5})},
+     Cat<Removal>({FivesBut(Column(1), {Cell(2, 1), Cell(7, 1)}), FivesBut(Column(4), {Cell(2, 4), Cell(7, 4)})}),
+     Strike(Except(Cat<int>({Row(2), Row(7)}), {Cell(2, 1), Cell(7, 1), Cell(2, 4), Cell(7, 4)}), {5})},
 };
 
 class OneTechnique : public ::testing::TestWithParam<TechniqueCase> {};
