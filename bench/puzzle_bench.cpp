@@ -5,10 +5,11 @@
 // and read the medians.
 //
 // The deals of levels 3 and 4 retry until a puzzle fits, so their time has
-// a long tail: BM_Deal times every deal on a seed of its own and reports the
-// median and 99th percentile in milliseconds (p50_ms, p99_ms) and the share
-// of deals per open count (open=NN), with the full-board build timed the
-// same way beside them. Run it without repetitions.
+// a long tail: BM_Deal times every deal of each level on a seed of its own
+// and reports the median and 99th percentile in milliseconds (p50_ms,
+// p99_ms) and the share of deals per open count (open=NN), with the
+// full-board build alone (BM_FullBoard) timed the same way beside them.
+// Their own percentiles need no repetitions, so they run once.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -59,26 +60,21 @@ void BM_OpenCells(benchmark::State& bench) {
 }
 BENCHMARK(BM_OpenCells)->ArgName("level")->DenseRange(0, 2);
 
-// Level 0 here stands for the full-board build alone, the first step of
-// every deal; 3 and 4 are the whole deals.
-void BM_Deal(benchmark::State& bench) {
-  const int level = static_cast<int>(bench.range(0));
+// Every deal on a seed of its own, timed alone: the median, the 99th
+// percentile and the slowest in milliseconds, and the share of deals per
+// open count. `deal` returns the open count, or -1 when it has none.
+template <typename Deal>
+void TimeDeals(benchmark::State& bench, Deal deal) {
   std::vector<double> millis;
   std::map<int, int> opens;
   uint64_t seed = 1;
   for (auto _ : bench) {
     SeededRandom random(seed++);
     const auto start = std::chrono::steady_clock::now();
-    lumitile::DealtPuzzle puzzle;
-    if (level == 0) {
-      puzzle.solution = lumitile::BuildFullGrid(random);
-    } else {
-      puzzle = *lumitile::DealUniquePuzzle(level, random);
-    }
+    const int open = deal(random);
     const auto stop = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(puzzle);
     millis.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
-    if (level != 0) ++opens[lumitile::OpenCount(puzzle.givens)];
+    if (open >= 0) ++opens[open];
   }
   std::sort(millis.begin(), millis.end());
   const auto at = [&](double share) { return millis[static_cast<std::size_t>(share * static_cast<double>(millis.size() - 1))]; };
@@ -89,7 +85,31 @@ void BM_Deal(benchmark::State& bench) {
     bench.counters["open=" + std::to_string(open)] = static_cast<double>(count) / static_cast<double>(millis.size());
   }
 }
-BENCHMARK(BM_Deal)->ArgName("level")->Arg(0)->Arg(3)->Arg(4)->Iterations(2000)->Unit(benchmark::kMillisecond);
+
+// MakeSolution alone, the first step of every deal.
+void BM_FullBoard(benchmark::State& bench) {
+  TimeDeals(bench, [](lumitile::RandomSource& random) {
+    benchmark::DoNotOptimize(lumitile::BuildFullGrid(random));
+    return -1;
+  });
+}
+BENCHMARK(BM_FullBoard)->Iterations(2000)->Repetitions(1)->Unit(benchmark::kMillisecond);
+
+// The whole deal of each level, as a new game makes it.
+void BM_Deal(benchmark::State& bench) {
+  const int level = static_cast<int>(bench.range(0));
+  TimeDeals(bench, [level](lumitile::RandomSource& random) {
+    if (const auto parameters = lumitile::LevelParametersFor(level)) {
+      lumitile::Board board;
+      lumitile::NewPuzzle(board, *parameters, random);
+      int open = 0;
+      for (const auto& row : board.Givens) open += static_cast<int>(std::count(row.begin(), row.end(), 0));
+      return open;
+    }
+    return lumitile::OpenCount(lumitile::DealUniquePuzzle(level, random)->givens);
+  });
+}
+BENCHMARK(BM_Deal)->ArgName("level")->DenseRange(0, 4)->Iterations(2000)->Repetitions(1)->Unit(benchmark::kMillisecond);
 
 // The floor: fill the board cell by cell in reading order, trying the
 // numbers in a random order at each cell and backing up when none fits.
