@@ -68,8 +68,8 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndNoAccessKeys) {
   GameRig rig;
   const std::vector<std::pair<QString, QStringList>> expected{
       {"ﾌｧｲﾙ", {"new_game 新規ゲーム", "aa -", "end_app 終了"}},
-      {"ﾚﾍﾞﾙ", {"beg_game 初級", "mid_game 中級", "hi_game 上級", "sup_game 超上級", "mas_game 達人", "o -", "HiScore ﾊｲｽｺｱ...", "sss -",
-               "mn_HiScClr ﾊｲｽｺｱのｸﾘｱ..."}},
+      {"ﾚﾍﾞﾙ", {"beg_game 初級", "mid_game 中級", "hi_game 上級", "sup_game 超上級", "mas_game 達人", "o -",
+               "HiScore ﾊｲｽｺｱ...", "sss -", "mn_HiScClr ﾊｲｽｺｱのｸﾘｱ..."}},
       {"ﾍﾙﾌﾟ", {"mn_help Lumitile ﾍﾙﾌﾟ...", "h -", "mn_ver ﾊﾞｰｼﾞｮﾝ情報..."}},
   };
   const QList<QAction*> menus = rig.Window().menuBar()->actions();
