@@ -30,7 +30,7 @@ class MainWindow : public QMainWindow {
 
  public:
   // dataFolders: where help is looked for; ask: how the questions are put.
-  MainWindow(GameSession& game, const Images& images, SoundPlayer& sounds,
+  MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
              std::vector<std::filesystem::path> dataFolders, Ask ask = AskInMessageBox);
 
   // The first deal, as the window comes up: over in far less than a frame,
@@ -43,6 +43,9 @@ class MainWindow : public QMainWindow {
   void PickItem(Pick pick);
   void ClickCell(int row, int column);
   void ClearPlacedPanels();
+  // Zoom in percent, one of kZoomPercents; a step up or down from the current one.
+  void SetZoom(int percent);
+  void StepZoom(int steps);
 
   // Shows the session's time and sets the timer for the next change; the
   // timer's own slot.
@@ -61,9 +64,14 @@ class MainWindow : public QMainWindow {
   void RefreshLevelChecks();
   void RefreshHintTokens();
   void RefreshPointer();
+  // Places, sizes, fonts and pictures of the client area for the session's
+  // zoom, with the window fitted round them.
+  void ApplyZoom();
+  // Every picture shown again from the images, after they were reloaded.
+  void RefreshPictures();
 
   GameSession& game_;
-  const Images& images_;
+  Images& images_;  // at the window's zoom
   SoundPlayer& sounds_;
   Ask ask_;
   AuxiliaryWindows side_;
@@ -71,7 +79,11 @@ class MainWindow : public QMainWindow {
   BoardWidget* board_ = nullptr;
   std::array<PictureBox*, 3> clockDigits_{};
   std::array<PictureBox*, kHintCount> hintTokens_{};
+  std::array<PictureBox*, 9> panels_{};
+  PictureBox* eraser_ = nullptr;
+  PictureBox* clearAll_ = nullptr;
   std::array<QAction*, kLevelCount> levelActions_{};
+  std::array<QAction*, kZoomPercents.size()> zoomActions_{};
   QTimer clockTimer_;
 };
 
