@@ -4,6 +4,7 @@
 #include "core/level_table.h"
 #include "core/puzzle/puzzle_setup.h"
 #include "core/puzzle/unique_puzzle.h"
+#include "core/records/zoom_setting.h"
 
 namespace lumitile {
 
@@ -36,11 +37,13 @@ GameSession::GameSession(RandomSource& random, TickSource& ticks, Profile& setti
 Outcome GameSession::Start() {
   bestTimes_ = LoadBestTimes(settings_);
   level_ = LoadLevel(settings_);
+  // Read only: the zoom is written when the player picks one, never as a default.
+  zoom_ = LoadZoom(settings_);
   std::vector<Setting> values = BestTimeSettings(bestTimes_, settings_);
   values.push_back(LevelSetting(level_));
   // A file that cannot be written leaves the game playable with what was read.
   (void)settings_.Change(values);
-  return {.Level = true, .Table = true};
+  return {.Level = true, .Table = true, .Zoom = true};
 }
 
 Outcome GameSession::NewGame() {
@@ -79,6 +82,14 @@ Outcome GameSession::SelectLevel(int level) {
 void GameSession::SetLevel(int level) {
   if (level != level_) awaited_.reset();
   level_ = level;
+}
+
+Outcome GameSession::SetZoom(int percent) {
+  if (!IsZoomPercent(percent) || percent == zoom_) return {};
+  zoom_ = percent;
+  // As with the level, a file that cannot be written still lets the choice stand.
+  (void)settings_.Change(std::array{ZoomSetting(percent)});
+  return {.Zoom = true};
 }
 
 bool GameSession::HintVisible(int index) const {

@@ -41,6 +41,7 @@ struct Outcome {
   bool Clock = false;    // the time jumped (a hint), stopped or restarted
   bool Level = false;    // the level changed
   bool Table = false;    // the best-time table changed
+  bool Zoom = false;     // the main window's zoom changed
   std::optional<Sound> Play = std::nullopt;
   bool Solved = false;
   bool RecordWaiting = false;  // a solve beat the best time: ask for a name
@@ -105,6 +106,9 @@ class GameSession {
   // settings file; when it cannot be written nothing changes. The game on
   // the board and its clock go on.
   Outcome ClearBestTimes();
+  // The main window's zoom in percent, stored when it differs from the
+  // current one; a percent not in kZoomPercents changes nothing.
+  Outcome SetZoom(int percent);
 
   // What the view draws.
   bool Dealt() const { return dealt_; }
@@ -115,6 +119,7 @@ class GameSession {
   bool HintVisible(int index) const;
   PointerView Pointer() const { return pick_; }
   int Level() const { return level_; }
+  int Zoom() const { return zoom_; }
   const BestTimes& BestTimeTable() const { return bestTimes_; }
   const std::optional<PendingRecord>& Pending() const { return pending_; }
   int32_t ElapsedSeconds() const { return clock_.ElapsedSeconds(); }
@@ -139,6 +144,7 @@ class GameSession {
   GameClock clock_;
   History history_;
   int level_ = 0;
+  int zoom_ = 100;
   std::optional<Pick> pick_;
   std::array<bool, kHintCount> hints_{true, true, true};
   BestTimes bestTimes_ = EmptyBestTimes();

@@ -2,6 +2,8 @@
 // shows, what the palette holds, the sounds, a row of the best-time table.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +18,11 @@ inline constexpr int32_t kNoRecord = 999;  // a best time of 999 means "none yet
 inline constexpr int kNameLength = 20;     // characters in a stored name
 // The name a record holder starts with, and the table's name for "nobody".
 inline constexpr std::string_view kNoName = "名前なし";
+// The main window's zoom steps, in percent of its designed size.
+inline constexpr std::array<int, 4> kZoomPercents{100, 150, 200, 300};
+inline constexpr bool IsZoomPercent(int percent) {
+  return std::find(kZoomPercents.begin(), kZoomPercents.end(), percent) != kZoomPercents.end();
+}
 
 // A board cell, both 0 to 8: the row from the top, the column from the left.
 struct Cell {

@@ -1,6 +1,6 @@
 // The committed pictures, as compiled into the resources, against what the
-// window code takes for granted: each name resolves at its size with a sharp
-// copy at exactly twice that; a tile covers its cell; a panel or pointer lets
+// window code takes for granted: each name resolves at its size with sharp
+// copies at exactly two, three and four times that; a tile covers its cell; a panel or pointer lets
 // the cell show through and holds its digit whole in the middle, where the
 // pointer's hot spot is.
 #include <gtest/gtest.h>
@@ -42,13 +42,15 @@ QRect Ink(const QImage& image) {
 
 TEST(Assets, EveryPictureAtItsSizeCoveringWhatItShould) {
   for (const Expected& e : AllPictures()) {
-    for (int scale : {1, 2}) {
-      SCOPED_TRACE(e.name.toStdString() + (scale == 2 ? "@2x" : ""));
-      const QImage file(QStringLiteral(":/images/%1%2.png").arg(e.name, scale == 2 ? "@2x" : ""));
+    for (int scale : {1, 2, 3, 4}) {
+      if (e.cover == Cover::kIcon && scale > 2) continue;  // only the about window shows it
+      const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+      SCOPED_TRACE((e.name + suffix).toStdString());
+      const QImage file(QStringLiteral(":/images/%1%2.png").arg(e.name, suffix));
       ASSERT_FALSE(file.isNull());
       EXPECT_EQ(file.size(), e.size * scale);
       // Qt reads the scale from the file name; a misnamed copy would be
-      // drawn at double size on a 200% screen.
+      // drawn at the wrong size on a scaled screen.
       EXPECT_EQ(file.devicePixelRatio(), scale);
       const QImage image = file.convertToFormat(QImage::Format_ARGB32);
       const QRect ink = Ink(image);

@@ -57,6 +57,23 @@ TEST_F(GameSessionTest, StoredValuesAreReadAndNonsenseMended) {
   }
 }
 
+TEST_F(GameSessionTest, TheZoomIsStoredOnlyWhenThePlayerChangesIt) {
+  game.Start();
+  EXPECT_EQ(game.Zoom(), 100);
+  EXPECT_FALSE(game.SetZoom(100).Zoom);
+  EXPECT_FALSE(game.SetZoom(125).Zoom);
+  EXPECT_EQ(settings.changes.size(), 1u) << "only start-up wrote";
+  EXPECT_TRUE(game.SetZoom(200).Zoom);
+  EXPECT_EQ(settings.changes.back(), std::vector<std::string>{"Options/Zoom=200"});
+  for (const auto& [stored, zoom] : std::vector<std::pair<std::string, int>>{
+           {"300", 300}, {"150", 150}, {"125", 100}, {"-200", 100}, {"abc", 100}}) {
+    settings.values[{"Options", "Zoom"}] = stored;
+    game.Start();
+    EXPECT_EQ(game.Zoom(), zoom) << stored;
+    EXPECT_EQ(settings.Get("Options", "Zoom"), stored) << "read, never mended by a write";
+  }
+}
+
 TEST_F(GameSessionTest, TheLevelDecidesTheNextDealOnly) {
   game.Start();
   game.NewGame();

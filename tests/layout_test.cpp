@@ -7,22 +7,39 @@
 #include "ui/layout.h"
 #include "ui/record_entry_window.h"
 
+#include <QAction>
+
 namespace lumitile {
 namespace {
 
-TEST(Layout, EveryControlIsNamedInsideItsWindowAndClearOfTheOthers) {
-  for (const WindowLayout* layout : AllLayouts()) {
-    const QRect window(QPoint(0, 0), layout->Size);
-    for (std::size_t i = 0; i < layout->Controls.size(); ++i) {
-      const ControlPlace& control = layout->Controls[i];
-      const std::string name = (layout->Name + "/" + control.Name).toStdString();
-      EXPECT_FALSE(control.Name.isEmpty()) << name;
-      EXPECT_TRUE(!control.Rect.isEmpty() && window.contains(control.Rect)) << name;
-      for (std::size_t j = i + 1; j < layout->Controls.size(); ++j) {
-        const ControlPlace& other = layout->Controls[j];
-        EXPECT_NE(control.Name, other.Name) << name;
-        if (!SameArray(control.Name, other.Name)) {
-          EXPECT_FALSE(control.Rect.intersects(other.Rect)) << name << " overlaps " << other.Name.toStdString();
+// The main window at every zoom, the others as they stand: each control
+// inside its window and clear of the others, every edge the zoom times its
+// place at 100 %, rounded.
+TEST(Layout, EveryControlIsNamedInsideItsWindowAndClearOfTheOthersAtEveryZoom) {
+  for (const WindowLayout* designed : AllLayouts()) {
+    for (const int percent : kZoomPercents) {
+      if (percent != 100 && designed != &MainLayout()) continue;
+      const qreal zoom = percent / 100.0;
+      const WindowLayout layout = Zoomed(*designed, zoom);
+      const QRect window(QPoint(0, 0), layout.Size);
+      EXPECT_EQ(layout.Size, designed->Size * zoom);
+      for (std::size_t i = 0; i < layout.Controls.size(); ++i) {
+        const ControlPlace& control = layout.Controls[i];
+        const std::string name = (layout.Name + "/" + control.Name).toStdString() + " at " + std::to_string(percent);
+        const QRect at100 = designed->Controls[i].Rect;
+        for (const auto& [edge, design] : {std::pair{control.Rect.left(), at100.left()},
+                                           {control.Rect.top(), at100.top()},
+                                           {control.Rect.right() + 1, at100.right() + 1},
+                                           {control.Rect.bottom() + 1, at100.bottom() + 1}})
+          EXPECT_LE(std::abs(edge - design * zoom), 0.5) << name;
+        EXPECT_FALSE(control.Name.isEmpty()) << name;
+        EXPECT_TRUE(!control.Rect.isEmpty() && window.contains(control.Rect)) << name;
+        for (std::size_t j = i + 1; j < layout.Controls.size(); ++j) {
+          const ControlPlace& other = layout.Controls[j];
+          EXPECT_NE(control.Name, other.Name) << name;
+          if (!SameArray(control.Name, other.Name)) {
+            EXPECT_FALSE(control.Rect.intersects(other.Rect)) << name << " overlaps " << other.Name.toStdString();
+          }
         }
       }
     }
@@ -40,9 +57,30 @@ void ExpectBuiltFromTable(QWidget* window, const WindowLayout& layout) {
 
 TEST(Layout, TheWindowsAreBuiltFromTheTable) {
   testing::GameRig rig;
-  ExpectBuiltFromTable(&rig.Window(), MainLayout());
-  EXPECT_EQ(rig.Find("ClientArea")->size(), MainLayout().Size);
   EXPECT_EQ(rig.Window().objectName(), MainLayout().Name);
+  // The main window at each zoom, sizes, fonts and pictures with it; the
+  // last one chosen is where the next start opens.
+  const QImage designed = testing::Pixels(rig.game.Pictures().Panel(1));
+  const int menuBar = rig.Window().height() - MainLayout().Size.height();
+  for (const int percent : {150, 300, 200, 100}) {
+    const qreal zoom = percent / 100.0;
+    rig.Window().SetZoom(percent);
+    SCOPED_TRACE(percent);
+    ExpectBuiltFromTable(&rig.Window(), Zoomed(MainLayout(), zoom));
+    EXPECT_EQ(rig.Find("ClientArea")->size(), MainLayout().Size * zoom);
+    EXPECT_EQ(rig.Window().maximumSize(), rig.Window().minimumSize());
+    EXPECT_EQ(rig.Window().size(), rig.Find("ClientArea")->size() + QSize(0, menuBar)) << "the menu bar keeps its size";
+    EXPECT_EQ(rig.Find("Label1")->font().pointSizeF(), 15.75 * zoom);
+    EXPECT_TRUE(rig.Find<QAction>(QStringLiteral("zoom_%1").arg(percent))->isChecked());
+    // Drawn at that size, not the design drawing blown up.
+    const QImage panel = testing::Pixels(rig.game.Pictures().Panel(1));
+    EXPECT_EQ(panel.size(), QSize(32, 32) * zoom);
+    const QString drawn = percent == 100 ? ":/images/panel_1.png" : QStringLiteral(":/images/panel_1@%1x.png").arg(percent / 100);
+    if (percent % 100 == 0) EXPECT_EQ(panel, testing::Pixels(QImage(drawn)));
+    EXPECT_EQ(rig.Find("Board")->grab().size(), QSize(288, 288) * zoom);
+  }
+  EXPECT_EQ(testing::Pixels(rig.game.Pictures().Panel(1)), designed);
+  EXPECT_EQ(rig.memory.Get("Options", "Zoom"), "100");
   RecordEntryWindow entry;
   BestTimesWindow table;
   AboutWindow about(rig.game.Pictures());

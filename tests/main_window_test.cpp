@@ -14,6 +14,7 @@
 #include "core/puzzle/unique_puzzle.h"
 #include "support/game_rig.h"
 #include "ui/board_widget.h"
+#include "ui/images.h"
 #include "ui/picture_box.h"
 
 namespace lumitile {
@@ -50,7 +51,6 @@ TEST(MainWindow, FrameAndLook) {
   EXPECT_EQ(window.windowTitle(), "Lumitile");
   EXPECT_FALSE(window.windowIcon().isNull());
   EXPECT_EQ(window.centralWidget()->y(), window.menuBar()->height());
-  EXPECT_EQ(window.minimumSize(), window.maximumSize());
   EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   const QImage client = Shot(window.centralWidget());
   EXPECT_EQ(client.pixel(295, 280), qRgb(0, 0, 0));
@@ -68,13 +68,14 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndNoAccessKeys) {
   GameRig rig;
   const std::vector<std::pair<QString, QStringList>> expected{
       {"ﾌｧｲﾙ", {"new_game 新規ゲーム", "aa -", "end_app 終了"}},
+      {"表示", {"zoom_100 100%", "zoom_150 150%", "zoom_200 200%", "zoom_300 300%"}},
       {"ﾚﾍﾞﾙ", {"beg_game 初級", "mid_game 中級", "hi_game 上級", "sup_game 超上級", "mas_game 達人", "o -",
                "HiScore ﾊｲｽｺｱ...", "sss -", "mn_HiScClr ﾊｲｽｺｱのｸﾘｱ..."}},
       {"ﾍﾙﾌﾟ", {"mn_help Lumitile ﾍﾙﾌﾟ...", "h -", "mn_ver ﾊﾞｰｼﾞｮﾝ情報..."}},
   };
   const QList<QAction*> menus = rig.Window().menuBar()->actions();
-  ASSERT_EQ(menus.size(), 3);
-  for (int m = 0; m < 3; ++m) {
+  ASSERT_EQ(menus.size(), 4);
+  for (int m = 0; m < 4; ++m) {
     EXPECT_EQ(menus[m]->text(), expected[m].first);
     QStringList shown;
     for (QAction* item : menus[m]->menu()->actions()) {
@@ -82,6 +83,35 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndNoAccessKeys) {
       EXPECT_TRUE(item->shortcut().isEmpty());
     }
     EXPECT_EQ(shown, expected[m].second);
+  }
+  // The zoom keys step through the entries and stop at either end.
+  const std::vector<std::tuple<const char*, QKeySequence, int>> keys{
+      {"zoom_in", QKeySequence("Ctrl++"), 150}, {"zoom_in", QKeySequence("Ctrl+="), 200},
+      {"zoom_in", QKeySequence("Ctrl++"), 300}, {"zoom_in", QKeySequence("Ctrl++"), 300},
+      {"zoom_out", QKeySequence("Ctrl+-"), 200}, {"zoom_reset", QKeySequence("Ctrl+0"), 100},
+      {"zoom_out", QKeySequence("Ctrl+-"), 100}};
+  for (const auto& [name, key, percent] : keys) {
+    auto* action = rig.Find<QAction>(name);
+    EXPECT_TRUE(action->shortcuts().contains(key)) << name;
+    action->trigger();
+    EXPECT_EQ(rig.Session().Zoom(), percent) << name;
+  }
+}
+
+// The pointer's hot spot is the middle of the picture as seen, whether the
+// platform reads it in the picture's pixels or the window's.
+TEST(MainWindow, PointerHotSpotIsThePictureMiddleAtEveryRatio) {
+  testing::EnsureApplication();
+  for (const qreal ratio : {1.0, 2.0}) {
+    QPixmap picture(QSize(32, 32) * ratio);
+    picture.fill(Qt::red);
+    picture.setDevicePixelRatio(ratio);
+    for (const bool imagePixels : {false, true}) {
+      const QCursor cursor = CentredCursor(picture, imagePixels);
+      const QPoint inImagePixels = imagePixels ? cursor.hotSpot() : cursor.hotSpot() * cursor.pixmap().devicePixelRatio();
+      EXPECT_EQ(inImagePixels, QPoint(16, 16) * ratio) << ratio << imagePixels;
+      EXPECT_EQ(cursor.pixmap().size(), picture.size()) << "the picture keeps its pixels";
+    }
   }
 }
 
@@ -153,11 +183,11 @@ TEST(MainWindow, ClockHintTokensAndPointer) {
   PassSeconds(rig, 59);
   EXPECT_EQ(ShownTime(rig), "059");
   rig.Click("Picture4(2)");
-  const auto pointer = [&] { return Pixels(rig.Window().cursor().pixmap()); };
+  const auto pointer = [&] { return Pixels(rig.Find("ClientArea")->cursor().pixmap()); };
   EXPECT_EQ(pointer(), Pixels(rig.game.Pictures().Hint()));
   rig.ClickCell(rig.OpenCells().front());
   EXPECT_EQ(ShownTime(rig), "089") << "shown at once, without waiting for the timer";
-  EXPECT_EQ(rig.Window().cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(rig.Find("ClientArea")->cursor().shape(), Qt::ArrowCursor);
   EXPECT_TRUE(rig.Find("Picture4(2)")->isHidden());
   EXPECT_FALSE(rig.Find("Picture4(0)")->isHidden() || rig.Find("Picture4(1)")->isHidden());
   // A double click picks once: Qt delivers its second press as a double-click event.
@@ -172,6 +202,12 @@ TEST(MainWindow, ClockHintTokensAndPointer) {
   EXPECT_EQ(pointer(), Pixels(rig.game.Pictures().Panel(5)));
   rig.Click("Picture2");
   EXPECT_EQ(pointer(), Pixels(rig.game.Pictures().Eraser()));
+  // It shows over the board and the background; what can be clicked keeps the arrow.
+  for (const char* name : {"Board", "ClientArea", "Label2", "Picture5"})
+    EXPECT_EQ(rig.Find(name)->cursor().shape(), Qt::BitmapCursor) << name;
+  for (const char* name : {"Picture1(0)", "Picture2", "Picture3", "Picture4(0)"})
+    EXPECT_EQ(rig.Find(name)->cursor().shape(), Qt::ArrowCursor) << name;
+  EXPECT_EQ(rig.Window().menuBar()->cursor().shape(), Qt::ArrowCursor);
   EXPECT_EQ(rig.sounds.played, std::vector<Sound>(3, Sound::Pick));
   rig.Window().NewGame();
   EXPECT_FALSE(rig.Find("Picture4(2)")->isHidden());

@@ -6,8 +6,9 @@
 //   draw_assets [ASSETS_DIR] [--sheet FILE]
 //
 // ASSETS_DIR defaults to the source tree's assets folder. Each picture is
-// written at 1x and, as name@2x.png, drawn again at twice the size (not
-// scaled up), so a 200% screen gets a sharp copy. --sheet also writes
+// written at 1x and, as name@2x.png, name@3x.png and name@4x.png, drawn again
+// at two, three and four times the size (not scaled up), so a 200% screen or
+// a zoomed window gets a sharp copy. --sheet also writes
 // a 4x nearest-neighbour contact sheet of everything for eyeballing pixels.
 #include <QColor>
 #include <QDir>
@@ -128,7 +129,7 @@ void OutlinedGlyph(QPainter& p, const QPainterPath& glyph, const QColor& fill,
 
 // ---------------------------------------------------------------------------
 // Pictures. Each draws in its 1x pixel units; the painter is already scaled
-// for the 2x copy and `pixel` is one device pixel in those units.
+// for the larger copies and `pixel` is one device pixel in those units.
 
 using Drawing = std::function<void(QPainter&, qreal pixel)>;
 
@@ -483,15 +484,24 @@ bool WriteText(const QString& path, const QString& text) {
   return true;
 }
 
+// The scales every picture is drawn at; the window picks the one nearest
+// above its own scale and never enlarges a smaller one.
+constexpr std::array<int, 4> kScales{1, 2, 3, 4};
+
+QString ScaleSuffix(int scale) { return scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale); }
+
 // The resource list, written alongside the pictures so it always names
 // exactly what was drawn. Each picture is aliased to :/images/NAME.png and
-// its sharp copy to :/images/NAME@2x.png beside it, which is where Qt looks
-// for it on a 200% screen.
+// its sharp copies to :/images/NAME@2x.png and so on beside it, which is
+// where Qt looks for them on a 200% screen. The icon has only its 2x copy.
 QString ResourceList(const QStringList& names) {
   QString qrc = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/images\">\n");
   for (const QString& name : names) {
-    for (const QString& file : {name + QStringLiteral(".png"), name + QStringLiteral("@2x.png")})
+    for (int scale : kScales) {
+      if (name == QLatin1String("icon") && scale > 2) break;
+      const QString file = name + ScaleSuffix(scale) + QStringLiteral(".png");
       qrc += QStringLiteral("  <file alias=\"%1\">images/%1</file>\n").arg(file);
+    }
   }
   qrc += QStringLiteral("</qresource>\n</RCC>\n");
   return qrc;
@@ -557,11 +567,10 @@ int main(int argc, char** argv) {
   bool ok = true;
   std::vector<QImage> sheet;
   for (const Picture& picture : Pictures()) {
-    for (int scale : {1, 2}) {
+    for (int scale : kScales) {
       const QImage image = Render(picture, scale);
-      const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
-      ok &= Save(image, root.filePath(QStringLiteral("images/%1%2.png").arg(picture.name, suffix)));
-      sheet.push_back(image);
+      ok &= Save(image, root.filePath(QStringLiteral("images/%1%2.png").arg(picture.name, ScaleSuffix(scale))));
+      if (scale <= 2) sheet.push_back(image);
     }
   }
   ok &= Save(DrawIcon(32), root.filePath(QStringLiteral("images/icon.png")));

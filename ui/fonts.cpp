@@ -5,7 +5,7 @@
 
 namespace lumitile {
 
-QFont MakeFont(const FontStyle& style) {
+QFont MakeFont(const FontStyle& style, qreal zoom) {
   QFont font;
   if (style.Family == Face::Serif) {
     font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
@@ -17,9 +17,9 @@ QFont MakeFont(const FontStyle& style) {
   // Pixel sizes where a box was laid out for a pixel font, so the screen's
   // dots per inch cannot push the text out of it.
   if (style.Pixels > 0) {
-    font.setPixelSize(style.Pixels);
+    font.setPixelSize(qRound(style.Pixels * zoom));
   } else {
-    font.setPointSizeF(style.Points);
+    font.setPointSizeF(style.Points * zoom);
   }
   if (style.Bold) font.setBold(true);
   if (style.Italic) font.setItalic(true);
@@ -27,10 +27,10 @@ QFont MakeFont(const FontStyle& style) {
   return font;
 }
 
-QFont FittingGothicFont(const QString& text, const QSize& box) {
+QFont FittingGothicFont(const QString& text, const QSize& box, qreal zoom) {
   // Where neither gothic face is installed the stand-in may be wider, so shrink to fit.
   QFont font;
-  for (int pixels = 10; pixels > 6; --pixels) {
+  for (int pixels = qRound(10 * zoom); pixels > qRound(6 * zoom); --pixels) {
     font = MakeFont({.Family = Face::Gothic, .Pixels = pixels});
     const QFontMetrics metrics(font);
     if (metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height()) break;

@@ -21,8 +21,10 @@ struct FontStyle {
   bool Underline = false;
 };
 
-QFont MakeFont(const FontStyle& style);
-// The gothic face at the largest pixel size, at most 10, in which text fits box.
-QFont FittingGothicFont(const QString& text, const QSize& box);
+// zoom: the window's zoom, which scales the size.
+QFont MakeFont(const FontStyle& style, qreal zoom = 1.0);
+// The gothic face at the largest pixel size, at most 10 (times zoom), in
+// which text fits box.
+QFont FittingGothicFont(const QString& text, const QSize& box, qreal zoom = 1.0);
 
 }  // namespace lumitile

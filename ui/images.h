@@ -1,6 +1,7 @@
-// Every picture the main window shows, loaded once from the game's resources
-// and handed out by what it stands for. On a high-density screen the @2x
-// drawing of a picture is used, at the same size on screen.
+// Every picture the main window shows, loaded from the game's resources and
+// handed out by what it stands for. Each is drawn for the screen's pixel
+// ratio times the window's zoom, from the finest drawing it needs (1x to
+// 4x), so nothing is an enlarged small bitmap.
 #pragma once
 
 #include <QCursor>
@@ -14,8 +15,12 @@ namespace lumitile {
 
 class Images {
  public:
-  // devicePixelRatio: the screen's; 2 or more picks the @2x drawings.
+  // devicePixelRatio: the screen's.
   explicit Images(qreal devicePixelRatio = 1.0);
+
+  // Loads the main window's pictures again at zoom times their size on
+  // screen; the icon, which only the about window shows, keeps its size.
+  void SetZoom(qreal zoom);
 
   const QPixmap& Digit(int digit) const;  // clock digit 0..9, 20 x 35
   const QPixmap& Given(int number) const; // given panel 1..9, 32 x 32
@@ -36,11 +41,18 @@ class Images {
   bool Complete() const;
 
  private:
+  qreal devicePixelRatio_;
+  qreal zoom_ = 0;  // none loaded yet
   std::array<QPixmap, 10> digits_;
   std::array<QPixmap, 9> givens_;
   std::array<QPixmap, 9> panels_;
   QPixmap hint_, eraser_, burst_, blank_, iconPicture_;
   QIcon icon_;
 };
+
+// A pointer showing picture with its hot spot in the picture's middle. Some
+// platforms read a pointer's hot spot in the picture's own pixels, others in
+// the window's (the picture's pixels over its ratio); imagePixels says which.
+QCursor CentredCursor(const QPixmap& picture, bool imagePixels);
 
 }  // namespace lumitile

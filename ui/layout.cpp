@@ -89,6 +89,18 @@ std::vector<const WindowLayout*> AllLayouts() {
   return all;
 }
 
+QRect Zoomed(const QRect& rect, qreal zoom) {
+  const auto edge = [zoom](int at) { return qRound(at * zoom); };
+  return QRect(QPoint(edge(rect.left()), edge(rect.top())),
+               QPoint(edge(rect.right() + 1) - 1, edge(rect.bottom() + 1) - 1));
+}
+
+WindowLayout Zoomed(const WindowLayout& layout, qreal zoom) {
+  WindowLayout zoomed{layout.Name, Zoomed(QRect(QPoint(0, 0), layout.Size), zoom).size(), {}};
+  for (const ControlPlace& control : layout.Controls) zoomed.Controls.push_back({control.Name, Zoomed(control.Rect, zoom)});
+  return zoomed;
+}
+
 bool SameArray(const QString& a, const QString& b) {
   const qsizetype open = a.indexOf(u'(');
   return open > 0 && a.left(open + 1) == b.left(open + 1);

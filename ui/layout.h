@@ -33,6 +33,11 @@ const WindowLayout& BestTimesLayout();    // Form5
 const WindowLayout& AboutLayout();        // Form6
 std::vector<const WindowLayout*> AllLayouts();
 
+// The table at a zoom: every edge scaled and rounded on its own, so controls
+// that touch at 100 % still touch and none comes to overlap another.
+QRect Zoomed(const QRect& rect, qreal zoom);
+WindowLayout Zoomed(const WindowLayout& layout, qreal zoom);
+
 // Controls of one array (Picture1(0), Picture1(1)...) may touch and overlap:
 // their frames were drawn to share an edge.
 bool SameArray(const QString& a, const QString& b);

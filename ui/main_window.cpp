@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "core/game_session.h"
 #include "ui/board_widget.h"
@@ -16,10 +18,11 @@
 #include "ui/picture_box.h"
 #include "ui/sound_player.h"
 #include "ui/window_look.h"
+#include "ui/window_placement.h"
 
 namespace lumitile {
 
-MainWindow::MainWindow(GameSession& game, const Images& images, SoundPlayer& sounds,
+MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
                        std::vector<std::filesystem::path> dataFolders, Ask ask)
     : game_(game),
       images_(images),
@@ -36,8 +39,7 @@ MainWindow::MainWindow(GameSession& game, const Images& images, SoundPlayer& sou
 
   BuildClientArea();
   BuildMenus();
-  const QSize client = MainLayout().Size;
-  setFixedSize(client.width(), client.height() + menuBar()->heightForWidth(client.width()));
+  ApplyZoom();
 
   clockTimer_.setSingleShot(true);
   // The timer is set for the very millisecond the second turns; a coarse
@@ -67,6 +69,12 @@ void MainWindow::BuildClientArea() {
   palette.setColor(QPalette::WindowText, look::kLightBlue);
   client->setPalette(palette);
   setCentralWidget(client);
+  // The picked item's pointer shows over the board and the background; what
+  // can be clicked (the palette, the tokens, the buttons) keeps the arrow.
+  const auto button = [](PictureBox* box) {
+    box->setCursor(Qt::ArrowCursor);
+    return box;
+  };
 
   board_ = new BoardWidget(game_, images_, client);
   board_->setObjectName(QStringLiteral("Board"));
@@ -91,18 +99,18 @@ void MainWindow::BuildClientArea() {
   label("Label1", QStringLiteral("TIME"), look::kYellow, MakeFont(look::kTimeCaptionFont));
   for (int i = 0; i < 3; ++i) clockDigits_[i] = box(QStringLiteral("Picture%1").arg(5 + i), Qt::black, false, {});
   for (int i = 0; i < kHintCount; ++i) {
-    hintTokens_[i] = box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint());
+    hintTokens_[i] = button(box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint()));
     connect(hintTokens_[i], &PictureBox::Clicked, this, pick(Pick::Hint(i)));
   }
   label("Label2", QStringLiteral("Tessaline"), look::kRed, MakeFont(look::kCreditFont));
   for (int k = 0; k < 9; ++k) {
-    auto* panel = box(QStringLiteral("Picture1(%1)").arg(k), look::kLightGrey, true, images_.Panel(k + 1));
-    connect(panel, &PictureBox::Clicked, this, pick(Pick::Panel(k)));
+    panels_[k] = button(box(QStringLiteral("Picture1(%1)").arg(k), look::kLightGrey, true, images_.Panel(k + 1)));
+    connect(panels_[k], &PictureBox::Clicked, this, pick(Pick::Panel(k)));
   }
-  connect(box(QStringLiteral("Picture2"), look::kLightGreen, false, images_.Eraser()), &PictureBox::Clicked,
-          this, pick(Pick::Eraser()));
-  connect(box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst()), &PictureBox::Clicked,
-          this, &MainWindow::ClearPlacedPanels);
+  eraser_ = button(box(QStringLiteral("Picture2"), look::kLightGreen, false, images_.Eraser()));
+  connect(eraser_, &PictureBox::Clicked, this, pick(Pick::Eraser()));
+  clearAll_ = button(box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst()));
+  connect(clearAll_, &PictureBox::Clicked, this, &MainWindow::ClearPlacedPanels);
   const QString credit = QStringLiteral("© 2026 Lumitile Project");
   label("Label3", credit, look::kYellow, FittingGothicFont(credit, layout.Place(QStringLiteral("Label3")).size()));
 }
@@ -137,6 +145,29 @@ void MainWindow::BuildMenus() {
   addItem(file, "new_game", QStringLiteral("新規ゲーム"), [this] { NewGame(); });
   addSeparator(file, "aa");
   addItem(file, "end_app", QStringLiteral("終了"), [this] { close(); });
+
+  QMenu* view = addMenu("view", QStringLiteral("表示"));
+  // The zoom steps as one set of radio entries; the keys step through them
+  // from anywhere in the window, as in other programs, without being entries.
+  auto* zoomGroup = new QActionGroup(view);
+  for (std::size_t i = 0; i < kZoomPercents.size(); ++i) {
+    const int percent = kZoomPercents[i];
+    zoomActions_[i] = addItem(view, QStringLiteral("zoom_%1").arg(percent).toLatin1().constData(),
+                              QStringLiteral("%1%").arg(percent), [this, percent] { SetZoom(percent); });
+    zoomActions_[i]->setCheckable(true);
+    zoomGroup->addAction(zoomActions_[i]);
+  }
+  const auto addKeys = [this](const char* name, QList<QKeySequence> keys, auto handler) {
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, handler);
+    addAction(action);
+  };
+  addKeys("zoom_in", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+          [this] { StepZoom(1); });
+  addKeys("zoom_out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { StepZoom(-1); });
+  addKeys("zoom_reset", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { SetZoom(100); });
 
   QMenu* level = addMenu("level", QStringLiteral("ﾚﾍﾞﾙ"));
   const std::array<std::pair<const char*, QString>, kLevelCount> levels{{
@@ -184,6 +215,15 @@ void MainWindow::SelectLevel(int level) {
   RefreshBusyPointer();
 }
 
+void MainWindow::SetZoom(int percent) { ShowOutcome(game_.SetZoom(percent)); }
+
+void MainWindow::StepZoom(int steps) {
+  const auto at = std::find(kZoomPercents.begin(), kZoomPercents.end(), game_.Zoom());
+  const auto step = std::clamp<std::ptrdiff_t>(at - kZoomPercents.begin() + steps, 0,
+                                               static_cast<std::ptrdiff_t>(kZoomPercents.size()) - 1);
+  SetZoom(kZoomPercents[static_cast<std::size_t>(step)]);
+}
+
 void MainWindow::PickItem(Pick pick) { ShowOutcome(game_.PickItem(pick)); }
 
 void MainWindow::ClickCell(int row, int column) { ShowOutcome(game_.ApplyPick({row, column})); }
@@ -219,6 +259,7 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Level) RefreshLevelChecks();
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
   if (outcome.Deal) RunDeal(*outcome.Deal);
+  if (outcome.Zoom) ApplyZoom();
   RefreshBusyPointer();
 }
 
@@ -241,6 +282,43 @@ void MainWindow::RefreshBusyPointer() {
   }
 }
 
+void MainWindow::ApplyZoom() {
+  const qreal zoom = game_.Zoom() / 100.0;
+  const WindowLayout layout = Zoomed(MainLayout(), zoom);
+  QWidget* client = centralWidget();
+  client->setFixedSize(layout.Size);
+  for (const ControlPlace& control : layout.Controls) {
+    if (auto* widget = client->findChild<QWidget*>(control.Name, Qt::FindDirectChildrenOnly)) {
+      widget->setGeometry(control.Rect);
+    }
+  }
+  for (auto* box : client->findChildren<PictureBox*>(Qt::FindDirectChildrenOnly)) box->SetZoom(zoom);
+  client->findChild<QLabel*>(QStringLiteral("Label1"))->setFont(MakeFont(look::kTimeCaptionFont, zoom));
+  client->findChild<QLabel*>(QStringLiteral("Label2"))->setFont(MakeFont(look::kCreditFont, zoom));
+  auto* credit = client->findChild<QLabel*>(QStringLiteral("Label3"));
+  credit->setFont(FittingGothicFont(credit->text(), credit->size(), zoom));
+  images_.SetZoom(zoom);
+  RefreshPictures();
+  RefreshPointer();
+  // Radio entries check themselves when chosen; the session's zoom decides.
+  for (std::size_t i = 0; i < kZoomPercents.size(); ++i) zoomActions_[i]->setChecked(game_.Zoom() == kZoomPercents[i]);
+
+  // The menu bar keeps the desktop's size; the window is fixed round it and
+  // the zoomed client area, and comes up again in the middle of the screen.
+  const QSize size = layout.Size;
+  setFixedSize(size.width(), size.height() + menuBar()->heightForWidth(size.width()));
+  if (isVisible()) CentreOnScreen(this);
+}
+
+void MainWindow::RefreshPictures() {
+  for (int i = 0; i < kHintCount; ++i) hintTokens_[i]->SetPicture(images_.Hint());
+  for (int k = 0; k < 9; ++k) panels_[k]->SetPicture(images_.Panel(k + 1));
+  eraser_->SetPicture(images_.Eraser());
+  clearAll_->SetPicture(images_.Burst());
+  RefreshClock();
+  board_->update();
+}
+
 void MainWindow::RefreshLevelChecks() {
   for (int i = 0; i < kLevelCount; ++i) levelActions_[i]->setChecked(game_.Level() == i);
 }
@@ -252,9 +330,9 @@ void MainWindow::RefreshHintTokens() {
 void MainWindow::RefreshPointer() {
   const PointerView pointer = game_.Pointer();
   if (!pointer) {
-    unsetCursor();
+    centralWidget()->unsetCursor();
   } else {
-    setCursor(images_.PointerCursor(pointer));
+    centralWidget()->setCursor(images_.PointerCursor(pointer));
   }
 }
 

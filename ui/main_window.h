@@ -31,7 +31,7 @@ class MainWindow : public QMainWindow {
 
  public:
   // dataFolders: where help is looked for; ask: how the questions are put.
-  MainWindow(GameSession& game, const Images& images, SoundPlayer& sounds,
+  MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
              std::vector<std::filesystem::path> dataFolders, Ask ask = AskInMessageBox);
   ~MainWindow() override;
 
@@ -45,6 +45,9 @@ class MainWindow : public QMainWindow {
   void PickItem(Pick pick);
   void ClickCell(int row, int column);
   void ClearPlacedPanels();
+  // Zoom in percent, one of kZoomPercents; a step up or down from the current one.
+  void SetZoom(int percent);
+  void StepZoom(int steps);
 
   // Shows the session's time and sets the timer for the next change; the
   // timer's own slot.
@@ -71,9 +74,14 @@ class MainWindow : public QMainWindow {
   // freezes; the busy pointer shows while the session waits for one.
   void RunDeal(const DealOrder& order);
   void RefreshBusyPointer();
+  // Places, sizes, fonts and pictures of the client area for the session's
+  // zoom, with the window fitted round them.
+  void ApplyZoom();
+  // Every picture shown again from the images, after they were reloaded.
+  void RefreshPictures();
 
   GameSession& game_;
-  const Images& images_;
+  Images& images_;  // at the window's zoom
   SoundPlayer& sounds_;
   Ask ask_;
   AuxiliaryWindows side_;
@@ -81,7 +89,11 @@ class MainWindow : public QMainWindow {
   BoardWidget* board_ = nullptr;
   std::array<PictureBox*, 3> clockDigits_{};
   std::array<PictureBox*, kHintCount> hintTokens_{};
+  std::array<PictureBox*, 9> panels_{};
+  PictureBox* eraser_ = nullptr;
+  PictureBox* clearAll_ = nullptr;
   std::array<QAction*, kLevelCount> levelActions_{};
+  std::array<QAction*, kZoomPercents.size()> zoomActions_{};
   QTimer clockTimer_;
   bool busy_ = false;  // the busy pointer is up for a deal
 };

@@ -1,6 +1,8 @@
 #include "ui/picture_box.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace lumitile {
 
@@ -20,14 +22,20 @@ void PictureBox::SetPicture(const QPixmap& picture) {
   update();
 }
 
+void PictureBox::SetZoom(qreal zoom) {
+  zoom_ = zoom;
+  update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const int inset = framed_ ? 1 : 0;
-  // The frame as a filled border, so it stays one pixel on every side at any
-  // screen scale.
+  // The frame as a filled border of whole screen pixels, the same on every
+  // side at any scale, with the picture pixel for pixel just inside it.
+  const qreal ratio = devicePixelRatioF();
+  const qreal inset = framed_ ? std::max(1.0, std::round(zoom_ * ratio)) / ratio : 0.0;
   if (framed_) painter.fillRect(rect(), Qt::black);
-  painter.fillRect(rect().adjusted(inset, inset, -inset, -inset), ground_);
-  painter.drawPixmap(inset, inset, picture_);
+  painter.fillRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), ground_);
+  painter.drawPixmap(QPointF(inset, inset), picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

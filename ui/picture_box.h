@@ -1,5 +1,5 @@
 // A picture control of the main window: a coloured ground, an optional flat
-// one-pixel frame and a picture at its natural size in the top-left corner
+// one-pixel frame (at 100 %) and a picture at its natural size in the top-left corner
 // (inside the frame). A left click released over it is reported, once for
 // a double click; what the click means is the main window's business.
 #pragma once
@@ -20,6 +20,8 @@ class PictureBox : public QWidget {
              QWidget* parent);
 
   void SetPicture(const QPixmap& picture);
+  // The frame is one design pixel wide, so it widens with the window's zoom.
+  void SetZoom(qreal zoom);
   const QPixmap& Picture() const { return picture_; }
 
  signals:
@@ -35,6 +37,7 @@ class PictureBox : public QWidget {
   QPixmap picture_;
   QColor ground_;
   bool framed_;
+  qreal zoom_ = 1.0;
   PressThenRelease click_;
 };
 
