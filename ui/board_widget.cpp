@@ -1,6 +1,7 @@
 #include "ui/board_widget.h"
 
 #include <QPainter>
+#include <QtMath>
 
 #include "core/game_session.h"
 #include "ui/images.h"
@@ -22,6 +23,31 @@ std::optional<Cell> BoardWidget::CellAt(QPoint pixel) const {
   return OnBoard(at) ? std::optional<Cell>(at) : std::nullopt;
 }
 
+namespace {
+
+const QColor kCoverGround(0, 0, 96);
+const QColor kMarkInk(64, 64, 64);
+const QColor kClashFrame(255, 0, 0);
+const QColor kCursorOuter(0, 0, 160);
+
+// Text centred on the board in a face that fits a third of its width.
+void Announce(QPainter& painter, const QRect& board, const QString& text, const QColor& ink) {
+  QFont font = painter.font();
+  font.setPixelSize(board.width() / 8);
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(ink);
+  painter.drawText(board, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
+void BoardWidget::ShowFinished(bool shown) {
+  if (finished_ == shown) return;
+  finished_ = shown;
+  update();
+}
+
 void BoardWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (!game_.Dealt()) {
@@ -29,6 +55,13 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     return;
   }
   const int cell = contentsRect().width() / kBoardSize;
+  const int side = kBoardSize * cell;
+  if (game_.Paused()) {
+    // Nothing of the board may show through while the clock is held.
+    painter.fillRect(rect(), kCoverGround);
+    Announce(painter, QRect(0, 0, side, side), QStringLiteral("一時停止中"), Qt::white);
+    return;
+  }
   for (int row = 0; row < kBoardSize; ++row) {
     for (int column = 0; column < kBoardSize; ++column) {
       const QPoint corner(column * cell, row * cell);
@@ -43,15 +76,59 @@ void BoardWidget::paintEvent(QPaintEvent*) {
       if (view.Kind == CellKind::Placed) painter.drawPixmap(corner, images_.Panel(view.Number));
     }
   }
+  PaintMarks(painter, cell);
   // One pixel line between cells, three between blocks (the last line of
   // one block and the first two of the next); the board's outer edge gets none.
-  const int side = kBoardSize * cell;
   for (int k = 1; k < kBoardSize; ++k) {
     const bool block = k % 3 == 0;
     const int from = k * cell - (block ? 1 : 0);
     const int width = block ? 3 : 1;
     painter.fillRect(from, 0, width, side, Qt::black);
     painter.fillRect(0, from, side, width, Qt::black);
+  }
+  // Frames go inside the cell, clear of the grid strokes, as filled strips
+  // so they stay whole pixels at any scale.
+  const int thick = qMax(2, cell / 16);
+  const auto frame = [&](Cell at, int inset, int width, const QColor& colour) {
+    const QRect box(at.Column * cell + inset, at.Row * cell + inset, cell - 2 * inset, cell - 2 * inset);
+    painter.fillRect(box.left(), box.top(), box.width(), width, colour);
+    painter.fillRect(box.left(), box.bottom() - width + 1, box.width(), width, colour);
+    painter.fillRect(box.left(), box.top(), width, box.height(), colour);
+    painter.fillRect(box.right() - width + 1, box.top(), width, box.height(), colour);
+  };
+  const CellSet clashes = game_.ShownClashes();
+  for (int i = 0; i < kBoardSize * kBoardSize; ++i) {
+    if (clashes[i]) frame({i / kBoardSize, i % kBoardSize}, thick / 2 + 1, thick, kClashFrame);
+  }
+  if (game_.CursorShown()) {
+    // Dark blue around white shows on the white ground, on every panel
+    // colour and on the red of a clash.
+    frame(game_.Cursor(), 1, thick, kCursorOuter);
+    frame(game_.Cursor(), 1 + thick, 1, Qt::white);
+  }
+  if (finished_) Announce(painter, QRect(0, 0, side, side), QStringLiteral("完成！"), kClashFrame);
+}
+
+void BoardWidget::PaintMarks(QPainter& painter, int cell) {
+  QFont font = painter.font();
+  // A third of the cell each way; the digit fills most of its square.
+  const int slot = cell / 3;
+  font.setPixelSize(qMax(6, slot - 1));
+  painter.setFont(font);
+  painter.setPen(kMarkInk);
+  for (int row = 0; row < kBoardSize; ++row) {
+    for (int column = 0; column < kBoardSize; ++column) {
+      const uint16_t marks = game_.MarksShown({row, column});
+      if (marks == 0) continue;
+      // 1 top-left, 2 top-middle ... 9 bottom-right, always in the same place.
+      const int left = column * cell + (cell - 3 * slot + 1) / 2;
+      const int top = row * cell + (cell - 3 * slot + 1) / 2;
+      for (int n = 1; n <= 9; ++n) {
+        if (!(marks & MarkBit(n))) continue;
+        const QRect place(left + (n - 1) % 3 * slot, top + (n - 1) / 3 * slot, slot, slot);
+        painter.drawText(place, Qt::AlignCenter, QString::number(n));
+      }
+    }
   }
 }
 
@@ -61,6 +138,11 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    const QPoint at(qFloor(event->position().x()), qFloor(event->position().y()));
+    if (const auto cell = CellAt(at)) emit CellRightClicked(cell->Row, cell->Column);
+    return;
+  }
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
   const auto at = click_.Release(event, rect());
   if (!at) return;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include "core/game_session.h"
 #include "ui/board_widget.h"
 #include "ui/images.h"
+#include "ui/key_table.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
 #include "ui/sound_player.h"
@@ -43,11 +45,14 @@ MainWindow::MainWindow(GameSession& game, const Images& images, SoundPlayer& sou
   // timer could show it late by a visible amount.
   clockTimer_.setTimerType(Qt::PreciseTimer);
   connect(&clockTimer_, &QTimer::timeout, this, &MainWindow::RefreshClock);
+  finishedTimer_.setSingleShot(true);
+  connect(&finishedTimer_, &QTimer::timeout, this, [this] { board_->ShowFinished(false); });
 
   RefreshClock();
   RefreshLevelChecks();
   RefreshHintTokens();
   RefreshPointer();
+  RefreshMenus();
 }
 
 void MainWindow::BuildClientArea() {
@@ -66,6 +71,7 @@ void MainWindow::BuildClientArea() {
   board_->setObjectName(QStringLiteral("Board"));
   board_->move(layout.Place(board_->objectName()).topLeft());
   connect(board_, &BoardWidget::CellClicked, this, &MainWindow::ClickCell);
+  connect(board_, &BoardWidget::CellRightClicked, this, &MainWindow::RightClickCell);
 
   const auto label = [client, &layout](const char* name, const QString& text, const QColor& colour,
                                        const QFont& font) {
@@ -90,11 +96,11 @@ void MainWindow::BuildClientArea() {
   }
   label("Label2", QStringLiteral("Tessaline"), look::kRed, MakeFont(look::kCreditFont));
   for (int k = 0; k < 9; ++k) {
-    auto* panel = box(QStringLiteral("Picture1(%1)").arg(k), look::kLightGrey, true, images_.Panel(k + 1));
-    connect(panel, &PictureBox::Clicked, this, pick(Pick::Panel(k)));
+    panels_[k] = box(QStringLiteral("Picture1(%1)").arg(k), look::kLightGrey, true, images_.Panel(k + 1));
+    connect(panels_[k], &PictureBox::Clicked, this, pick(Pick::Panel(k)));
   }
-  connect(box(QStringLiteral("Picture2"), look::kLightGreen, false, images_.Eraser()), &PictureBox::Clicked,
-          this, pick(Pick::Eraser()));
+  eraser_ = box(QStringLiteral("Picture2"), look::kLightGreen, false, images_.Eraser());
+  connect(eraser_, &PictureBox::Clicked, this, pick(Pick::Eraser()));
   connect(box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst()), &PictureBox::Clicked,
           this, &MainWindow::ClearPlacedPanels);
   const QString credit = QStringLiteral("© 2026 Lumitile Project");
@@ -115,11 +121,14 @@ void MainWindow::BuildMenus() {
     menu->setFont(MakeFont(look::kMenuFont));
     return menu;
   };
-  // Captions carry no '&' and the items no shortcut: none has an access key.
-  const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+  // Captions carry no '&': none has an access key. The first entries show
+  // no shortcut (their keys are in the key table); the later ones show theirs.
+  const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
+                              QList<QKeySequence> keys = {}) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     action->setMenuRole(QAction::NoRole);
+    action->setShortcuts(keys);
     connect(action, &QAction::triggered, this, handler);
     return action;
   };
@@ -129,8 +138,22 @@ void MainWindow::BuildMenus() {
 
   QMenu* file = addMenu("f", QStringLiteral("ﾌｧｲﾙ"));
   addItem(file, "new_game", QStringLiteral("新規ゲーム"), [this] { NewGame(); });
+  pauseAction_ = addItem(file, "pause", QStringLiteral("一時停止"), [this] { TogglePause(); },
+                         {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+  pauseAction_->setCheckable(true);
   addSeparator(file, "aa");
   addItem(file, "end_app", QStringLiteral("終了"), [this] { close(); });
+
+  QMenu* edit = addMenu("edit", QStringLiteral("編集"));
+  undoAction_ = addItem(edit, "undo", QStringLiteral("元に戻す"), [this] { ShowOutcome(game_.Undo()); },
+                        {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  redoAction_ = addItem(edit, "redo", QStringLiteral("やり直し"), [this] { ShowOutcome(game_.Redo()); },
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
+  QMenu* view = addMenu("view", QStringLiteral("表示"));
+  clashesAction_ = addItem(view, "show_clashes", QStringLiteral("重複を表示"),
+                           [this] { ShowOutcome(game_.ShowDuplicates(clashesAction_->isChecked())); });
+  clashesAction_->setCheckable(true);
 
   QMenu* level = addMenu("level", QStringLiteral("ﾚﾍﾞﾙ"));
   const std::array<std::pair<const char*, QString>, kLevelCount> levels{{
@@ -168,6 +191,8 @@ void MainWindow::NewGame() {
 
 void MainWindow::DealFirstGame() { ShowOutcome(game_.NewGame()); }
 
+void MainWindow::RestoreGame(const SavedGame& game) { ShowOutcome(game_.RestoreGame(game)); }
+
 void MainWindow::SelectLevel(int level) {
   game_.SelectLevel(level);
   // A checkable item toggles itself when chosen; the session's level decides.
@@ -177,6 +202,10 @@ void MainWindow::SelectLevel(int level) {
 void MainWindow::PickItem(Pick pick) { ShowOutcome(game_.PickItem(pick)); }
 
 void MainWindow::ClickCell(int row, int column) { ShowOutcome(game_.ApplyPick({row, column})); }
+
+void MainWindow::RightClickCell(int row, int column) { ShowOutcome(game_.MarkWithPick({row, column})); }
+
+void MainWindow::TogglePause() { ShowOutcome(game_.TogglePause()); }
 
 void MainWindow::ClearPlacedPanels() {
   if (ask_(this, ClearPanelsQuestion())) ShowOutcome(game_.ClearPlacedPanels());
@@ -195,9 +224,40 @@ void MainWindow::RefreshClock() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the game at once, with the side windows.
+  // Closing the main window ends the game at once, with the side windows;
+  // the game in progress is kept for the next start.
+  emit Ending();
   event->accept();
   QCoreApplication::quit();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const auto action = KeyActionFor(event->key(), event->modifiers());
+  if (!action) return QMainWindow::keyPressEvent(event);
+  switch (action->Command) {
+    case KeyCommand::MoveCursor: ShowOutcome(game_.MoveCursor(action->Rows, action->Columns)); break;
+    case KeyCommand::RowEdge: ShowOutcome(game_.CursorToRowEdge(action->Number == 1)); break;
+    case KeyCommand::PlacePanel: ShowOutcome(game_.PickAndApply(Pick::Panel(action->Number - 1))); break;
+    case KeyCommand::Erase: ShowOutcome(game_.PickAndApply(Pick::Eraser())); break;
+    case KeyCommand::Hint: ShowOutcome(game_.HintAtCursor()); break;
+    case KeyCommand::ApplyPick: ShowOutcome(game_.ApplyPickAtCursor()); break;
+    case KeyCommand::PutPickDown: ShowOutcome(game_.PutPickDown()); break;
+    case KeyCommand::ToggleMark: ShowOutcome(game_.ToggleMarkAtCursor(action->Number)); break;
+    case KeyCommand::NewGame: NewGame(); break;
+    case KeyCommand::End: close(); break;
+    case KeyCommand::Help: side_.ShowHelp(); break;
+    case KeyCommand::Pause: TogglePause(); break;
+    case KeyCommand::Undo: ShowOutcome(game_.Undo()); break;
+    case KeyCommand::Redo: ShowOutcome(game_.Redo()); break;
+  }
+  event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // Away from the window, away from the clock: minimising pauses, and the
+  // game stays paused until the player resumes.
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) ShowOutcome(game_.Pause());
+  QMainWindow::changeEvent(event);
 }
 
 void MainWindow::ShowOutcome(const Outcome& outcome) {
@@ -207,7 +267,25 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Pointer) RefreshPointer();
   if (outcome.Clock) RefreshClock();
   if (outcome.Level) RefreshLevelChecks();
+  if (outcome.Solved && !outcome.RecordWaiting) {
+    // A solve without a record still says so, then the board shows again.
+    board_->ShowFinished(true);
+    finishedTimer_.start(kFinishedMs);
+  } else if (outcome.Cells && board_->FinishedShown()) {
+    finishedTimer_.stop();
+    board_->ShowFinished(false);
+  }
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
+  RefreshMenus();
+}
+
+void MainWindow::RefreshMenus() {
+  // Under the pause cover nothing on the board changes.
+  undoAction_->setEnabled(game_.CanUndo() && !game_.Paused());
+  redoAction_->setEnabled(game_.CanRedo() && !game_.Paused());
+  pauseAction_->setChecked(game_.Paused());
+  pauseAction_->setEnabled(game_.Paused() || game_.CanPause());
+  clashesAction_->setChecked(game_.ShowingDuplicates());
 }
 
 void MainWindow::RefreshLevelChecks() {
@@ -220,6 +298,9 @@ void MainWindow::RefreshHintTokens() {
 
 void MainWindow::RefreshPointer() {
   const PointerView pointer = game_.Pointer();
+  for (int k = 0; k < 9; ++k) panels_[k]->SetPicked(pointer == Pick::Panel(k));
+  eraser_->SetPicked(pointer == Pick::Eraser());
+  for (int i = 0; i < kHintCount; ++i) hintTokens_[i]->SetPicked(pointer == Pick::Hint(i));
   if (!pointer) {
     unsetCursor();
   } else {

@@ -1,7 +1,8 @@
 // The main window "Form1": the board on the left; the clock, the hint tokens,
 // the palette, the clear-all button and the credit line on the right; the
-// menus above. It sends the player's commands to the game session and shows
-// what each outcome says changed; the rules stay in the session.
+// menus above. It sends the player's commands (clicks, menu entries, keys)
+// to the game session and shows what each outcome says changed; the rules
+// stay in the session.
 #pragma once
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "core/game_types.h"
+#include "core/saved_game.h"
 #include "ui/auxiliary_windows.h"
 #include "ui/question.h"
 
@@ -36,22 +38,35 @@ class MainWindow : public QMainWindow {
   // The first deal, as the window comes up: over in far less than a frame,
   // so without the busy pointer New game shows.
   void DealFirstGame();
+  // A game kept from the last run instead of the first deal.
+  void RestoreGame(const SavedGame& game);
 
   // Menu, palette and board commands.
   void NewGame();
   void SelectLevel(int level);
   void PickItem(Pick pick);
   void ClickCell(int row, int column);
+  void RightClickCell(int row, int column);
   void ClearPlacedPanels();
+  void TogglePause();
 
   // Shows the session's time and sets the timer for the next change; the
   // timer's own slot.
   void RefreshClock();
   const QTimer& ClockTimer() const { return clockTimer_; }
   AuxiliaryWindows& SideWindows() { return side_; }
+  // How long 完成！ stays over a solved board without a record.
+  static constexpr int kFinishedMs = 1500;
+  const QTimer& FinishedTimer() const { return finishedTimer_; }
+
+ signals:
+  // The game ends (終了, Ctrl+Q, the close box): the game in progress is kept.
+  void Ending();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildClientArea();
@@ -61,6 +76,7 @@ class MainWindow : public QMainWindow {
   void RefreshLevelChecks();
   void RefreshHintTokens();
   void RefreshPointer();
+  void RefreshMenus();
 
   GameSession& game_;
   const Images& images_;
@@ -71,8 +87,15 @@ class MainWindow : public QMainWindow {
   BoardWidget* board_ = nullptr;
   std::array<PictureBox*, 3> clockDigits_{};
   std::array<PictureBox*, kHintCount> hintTokens_{};
+  std::array<PictureBox*, 9> panels_{};
+  PictureBox* eraser_ = nullptr;
   std::array<QAction*, kLevelCount> levelActions_{};
+  QAction* pauseAction_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
+  QAction* clashesAction_ = nullptr;
   QTimer clockTimer_;
+  QTimer finishedTimer_;
 };
 
 }  // namespace lumitile

@@ -20,6 +20,12 @@ void PictureBox::SetPicture(const QPixmap& picture) {
   update();
 }
 
+void PictureBox::SetPicked(bool picked) {
+  if (picked_ == picked) return;
+  picked_ = picked;
+  update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const int inset = framed_ ? 1 : 0;
@@ -28,6 +34,14 @@ void PictureBox::paintEvent(QPaintEvent*) {
   if (framed_) painter.fillRect(rect(), Qt::black);
   painter.fillRect(rect().adjusted(inset, inset, -inset, -inset), ground_);
   painter.drawPixmap(inset, inset, picture_);
+  if (picked_) {
+    // Red around white reads on every ground of the palette.
+    const QRect edge = rect().adjusted(inset, inset, -inset, -inset);
+    painter.setPen(QPen(Qt::red, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(edge.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(edge.adjusted(2, 2, -3, -3));
+  }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

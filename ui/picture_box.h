@@ -21,6 +21,9 @@ class PictureBox : public QWidget {
 
   void SetPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return picture_; }
+  // The palette's pick is framed, so it shows without moving the pointer.
+  void SetPicked(bool picked);
+  bool Picked() const { return picked_; }
 
  signals:
   void Clicked();
@@ -34,6 +37,7 @@ class PictureBox : public QWidget {
   QPixmap picture_;
   QColor ground_;
   bool framed_;
+  bool picked_ = false;
   PressThenRelease click_;
 };
 
