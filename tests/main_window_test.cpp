@@ -1,8 +1,9 @@
 // The main window: its frame and look, the menus, the level checks, the
-// clock and hint tokens, the pointer, the board's painting and clicks, and
-// the clear-all question.
+// clock and hint tokens, the pointer, the board's painting and clicks, the
+// clear-all question, and what a screen reader hears.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -206,6 +207,41 @@ TEST(MainWindow, ClearAllAsksAndYesRestoresTheDealtBoard) {
   EXPECT_EQ(Shot(rig.Find("Board")), dealt);
   EXPECT_EQ(rig.asked, (QStringList{"ClearQuestion", "ClearQuestion"}));
   EXPECT_EQ(rig.sounds.played, std::vector<Sound>{Sound::Pick});
+}
+
+TEST(MainWindow, AScreenReaderHearsTheCellsAndCanPressThePalette) {
+  GameRig rig;
+  rig.game.Show();
+  Board puzzle = testing::PuzzleWithOpenCells(27);
+  puzzle.Entries[2][3] = 7;
+  rig.Session().NewGameOn(puzzle);
+  rig.Session().ToggleMark({2, 5}, 4);
+  rig.Session().ToggleMark({2, 5}, 1);
+  rig.Session().MoveCursor(2, 4);
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(rig.Find("Board"));
+  ASSERT_EQ(board->role(), QAccessible::Table);
+  EXPECT_EQ(board->childCount(), 81);
+  QAccessibleTableInterface* table = board->tableInterface();
+  const std::pair<Cell, QString> names[] = {{{2, 4}, "3行5列 空き"},
+                                            {{2, 3}, "3行4列 7"},
+                                            {{2, 5}, "3行6列 空き メモ 1 4"},
+                                            {{3, 4}, "4行5列 6 (固定)"}};
+  for (const auto& [cell, name] : names) EXPECT_EQ(table->cellAt(cell.Row, cell.Column)->text(QAccessible::Name), name);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
+  EXPECT_EQ(board->focusChild(), table->cellAt(2, 4)) << "the cursor cell has the focus";
+  rig.Session().Pause();
+  EXPECT_EQ(table->cellAt(3, 4)->text(QAccessible::Name), "4行5列 一時停止中");
+
+  const std::pair<const char*, QString> palette[] = {
+      {"Picture1(4)", "パネル 5"}, {"Picture2", "消しゴム"}, {"Picture4(0)", "ヒント 1"},
+      {"Picture3", "全てのパネルを消す"}, {"Picture5", "タイム 0秒"}};
+  for (const auto& [control, name] : palette) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(rig.Find(control))->text(QAccessible::Name), name);
+  }
+  QAccessibleInterface* five = QAccessible::queryAccessibleInterface(rig.Find("Picture1(4)"));
+  five->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(rig.Session().Pointer(), Pick::Panel(4));
+  rig.Window().close();
 }
 
 }  // namespace

@@ -74,8 +74,9 @@ TEST(WholeGame, PlayedByKeysAloneToARecordOnDisk) {
   IniProfile file(ProgramPlace{folder.path().toStdString(), "lumitile"});
   testing::GameRig rig(&file, 78);
   rig.game.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
   const auto key = [&](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(&rig.Window(), static_cast<Qt::Key>(code), modifiers);
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(code), modifiers);
   };
   Cell at;
   const auto go = [&](Cell to) {

@@ -30,6 +30,8 @@ class BoardWidget : public QWidget {
   // between two cells belongs to the right or lower one.
   std::optional<Cell> CellAt(QPoint pixel) const;
 
+  const GameSession& Game() const { return game_; }
+
   // 完成！ over the board, while a solve without a record is announced.
   void ShowFinished(bool shown);
   bool FinishedShown() const { return finished_; }

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 
 #include "core/game_session.h"
+#include "ui/accessibility.h"
 #include "ui/board_widget.h"
 #include "ui/images.h"
 #include "ui/key_table.h"
@@ -27,6 +29,7 @@ MainWindow::MainWindow(GameSession& game, const Images& images, SoundPlayer& sou
       sounds_(sounds),
       ask_(ask),
       side_(game, images, this, std::move(dataFolders), std::move(ask)) {
+  InstallAccessibility();
   setObjectName(MainLayout().Name);
   setWindowTitle(QStringLiteral("Lumitile"));
   setWindowIcon(images_.Icon());
@@ -72,6 +75,9 @@ void MainWindow::BuildClientArea() {
   board_->move(layout.Place(board_->objectName()).topLeft());
   connect(board_, &BoardWidget::CellClicked, this, &MainWindow::ClickCell);
   connect(board_, &BoardWidget::CellRightClicked, this, &MainWindow::RightClickCell);
+  // The board holds the keyboard's focus, so a screen reader follows the cursor cell.
+  board_->setFocusPolicy(Qt::StrongFocus);
+  board_->setFocus();
 
   const auto label = [client, &layout](const char* name, const QString& text, const QColor& colour,
                                        const QFont& font) {
@@ -93,16 +99,20 @@ void MainWindow::BuildClientArea() {
   for (int i = 0; i < kHintCount; ++i) {
     hintTokens_[i] = box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint());
     connect(hintTokens_[i], &PictureBox::Clicked, this, pick(Pick::Hint(i)));
+    hintTokens_[i]->setAccessibleName(QStringLiteral("ヒント %1").arg(i + 1));
   }
   label("Label2", QStringLiteral("Tessaline"), look::kRed, MakeFont(look::kCreditFont));
   for (int k = 0; k < 9; ++k) {
     panels_[k] = box(QStringLiteral("Picture1(%1)").arg(k), look::kLightGrey, true, images_.Panel(k + 1));
     connect(panels_[k], &PictureBox::Clicked, this, pick(Pick::Panel(k)));
+    panels_[k]->setAccessibleName(QStringLiteral("パネル %1").arg(k + 1));
   }
   eraser_ = box(QStringLiteral("Picture2"), look::kLightGreen, false, images_.Eraser());
   connect(eraser_, &PictureBox::Clicked, this, pick(Pick::Eraser()));
-  connect(box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst()), &PictureBox::Clicked,
-          this, &MainWindow::ClearPlacedPanels);
+  eraser_->setAccessibleName(QStringLiteral("消しゴム"));
+  PictureBox* clear = box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst());
+  connect(clear, &PictureBox::Clicked, this, &MainWindow::ClearPlacedPanels);
+  clear->setAccessibleName(QStringLiteral("全てのパネルを消す"));
   const QString credit = QStringLiteral("© 2026 Lumitile Project");
   label("Label3", credit, look::kYellow, FittingGothicFont(credit, layout.Place(QStringLiteral("Label3")).size()));
 }
@@ -214,6 +224,8 @@ void MainWindow::ClearPlacedPanels() {
 void MainWindow::RefreshClock() {
   const auto digits = game_.ClockDigits();
   for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
+  // The three digits read as one time, on the first of them.
+  clockDigits_[0]->setAccessibleName(QStringLiteral("タイム %1秒").arg(game_.ElapsedSeconds()));
   // Wake only when the shown second turns; a stopped clock needs no timer.
   const int64_t wait = game_.MsUntilClockChanges();
   if (wait < 0) {
@@ -274,6 +286,12 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   } else if (outcome.Cells && board_->FinishedShown()) {
     finishedTimer_.stop();
     board_->ShowFinished(false);
+  }
+  if (outcome.Cursor && board_->hasFocus() && QAccessible::isActive()) {
+    const Cell cursor = game_.Cursor();
+    QAccessibleEvent moved(board_, QAccessible::Focus);
+    moved.setChild(cursor.Row * kBoardSize + cursor.Column);
+    QAccessible::updateAccessibility(&moved);
   }
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
   RefreshMenus();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMetaMethod>
 #include <QPixmap>
 #include <QWidget>
 
@@ -21,6 +22,10 @@ class PictureBox : public QWidget {
 
   void SetPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return picture_; }
+  // Whether a click does something, and a click made without the mouse (a
+  // screen reader's press).
+  bool Pressable() const { return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::Clicked)); }
+  void Press() { emit Clicked(); }
   // The palette's pick is framed, so it shows without moving the pointer.
   void SetPicked(bool picked);
   bool Picked() const { return picked_; }
