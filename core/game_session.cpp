@@ -107,7 +107,6 @@ Outcome GameSession::Redo() { return Paused() ? Outcome{} : Replay(history_.Redo
 
 Outcome GameSession::Replay(const Move* move, void (*step)(Board&, const Move&)) {
   if (!move) return {};
-
   step(board_, *move);
   Outcome outcome{.Cells = true};
   CheckSolved(outcome);
@@ -128,39 +127,35 @@ void GameSession::CheckSolved(Outcome& outcome) {
   outcome.RecordWaiting = true;
 }
 
-Outcome GameSession::KeyUsed() {
-  const bool first = !keyboardUsed_;
+Outcome GameSession::ByKey(Outcome outcome) {
+  // The first key of a game brings the cursor out: the board must repaint.
+  if (!keyboardUsed_) outcome.Cells = outcome.Cursor = true;
   keyboardUsed_ = true;
-  return {.Cells = first, .Cursor = first};
+  return outcome;
 }
 
 Outcome GameSession::MoveCursor(int rows, int columns) {
   if (!dealt_ || Paused()) return {};
   const auto wrap = [](int value) { return ((value % kBoardSize) + kBoardSize) % kBoardSize; };
   cursor_ = {wrap(cursor_.Row + rows), wrap(cursor_.Column + columns)};
-  KeyUsed();
-  return {.Cells = true, .Cursor = true};
+  return ByKey({.Cells = true, .Cursor = true});
 }
 
 Outcome GameSession::CursorToRowEdge(bool last) {
   if (!dealt_ || Paused()) return {};
   cursor_.Column = last ? kBoardSize - 1 : 0;
-  KeyUsed();
-  return {.Cells = true, .Cursor = true};
+  return ByKey({.Cells = true, .Cursor = true});
 }
 
 Outcome GameSession::PickAndApply(Pick pick) {
   if (!dealt_ || Paused()) return {};
-  Outcome picked = PickItem(pick);
+  const Outcome picked = PickItem(pick);
   if (!picked.Pointer) return {};
   Outcome outcome = ApplyPick(cursor_);
-  const Outcome key = KeyUsed();
-  outcome.Cells = outcome.Cells || key.Cells;
-  outcome.Cursor = key.Cursor;
   outcome.Pointer = true;
   // One key, one sound: the solve's if it solved, else the pick's.
   if (!outcome.Play) outcome.Play = picked.Play;
-  return outcome;
+  return ByKey(outcome);
 }
 
 Outcome GameSession::HintAtCursor() {
@@ -173,11 +168,7 @@ Outcome GameSession::HintAtCursor() {
 
 Outcome GameSession::ApplyPickAtCursor() {
   if (!dealt_ || Paused()) return {};
-  Outcome outcome = ApplyPick(cursor_);
-  const Outcome key = KeyUsed();
-  outcome.Cells = outcome.Cells || key.Cells;
-  outcome.Cursor = key.Cursor;
-  return outcome;
+  return ByKey(ApplyPick(cursor_));
 }
 
 Outcome GameSession::PutPickDown() {
@@ -197,11 +188,7 @@ Outcome GameSession::ToggleMark(Cell cell, int number) { return Mark(lumitile::T
 
 Outcome GameSession::ToggleMarkAtCursor(int number) {
   if (!dealt_ || Paused()) return {};
-  Outcome outcome = ToggleMark(cursor_, number);
-  const Outcome key = KeyUsed();
-  outcome.Cells = outcome.Cells || key.Cells;
-  outcome.Cursor = key.Cursor;
-  return outcome;
+  return ByKey(ToggleMark(cursor_, number));
 }
 
 Outcome GameSession::MarkWithPick(Cell cell) {

@@ -165,8 +165,8 @@ class GameSession {
   void CheckSolved(Outcome& outcome);
   // A mark move recorded and applied.
   Outcome Mark(Move move);
-  // A key used: the cursor shows from now on.
-  Outcome KeyUsed();
+  // The outcome of a key: the cursor shows from now on.
+  Outcome ByKey(Outcome outcome);
   // A fresh board's cursor, clock and moves.
   void BeginGame(const Board& board);
 
