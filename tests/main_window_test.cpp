@@ -13,6 +13,7 @@
 
 #include "support/game_rig.h"
 #include "ui/board_widget.h"
+#include "ui/key_table.h"
 #include "ui/picture_box.h"
 
 namespace lumitile {
@@ -89,6 +90,28 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndNoAccessKeys) {
     }
     EXPECT_EQ(shown, expected[m].second);
   }
+}
+
+TEST(KeyTable, EachKeyAsksForItsCommand) {
+  using K = KeyCommand;
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, keypad = Qt::KeypadModifier, none = Qt::NoModifier;
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<KeyAction> action;
+  } cases[] = {
+      {Qt::Key_Up, none, KeyAction{K::MoveCursor, 0, -1, 0}}, {Qt::Key_Left, none, KeyAction{K::MoveCursor, 0, 0, -1}},
+      {Qt::Key_End, none, KeyAction{K::RowEdge, 1}},          {Qt::Key_7, keypad, KeyAction{K::PlacePanel, 7}},
+      {Qt::Key_7, ctrl, KeyAction{K::ToggleMark, 7}},         {Qt::Key_7, Qt::AltModifier, std::nullopt},
+      {Qt::Key_0, keypad, KeyAction{K::Erase}},               {Qt::Key_Backspace, none, KeyAction{K::Erase}},
+      {Qt::Key_H, none, KeyAction{K::Hint}},                  {Qt::Key_Enter, keypad, KeyAction{K::ApplyPick}},
+      {Qt::Key_Escape, none, KeyAction{K::PutPickDown}},      {Qt::Key_N, ctrl, KeyAction{K::NewGame}},
+      {Qt::Key_N, none, std::nullopt},                        {Qt::Key_Q, ctrl, KeyAction{K::End}},
+      {Qt::Key_F1, none, KeyAction{K::Help}},                 {Qt::Key_Pause, none, KeyAction{K::Pause}},
+      {Qt::Key_Z, ctrl | Qt::ShiftModifier, KeyAction{K::Redo}}, {Qt::Key_Y, ctrl, KeyAction{K::Redo}},
+      {Qt::Key_Tab, none, std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(KeyActionFor(c.key, c.modifiers), c.action) << QKeySequence(c.key).toString().toStdString();
 }
 
 TEST(MainWindow, LevelChecksFollowTheLevelAndNothingElseMoves) {
