@@ -215,6 +215,17 @@ TEST(Board, TurnsPixelsIntoCellsAndCountsOnlyFinishedClicks) {
   EXPECT_EQ(rig.Session().CellAt({2, 2}), CellView{});
 }
 
+TEST(MainWindow, ASolveWithoutARecordSaysSoOnTheBoardForAMoment) {
+  testing::MemoryProfile file;
+  file.values[{"ハイスコア", "初級"}] = "1";
+  GameRig rig(&file);
+  rig.Window().NewGame();
+  rig.SolveIn(5);
+  EXPECT_TRUE(rig.Find<BoardWidget>("Board")->FinishedShown());
+  EXPECT_TRUE(rig.Window().FinishedTimer().isActive());
+  EXPECT_FALSE(rig.Window().SideWindows().RecordEntry());
+}
+
 TEST(MainWindow, ClearAllAsksAndYesRestoresTheDealtBoard) {
   GameRig rig;
   rig.Window().NewGame();

@@ -26,18 +26,23 @@ std::optional<Cell> BoardWidget::CellAt(QPoint pixel) const {
 namespace {
 
 const QColor kCoverGround(0, 0, 96);
+const QColor kBandGround(0, 0, 0, 176);
 const QColor kMarkInk(64, 64, 64);
 const QColor kClashFrame(255, 0, 0);
 const QColor kCursorOuter(0, 0, 160);
+const QColor kFinishedInk(255, 255, 0);
 
-// Text centred on the board in a face that fits a third of its width.
+// Large text across the middle of the board, on a dark band so it reads
+// over panels of any colour.
 void Announce(QPainter& painter, const QRect& board, const QString& text, const QColor& ink) {
+  const QRect band(board.left(), board.center().y() - board.height() / 8, board.width(), board.height() / 4);
+  painter.fillRect(band, kBandGround);
   QFont font = painter.font();
   font.setPixelSize(board.width() / 8);
   font.setBold(true);
   painter.setFont(font);
   painter.setPen(ink);
-  painter.drawText(board, Qt::AlignCenter, text);
+  painter.drawText(band, Qt::AlignCenter, text);
 }
 
 }  // namespace
@@ -106,7 +111,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     frame(game_.Cursor(), 1, thick, kCursorOuter);
     frame(game_.Cursor(), 1 + thick, 1, Qt::white);
   }
-  if (finished_) Announce(painter, QRect(0, 0, side, side), QStringLiteral("完成！"), kClashFrame);
+  if (finished_) Announce(painter, QRect(0, 0, side, side), QStringLiteral("完成！"), kFinishedInk);
 }
 
 void BoardWidget::PaintMarks(QPainter& painter, int cell) {
