@@ -226,6 +226,18 @@ TEST(MainWindow, ASolveWithoutARecordSaysSoOnTheBoardForAMoment) {
   EXPECT_FALSE(rig.Window().SideWindows().RecordEntry());
 }
 
+TEST(MainWindow, MinimisingPausesUntilThePlayerResumes) {
+  GameRig rig;
+  rig.game.Show();
+  rig.Window().showMinimized();
+  rig.Window().showNormal();
+  EXPECT_TRUE(rig.Session().Paused());
+  EXPECT_TRUE(Checked(rig, "pause"));
+  rig.Find<QAction>("pause")->trigger();
+  EXPECT_FALSE(rig.Session().Paused());
+  EXPECT_FALSE(Checked(rig, "pause"));
+}
+
 TEST(MainWindow, ClearAllAsksAndYesRestoresTheDealtBoard) {
   GameRig rig;
   rig.Window().NewGame();
