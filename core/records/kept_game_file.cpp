@@ -1,6 +1,7 @@
 #include "core/records/kept_game_file.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "core/records/file_store.h"
 #include "core/saved_game.h"
