@@ -14,6 +14,7 @@
 
 namespace lumitile {
 
+class KeptGameFile;
 class Profile;
 class RandomSource;
 class SoundPlayer;
@@ -27,6 +28,8 @@ struct GameParts {
   std::vector<std::filesystem::path> DataFolders;  // where the sounds and help are looked for
   Ask Asker = AskInMessageBox;
   qreal DevicePixelRatio = 1.0;
+  // Where the game in progress waits between runs; none keeps nothing.
+  KeptGameFile* Kept = nullptr;
 };
 
 class Game {
@@ -35,8 +38,12 @@ class Game {
   // window is made, so the window opens at the stored level.
   explicit Game(GameParts parts);
 
-  // Centres and shows the main window and deals the first game.
+  // Centres and shows the main window and deals the first game, or goes on
+  // with the game kept from the last run.
   void Show();
+  // The game in progress into the kept-game file, or the file gone when
+  // there is none to keep (solved, or never dealt).
+  void KeepGame();
 
   GameSession& Session() { return session_; }
   MainWindow& Window() { return window_; }
@@ -46,6 +53,7 @@ class Game {
   GameSession session_;
   Images images_;
   MainWindow window_;
+  KeptGameFile* kept_;
 };
 
 }  // namespace lumitile

@@ -7,6 +7,7 @@
 #include "core/data_files.h"
 #include "core/random_source.h"
 #include "core/records/ini_profile.h"
+#include "core/records/kept_game_file.h"
 #include "core/tick_source.h"
 #include "ui/canberra_sound_player.h"
 
@@ -43,8 +44,9 @@ int main(int argc, char** argv) {
   SeededRandom random(TimeSeed());
   SteadyTickSource ticks;
   IniProfile settings = IniProfile::ForThisProgram();
+  KeptGameFile kept = KeptGameFile::ForThisProgram();
   LateSoundPlayer sounds(folders);
-  Game game({random, ticks, settings, sounds, folders, AskInMessageBox, app->devicePixelRatio()});
+  Game game({random, ticks, settings, sounds, folders, AskInMessageBox, app->devicePixelRatio(), &kept});
   game.Show();
   QTimer::singleShot(0, &game.Window(), [&sounds] { sounds.Open(); });
   return app->exec();

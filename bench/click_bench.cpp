@@ -1,18 +1,22 @@
-// How long a click on the board takes to show: the real main window over the
-// real game session, a left button press and release delivered to the
-// board as the window system would deliver them, then the pending repaint
-// carried out. Each click changes a cell (numbers go down across the open
-// cells, then the eraser takes them away again), so every repaint has work.
+// How long a click or a key takes to show on the board: the real main
+// window over the real game session, a left button press and release (or a
+// key press and release) delivered to the board as the window system would
+// deliver them, then the pending repaint carried out. Each click changes a
+// cell (numbers go down across the open cells, then the eraser takes them
+// away again), and each key moves the cursor or changes the cell under it,
+// so every repaint has work.
 //
 // Runs on whatever Qt platform it is given (the desktop benchmark runs it on
 // its Xvfb display, so the time includes putting the pixels on the X server);
 // without a display it falls back to the offscreen platform.
 //
 //   click_bench [CLICKS]        prints the median, 90th percentile and worst
-//                               click in milliseconds, one "name value" a line
+//                               click and key in milliseconds, one "name
+//                               value" a line
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 #include <algorithm>
@@ -60,6 +64,13 @@ void Click(QWidget* board, QPoint at) {
   QApplication::sendEvent(board, &press);
   QMouseEvent release(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton,
                       Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(board, &release);
+}
+
+void Key(QWidget* board, int key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(board, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
   QApplication::sendEvent(board, &release);
 }
 
@@ -138,11 +149,47 @@ int main(int argc, char** argv) {
     app.processEvents();
   }
 
+  // Keys: the cursor walks the board row by row (Right, and Down then Home
+  // at a row's end), and on every open cell a digit puts a 2 there or, on
+  // the next pass, 0 takes it away again.
+  std::vector<int> pass;
+  for (int i = 0; i < 81; ++i) {
+    if (game.Session().CellAt({i / 9, i % 9}).Kind != CellKind::Given) pass.push_back(Qt::Key_2);
+    if (i % 9 < 8) {
+      pass.push_back(Qt::Key_Right);
+    } else {
+      pass.push_back(Qt::Key_Down);
+      pass.push_back(Qt::Key_Home);
+    }
+  }
+  window.PickItem(Pick::Eraser());  // the clicks left the cells empty or holding 1s
+  for (const QPoint& at : openCells) Click(board, at);
+  Click(board, {16, 16});  // a click puts the cursor on its cell: the walk starts top-left
+  int unpaintedKeys = 0;
+  std::vector<double> keyMs;
+  keyMs.reserve(static_cast<std::size_t>(clicks));
+  for (int i = 0; i < clicks; ++i) {
+    const std::size_t step = static_cast<std::size_t>(i) % pass.size();
+    const bool erasing = (static_cast<std::size_t>(i) / pass.size()) % 2 == 1;
+    const int key = pass[step] == Qt::Key_2 && erasing ? Qt::Key_0 : pass[step];
+    const int paintsBefore = counter.paints;
+    timer.start();
+    Key(board, key);
+    QCoreApplication::sendPostedEvents();
+    keyMs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    if (counter.paints == paintsBefore) ++unpaintedKeys;
+    app.processEvents();
+  }
+
   std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
   std::printf("clicks %d\n", clicks);
   std::printf("unpainted %d\n", unpainted);
+  std::printf("unpainted_keys %d\n", unpaintedKeys);
   std::printf("median_ms %.3f\n", Percentile(ms, 0.5));
   std::printf("p90_ms %.3f\n", Percentile(ms, 0.9));
   std::printf("max_ms %.3f\n", *std::max_element(ms.begin(), ms.end()));
-  return unpainted == 0 ? 0 : 2;
+  std::printf("key_median_ms %.3f\n", Percentile(keyMs, 0.5));
+  std::printf("key_p90_ms %.3f\n", Percentile(keyMs, 0.9));
+  std::printf("key_max_ms %.3f\n", *std::max_element(keyMs.begin(), keyMs.end()));
+  return unpainted == 0 && unpaintedKeys == 0 ? 0 : 2;
 }

@@ -11,11 +11,16 @@ CellView ViewOf(const Board& board, Cell cell) {
   return {};
 }
 
-bool IsSolved(const Board& board) {
+namespace {
+
+// The grid as a number per cell; true when each row, column and block
+// holds 1 to 9 once.
+template <typename NumberAt>
+bool EachUnitOnce(NumberAt numberAt) {
   std::bitset<10> rows[kBoardSize], columns[kBoardSize], blocks[kBoardSize];
   for (int r = 0; r < kBoardSize; ++r) {
     for (int c = 0; c < kBoardSize; ++c) {
-      const int n = ViewOf(board, {r, c}).Number;
+      const int n = numberAt(Cell{r, c});
       if (n < 1 || n > 9) return false;
       const int b = r / 3 * 3 + c / 3;
       if (rows[r][n] || columns[c][n] || blocks[b][n]) return false;
@@ -23,6 +28,42 @@ bool IsSolved(const Board& board) {
     }
   }
   return true;
+}
+
+bool SameUnit(Cell a, Cell b) {
+  return a.Row == b.Row || a.Column == b.Column || (a.Row / 3 == b.Row / 3 && a.Column / 3 == b.Column / 3);
+}
+
+}  // namespace
+
+bool IsSolved(const Board& board) {
+  return EachUnitOnce([&](Cell cell) { return ViewOf(board, cell).Number; });
+}
+
+bool IsCompleteGrid(const Grid& grid) {
+  return EachUnitOnce([&](Cell cell) { return static_cast<int>(grid[cell.Row][cell.Column]); });
+}
+
+bool IsFull(const Board& board) {
+  for (int i = 0; i < kBoardSize * kBoardSize; ++i) {
+    if (ViewOf(board, {i / kBoardSize, i % kBoardSize}).Number == 0) return false;
+  }
+  return true;
+}
+
+CellSet Clashes(const Board& board) {
+  CellSet clashes;
+  constexpr int kCells = kBoardSize * kBoardSize;
+  for (int i = 0; i < kCells; ++i) {
+    const Cell a{i / kBoardSize, i % kBoardSize};
+    const int n = ViewOf(board, a).Number;
+    if (n == 0) continue;
+    for (int j = i + 1; j < kCells; ++j) {
+      const Cell b{j / kBoardSize, j % kBoardSize};
+      if (ViewOf(board, b).Number == n && SameUnit(a, b)) clashes.set(i).set(j);
+    }
+  }
+  return clashes;
 }
 
 }  // namespace lumitile

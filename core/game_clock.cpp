@@ -10,21 +10,35 @@ constexpr int64_t kMaxShownMs = int64_t{kMaxShownSeconds} * 1000;
 
 GameClock::GameClock(TickSource& ticks) : ticks_(ticks) {}
 
-void GameClock::Start() {
-  startTick_ = ticks_.NowMs();
-  frozenMs_ = 0;
-  running_ = true;
+void GameClock::Start() { StartFrom(0); }
+
+void GameClock::StartFrom(int32_t seconds) {
+  frozenMs_ = std::clamp<int64_t>(int64_t{seconds} * 1000, 0, kMaxShownMs);
+  startTick_ = ticks_.NowMs() - frozenMs_;
+  state_ = State::kRunning;
 }
 
 void GameClock::Stop() {
-  if (running_) frozenMs_ = ElapsedMs();
-  running_ = false;
+  if (Running()) frozenMs_ = ElapsedMs();
+  state_ = State::kStopped;
+}
+
+void GameClock::Pause() {
+  if (!Running()) return;
+  frozenMs_ = ElapsedMs();
+  state_ = State::kPaused;
+}
+
+void GameClock::Resume() {
+  if (!Paused()) return;
+  startTick_ = ticks_.NowMs() - frozenMs_;
+  state_ = State::kRunning;
 }
 
 void GameClock::ChargeHintTime() { startTick_ -= kHintChargeMs; }
 
 int64_t GameClock::ElapsedMs() const {
-  if (!running_) return frozenMs_;
+  if (!Running()) return frozenMs_;
   // A tick before the start (a fake clock moved back) counts as no time.
   return std::clamp<int64_t>(ticks_.NowMs() - startTick_, 0, kMaxShownMs);
 }
@@ -32,7 +46,7 @@ int64_t GameClock::ElapsedMs() const {
 int32_t GameClock::ElapsedSeconds() const { return static_cast<int32_t>(ElapsedMs() / 1000); }
 
 int64_t GameClock::MsUntilNextSecond() const {
-  if (!running_) return -1;
+  if (!Running()) return -1;
   const int64_t elapsed = ElapsedMs();
   if (elapsed >= kMaxShownMs) return -1;
   return 1000 - elapsed % 1000;

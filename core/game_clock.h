@@ -19,12 +19,19 @@ class GameClock {
 
   // Takes a fresh start tick and runs (a new game).
   void Start();
+  // Runs on from a time already played (a game kept across a restart).
+  void StartFrom(int32_t seconds);
   // Freezes the time at this moment (a solve).
   void Stop();
+  // Holds the time while the player is away; Resume goes on from exactly
+  // there. Only a running clock pauses, only a paused one resumes.
+  void Pause();
+  void Resume();
   // A spent hint: the start moves 30 seconds earlier.
   void ChargeHintTime();
 
-  bool Running() const { return running_; }
+  bool Running() const { return state_ == State::kRunning; }
+  bool Paused() const { return state_ == State::kPaused; }
   // Whole seconds of the game, 0 to 999: live while running, frozen once stopped.
   int32_t ElapsedSeconds() const;
   // How long until ElapsedSeconds changes, or -1 when it cannot change any more
@@ -36,8 +43,9 @@ class GameClock {
 
   TickSource& ticks_;
   int64_t startTick_ = 0;
-  int64_t frozenMs_ = 0;
-  bool running_ = false;
+  int64_t frozenMs_ = 0;  // the time while not running
+  enum class State { kStopped, kRunning, kPaused };
+  State state_ = State::kStopped;
 };
 
 // The three digits of the display, hundreds first, with leading zeros;

@@ -17,6 +17,9 @@ uint64_t DrawSeed(RandomSource& random) {
   return seed;
 }
 
+constexpr std::string_view kOptionsSection = "Options";
+constexpr std::string_view kShowDuplicatesKey = "ShowDuplicates";
+
 }  // namespace
 
 Board DealBoard(const DealOrder& order) {
@@ -43,6 +46,8 @@ Outcome GameSession::Start() {
   values.push_back(LevelSetting(level_));
   // A file that cannot be written leaves the game playable with what was read.
   (void)settings_.Change(values);
+  // Options are read but not written back: a first run writes no [Options].
+  showDuplicates_ = settings_.ReadIniInt(kOptionsSection, kShowDuplicatesKey, 0) == 1;
   return {.Level = true, .Table = true, .Zoom = true};
 }
 
@@ -64,12 +69,20 @@ Outcome GameSession::FinishDeal(const DealOrder& order, const Board& board) {
 
 Outcome GameSession::NewGameOn(const Board& board) {
   awaited_.reset();
+  const bool wasPaused = Paused();
+  BeginGame(board);
+  hints_ = {true, true, true};
+  dealtLevel_ = level_;
+  clock_.Start();
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Pause = wasPaused};
+}
+
+void GameSession::BeginGame(const Board& board) {
   board_ = board;
   history_.Clear();
-  hints_ = {true, true, true};
-  clock_.Start();
+  cursor_ = {};
+  keyboardUsed_ = false;
   dealt_ = true;
-  return {.Cells = true, .Tokens = true, .Clock = true};
 }
 
 Outcome GameSession::SelectLevel(int level) {
@@ -108,6 +121,9 @@ Outcome GameSession::PickItem(Pick pick) {
 
 Outcome GameSession::ApplyPick(Cell cell) {
   if (!dealt_) return {};
+  // The board is covered while paused; a click on it only resumes.
+  if (Paused()) return Resume();
+  if (OnBoard(cell)) cursor_ = cell;
   auto action = BoardClick(board_, pick_, cell);
   if (!action) return {};
   Outcome outcome{.Cells = !action->Change.Empty()};
@@ -125,6 +141,7 @@ Outcome GameSession::ApplyPick(Cell cell) {
 }
 
 Outcome GameSession::ClearPlacedPanels() {
+  if (Paused()) return {};
   Move move = ClearEntries(board_);
   const Outcome outcome{.Cells = !move.Empty()};
   Apply(board_, move);
@@ -132,9 +149,10 @@ Outcome GameSession::ClearPlacedPanels() {
   return outcome;
 }
 
-Outcome GameSession::Undo() { return Replay(history_.Undo(), Revert); }
+// Nothing changes under the pause cover.
+Outcome GameSession::Undo() { return Paused() ? Outcome{} : Replay(history_.Undo(), Revert); }
 
-Outcome GameSession::Redo() { return Replay(history_.Redo(), Apply); }
+Outcome GameSession::Redo() { return Paused() ? Outcome{} : Replay(history_.Redo(), Apply); }
 
 Outcome GameSession::Replay(const Move* move, void (*step)(Board&, const Move&)) {
   if (!move) return {};
@@ -156,6 +174,124 @@ void GameSession::CheckSolved(Outcome& outcome) {
   if (bestTimes_[static_cast<std::size_t>(level_)].Seconds <= seconds) return;
   pending_ = PendingRecord{seconds, level_};
   outcome.RecordWaiting = true;
+}
+
+Outcome GameSession::ByKey(Outcome outcome) {
+  // The first key of a game brings the cursor out: the board must repaint.
+  if (!keyboardUsed_) outcome.Cells = outcome.Cursor = true;
+  keyboardUsed_ = true;
+  return outcome;
+}
+
+Outcome GameSession::MoveCursor(int rows, int columns) {
+  if (!dealt_ || Paused()) return {};
+  const auto wrap = [](int value) { return ((value % kBoardSize) + kBoardSize) % kBoardSize; };
+  cursor_ = {wrap(cursor_.Row + rows), wrap(cursor_.Column + columns)};
+  return ByKey({.Cells = true, .Cursor = true});
+}
+
+Outcome GameSession::CursorToRowEdge(bool last) {
+  if (!dealt_ || Paused()) return {};
+  cursor_.Column = last ? kBoardSize - 1 : 0;
+  return ByKey({.Cells = true, .Cursor = true});
+}
+
+Outcome GameSession::PickAndApply(Pick pick) {
+  if (!dealt_ || Paused()) return {};
+  const Outcome picked = PickItem(pick);
+  if (!picked.Pointer) return {};
+  Outcome outcome = ApplyPick(cursor_);
+  outcome.Pointer = true;
+  // One key, one sound: the solve's if it solved, else the pick's.
+  if (!outcome.Play) outcome.Play = picked.Play;
+  return ByKey(outcome);
+}
+
+Outcome GameSession::HintAtCursor() {
+  if (!dealt_ || Paused() || board_.Given(cursor_) != 0) return {};
+  for (int i = 0; i < kHintCount; ++i) {
+    if (HintVisible(i)) return PickAndApply(Pick::Hint(i));
+  }
+  return {};
+}
+
+Outcome GameSession::ApplyPickAtCursor() {
+  if (!dealt_ || Paused()) return {};
+  return ByKey(ApplyPick(cursor_));
+}
+
+Outcome GameSession::PutPickDown() {
+  if (!pick_) return {};
+  pick_.reset();
+  return {.Pointer = true};
+}
+
+Outcome GameSession::Mark(Move move) {
+  if (!dealt_ || Paused() || move.Empty()) return {};
+  Apply(board_, move);
+  history_.Record(std::move(move));
+  return {.Cells = true};
+}
+
+Outcome GameSession::ToggleMark(Cell cell, int number) { return Mark(lumitile::ToggleMark(board_, cell, number)); }
+
+Outcome GameSession::ToggleMarkAtCursor(int number) {
+  if (!dealt_ || Paused()) return {};
+  return ByKey(ToggleMark(cursor_, number));
+}
+
+Outcome GameSession::MarkWithPick(Cell cell) {
+  if (!pick_ || !OnBoard(cell) || Paused()) return {};
+  if (pick_->What == Pick::Kind::Panel) return ToggleMark(cell, pick_->Index + 1);
+  if (pick_->What == Pick::Kind::Eraser) return Mark(ClearMarks(board_, cell));
+  return {};
+}
+
+uint16_t GameSession::MarksShown(Cell cell) const {
+  if (!OnBoard(cell) || ViewOf(board_, cell).Kind != CellKind::Empty) return 0;
+  return board_.MarksAt(cell);
+}
+
+Outcome GameSession::Pause() {
+  if (!CanPause()) return {};
+  clock_.Pause();
+  return {.Cells = true, .Clock = true, .Pause = true};
+}
+
+Outcome GameSession::Resume() {
+  if (!Paused()) return {};
+  clock_.Resume();
+  return {.Cells = true, .Clock = true, .Pause = true};
+}
+
+Outcome GameSession::TogglePause() { return Paused() ? Resume() : Pause(); }
+
+Outcome GameSession::ShowDuplicates(bool on) {
+  if (on == showDuplicates_) return {};
+  showDuplicates_ = on;
+  // Not stored, the option still holds for this run.
+  (void)settings_.Change(std::array{Setting{kOptionsSection, kShowDuplicatesKey, on ? "1" : "0"}});
+  return {.Cells = true, .Options = true};
+}
+
+CellSet GameSession::ShownClashes() const {
+  if (!dealt_) return {};
+  if (showDuplicates_ || (IsFull(board_) && !IsSolved(board_))) return Clashes(board_);
+  return {};
+}
+
+std::optional<SavedGame> GameSession::GameToKeep() const {
+  if (!dealt_ || !(clock_.Running() || clock_.Paused()) || IsSolved(board_)) return std::nullopt;
+  return SavedGame{board_, hints_, dealtLevel_, clock_.ElapsedSeconds(), clock_.Paused()};
+}
+
+Outcome GameSession::RestoreGame(const SavedGame& game) {
+  BeginGame(game.Position);
+  hints_ = game.Hints;
+  dealtLevel_ = game.Level;
+  clock_.StartFrom(game.Seconds);
+  if (game.Paused) clock_.Pause();
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Pause = true};
 }
 
 Outcome GameSession::ConfirmRecord(std::string_view name) {

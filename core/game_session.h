@@ -17,6 +17,7 @@
 #include "core/random_source.h"
 #include "core/records/best_times.h"
 #include "core/records/profile.h"
+#include "core/saved_game.h"
 
 namespace lumitile {
 
@@ -48,6 +49,9 @@ struct Outcome {
   // A new game waits for this deal: run DealBoard on it, off the window's
   // thread, and hand the board to FinishDeal.
   std::optional<DealOrder> Deal = std::nullopt;
+  bool Cursor = false;         // the cell cursor moved or first showed
+  bool Pause = false;          // the game was paused or resumed
+  bool Options = false;        // a display option changed
 };
 
 // A record that waits for its holder's name: the solve time exactly as it
@@ -97,6 +101,50 @@ class GameSession {
   Outcome Undo();
   Outcome Redo();
 
+  // Keyboard play. The cursor starts on the top-left cell with every game
+  // and shows once a key was used in it; a click on a cell moves it there.
+  // While the game is paused these keys do nothing.
+  // Moves the cursor, wrapping around at the board's edges.
+  Outcome MoveCursor(int rows, int columns);
+  // Home and End: the first or last cell of the cursor's row.
+  Outcome CursorToRowEdge(bool last);
+  // A digit, Delete or H: the item picked (one pick sound) and applied at
+  // the cursor, as a palette click and a board click would.
+  Outcome PickAndApply(Pick pick);
+  // H: the first unspent hint token; nothing when all are spent or the
+  // cursor is on a given.
+  Outcome HintAtCursor();
+  // Space or Enter: the current pick applied at the cursor.
+  Outcome ApplyPickAtCursor();
+  // Escape: the pick put down, the pointer back to the arrow.
+  Outcome PutPickDown();
+
+  // Pencil marks, undoable: number 1..9 toggled in an open, unfilled cell.
+  Outcome ToggleMark(Cell cell, int number);
+  // Ctrl+digit: the same at the cursor.
+  Outcome ToggleMarkAtCursor(int number);
+  // A right click: a picked panel's number toggled, or with the eraser every
+  // mark of the cell taken off.
+  Outcome MarkWithPick(Cell cell);
+
+  // The clock held and the board covered. Only a running clock pauses (not
+  // a solved game, not one waiting for a record holder's name); a new game
+  // or a click on the board resumes.
+  Outcome Pause();
+  Outcome Resume();
+  Outcome TogglePause();
+
+  // 重複を表示: every clash on the board marked. Stored under its own
+  // section only once the player changes it.
+  Outcome ShowDuplicates(bool on);
+
+  // The game to keep when the program ends: nothing once it is solved or
+  // before the first deal.
+  std::optional<SavedGame> GameToKeep() const;
+  // A kept game back on the board, its clock going on from the kept time
+  // (held if it was paused); the moves before it cannot be undone.
+  Outcome RestoreGame(const SavedGame& game);
+
   // The name entry's OK: stores the name, fitted to 20 characters, with the
   // pending time, and saves the table. Nothing when no record waits.
   Outcome ConfirmRecord(std::string_view name);
@@ -129,6 +177,16 @@ class GameSession {
   bool ClockRunning() const { return clock_.Running(); }
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
+  Cell Cursor() const { return cursor_; }
+  bool CursorShown() const { return keyboardUsed_; }
+  // The marks a cell shows: none under a panel or a given.
+  uint16_t MarksShown(Cell cell) const;
+  bool Paused() const { return clock_.Paused(); }
+  bool CanPause() const { return clock_.Running() && !pending_; }
+  bool ShowingDuplicates() const { return showDuplicates_; }
+  // The cells marked as clashing: all clashes while 重複を表示 is on, and
+  // always on a board that is full but not solved.
+  CellSet ShownClashes() const;
 
  private:
   // An undone or redone move taken back or applied, then checked.
@@ -137,6 +195,12 @@ class GameSession {
   void CheckSolved(Outcome& outcome);
   // A different level gives up the deal under way.
   void SetLevel(int level);
+  // A mark move recorded and applied.
+  Outcome Mark(Move move);
+  // The outcome of a key: the cursor shows from now on.
+  Outcome ByKey(Outcome outcome);
+  // A fresh board's cursor, clock and moves.
+  void BeginGame(const Board& board);
 
   RandomSource& random_;
   Profile& settings_;
@@ -152,6 +216,10 @@ class GameSession {
   bool dealt_ = false;
   uint64_t deals_ = 0;                // deal orders so far
   std::optional<uint64_t> awaited_;  // the deal the next game waits for
+  int dealtLevel_ = 0;
+  Cell cursor_;
+  bool keyboardUsed_ = false;
+  bool showDuplicates_ = false;
 };
 
 }  // namespace lumitile

@@ -5,7 +5,32 @@ namespace lumitile {
 Move SetEntry(const Board& board, Cell cell, int16_t number) {
   const int16_t before = board.Entry(cell);
   if (before == number) return {};
-  return Move{{{cell, before, number}}};
+  return Move{{{cell, before, number}}, {}};
+}
+
+Move PutNumber(const Board& board, Cell cell, int16_t number) {
+  Move move = SetEntry(board, cell, number);
+  const uint16_t bit = MarkBit(number);
+  for (int r = 0; r < kBoardSize; ++r) {
+    for (int c = 0; c < kBoardSize; ++c) {
+      const Cell other{r, c};
+      const bool peer = r == cell.Row || c == cell.Column || (r / 3 == cell.Row / 3 && c / 3 == cell.Column / 3);
+      const uint16_t marks = board.MarksAt(other);
+      if (peer && other != cell && (marks & bit)) move.Marks.push_back({other, marks, static_cast<uint16_t>(marks & ~bit)});
+    }
+  }
+  return move;
+}
+
+Move ToggleMark(const Board& board, Cell cell, int number) {
+  if (!OnBoard(cell) || number < 1 || number > 9 || ViewOf(board, cell).Kind != CellKind::Empty) return {};
+  const uint16_t marks = board.MarksAt(cell);
+  return Move{{}, {{cell, marks, static_cast<uint16_t>(marks ^ MarkBit(number))}}};
+}
+
+Move ClearMarks(const Board& board, Cell cell) {
+  if (!OnBoard(cell) || board.Given(cell) != 0 || board.MarksAt(cell) == 0) return {};
+  return Move{{}, {{cell, board.MarksAt(cell), 0}}};
 }
 
 Move ClearEntries(const Board& board) {
@@ -21,10 +46,12 @@ Move ClearEntries(const Board& board) {
 
 void Apply(Board& board, const Move& move) {
   for (const CellChange& change : move.Changes) board.Entry(change.At) = change.After;
+  for (const MarkChange& change : move.Marks) board.MarksAt(change.At) = change.After;
 }
 
 void Revert(Board& board, const Move& move) {
   for (const CellChange& change : move.Changes) board.Entry(change.At) = change.Before;
+  for (const MarkChange& change : move.Marks) board.MarksAt(change.At) = change.Before;
 }
 
 }  // namespace lumitile

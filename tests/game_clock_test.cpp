@@ -1,5 +1,5 @@
 // The clock: whole seconds from the start tick, hint charges, the stop, the
-// three digits and the 999 ceiling.
+// pause, a start from a kept time, the three digits and the 999 ceiling.
 #include <gtest/gtest.h>
 
 #include "core/game_clock.h"
@@ -33,6 +33,28 @@ TEST(GameClock, CountsWholeSecondsChargesAndStops) {
   EXPECT_EQ(clock.MsUntilNextSecond(), -1) << "a stopped clock needs no timer";
   clock.Start();
   EXPECT_EQ(clock.ElapsedSeconds(), 0) << "a new game starts from zero";
+}
+
+TEST(GameClock, APauseHoldsTheTimeToTheMillisecond) {
+  testing::FakeTicks ticks;
+  GameClock clock(ticks);
+  clock.Pause();
+  EXPECT_FALSE(clock.Paused()) << "only a running clock pauses";
+  clock.StartFrom(120);
+  ticks.AdvanceSeconds(5.5);
+  clock.Pause();
+  ticks.AdvanceSeconds(600);
+  EXPECT_EQ(clock.ElapsedSeconds(), 125);
+  EXPECT_EQ(clock.MsUntilNextSecond(), -1) << "a held clock needs no timer";
+  clock.Resume();
+  EXPECT_EQ(clock.MsUntilNextSecond(), 500) << "the half second before the pause is not lost";
+  clock.Pause();
+  clock.Stop();
+  clock.Resume();
+  EXPECT_FALSE(clock.Running()) << "a stopped clock does not resume";
+  EXPECT_EQ(clock.ElapsedSeconds(), 125);
+  clock.StartFrom(5000);
+  EXPECT_EQ(clock.ElapsedSeconds(), 999);
 }
 
 TEST(GameClock, StopsCountingAt999) {

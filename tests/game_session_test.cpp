@@ -1,10 +1,12 @@
 // The session's rules as the windows see them: start-up and the settings
 // file, picks, moves and their outcomes, hints and the clock, the solve and
-// the record, levels, clearing, undo and redo.
+// the record, levels, clearing, undo and redo, keys, marks, the pause, the
+// clash option and the kept game.
 #include <gtest/gtest.h>
 
 #include "core/game_session.h"
 #include "core/puzzle/unique_puzzle.h"
+#include "core/saved_game.h"
 #include "support/fakes.h"
 
 namespace lumitile {
@@ -250,6 +252,125 @@ TEST_F(GameSessionTest, UndoAndRedoMoveTheBoardOnly) {
   EXPECT_EQ(again.Play, Sound::Solved);
   game.NewGame();
   EXPECT_FALSE(game.CanUndo()) << "a new game forgets the moves";
+}
+
+TEST_F(GameSessionTest, KeysPlayAtTheCursorWithOneSoundEach) {
+  Play(3);
+  EXPECT_FALSE(game.CursorShown());
+  game.MoveCursor(0, -1);
+  game.MoveCursor(-1, 0);
+  EXPECT_EQ(game.Cursor(), (Cell{8, 8})) << "wraps at both edges";
+  EXPECT_TRUE(game.CursorShown());
+  game.CursorToRowEdge(false);
+  EXPECT_EQ(game.Cursor(), (Cell{8, 0}));
+  game.ApplyPick({0, 3});
+  EXPECT_EQ(game.Cursor(), (Cell{0, 3})) << "a click moves the cursor";
+  EXPECT_FALSE(game.HintAtCursor().Tokens) << "no hint on a given";
+  const Outcome onGiven = game.PickAndApply(Pick::Panel(6));
+  EXPECT_TRUE(onGiven.Pointer && !onGiven.Cells) << "the pick changes, the given stays";
+  game.MoveCursor(0, -2);
+  const Outcome put = game.PickAndApply(Pick::Panel(1));
+  EXPECT_EQ(Entry(1), 2);
+  EXPECT_EQ(put.Play, Sound::Pick);
+  game.MoveCursor(0, 1);
+  EXPECT_TRUE(game.HintAtCursor().Tokens);
+  EXPECT_EQ(Entry(2), 3);
+  EXPECT_FALSE(game.HintVisible(0));
+  game.PickItem(Pick::Panel(0));
+  EXPECT_TRUE(game.PutPickDown().Pointer);
+  EXPECT_EQ(game.Pointer(), std::nullopt);
+  game.NewGame();
+  EXPECT_EQ(game.Cursor(), (Cell{0, 0}));
+  EXPECT_FALSE(game.CursorShown()) << "each game starts without the cursor";
+}
+
+TEST_F(GameSessionTest, MarksAreMovesAndHideUnderPanels) {
+  Play(3);
+  game.ToggleMark({0, 0}, 1);
+  game.ToggleMarkAtCursor(2);
+  game.PickItem(Pick::Panel(2));
+  game.MarkWithPick({0, 1});
+  EXPECT_EQ(game.MarksShown({0, 0}), MarkBit(1) | MarkBit(2));
+  Put(0);
+  EXPECT_EQ(game.MarksShown({0, 0}), 0) << "hidden under the panel";
+  EXPECT_TRUE(game.Undo().Cells);
+  EXPECT_EQ(game.MarksShown({0, 0}), MarkBit(1) | MarkBit(2)) << "back with the panel undone";
+  game.Undo();
+  EXPECT_EQ(game.MarksShown({0, 1}), 0);
+  game.Redo();
+  game.PickItem(Pick::Eraser());
+  EXPECT_TRUE(game.MarkWithPick({0, 1}).Cells);
+  EXPECT_EQ(game.MarksShown({0, 1}), 0);
+  game.PickItem(Pick::Hint(0));
+  EXPECT_FALSE(game.MarkWithPick({0, 1}).Cells) << "a hint token marks nothing";
+}
+
+TEST_F(GameSessionTest, APauseHoldsTheClockAndCoversTheBoard) {
+  Play(3);
+  ticks.AdvanceSeconds(5);
+  EXPECT_TRUE(game.TogglePause().Pause);
+  ticks.AdvanceSeconds(100);
+  EXPECT_EQ(game.ElapsedSeconds(), 5);
+  for (const Outcome& nothing : {game.PickAndApply(Pick::Panel(0)), game.MoveCursor(0, 1), game.ToggleMark({0, 0}, 1),
+                                 game.ClearPlacedPanels(), game.Undo()}) {
+    EXPECT_FALSE(nothing.Cells || nothing.Cursor) << "nothing moves under the cover";
+  }
+  game.PickItem(Pick::Panel(0));
+  EXPECT_TRUE(game.ApplyPick({0, 0}).Pause) << "a click on the cover resumes";
+  EXPECT_EQ(Entry(0), 0) << "and only resumes";
+  ticks.AdvanceSeconds(1);
+  EXPECT_EQ(game.ElapsedSeconds(), 6);
+  game.Pause();
+  game.NewGame();
+  EXPECT_FALSE(game.Paused()) << "a new game runs";
+  Play(1);
+  Put(0);
+  EXPECT_FALSE(game.CanPause());
+  EXPECT_FALSE(game.Pause().Pause) << "a solved game has nothing to pause";
+}
+
+TEST_F(GameSessionTest, ClashesShowWhenAskedOrWhenTheBoardIsFullButWrong) {
+  Play(2);
+  game.PickItem(Pick::Panel(3));
+  game.ApplyPick({0, 0});  // a 4 in the row of a given 4
+  EXPECT_TRUE(game.ShownClashes().none()) << "off by default";
+  EXPECT_TRUE(game.ShowDuplicates(true).Cells);
+  EXPECT_TRUE(game.ShownClashes()[0]);
+  EXPECT_FALSE(game.ShowDuplicates(true).Options);
+  EXPECT_EQ(settings.changes.back(), std::vector<std::string>{"Options/ShowDuplicates=1"});
+  EXPECT_EQ(settings.changes.size(), 2u) << "written once, when changed";
+  GameSession next{random, ticks, settings};
+  next.Start();
+  EXPECT_TRUE(next.ShowingDuplicates());
+  game.ShowDuplicates(false);
+  game.ApplyPick({0, 1});
+  EXPECT_TRUE(game.ShownClashes()[0] && game.ShownClashes()[1]) << "a full board that is wrong";
+}
+
+TEST_F(GameSessionTest, AKeptGameComesBackWithMarksTokensTimeAndPause) {
+  Play(4);
+  Put(0);
+  game.ToggleMark({0, 2}, 7);
+  game.PickItem(Pick::Hint(1));
+  game.ApplyPick({0, 1});
+  ticks.AdvanceSeconds(12);
+  game.Pause();
+  const auto kept = ReadSavedGame(WriteSavedGame(*game.GameToKeep()));
+  ASSERT_TRUE(kept);
+  GameSession next{random, ticks, settings};
+  next.Start();
+  next.RestoreGame(*kept);
+  EXPECT_EQ(next.CurrentBoard().Entries, game.CurrentBoard().Entries);
+  EXPECT_EQ(next.MarksShown({0, 2}), MarkBit(7));
+  EXPECT_FALSE(next.HintVisible(1));
+  EXPECT_TRUE(next.Paused());
+  next.Resume();
+  ticks.AdvanceSeconds(3);
+  EXPECT_EQ(next.ElapsedSeconds(), 45);
+  game.Resume();
+  Put(2);
+  Put(3);
+  EXPECT_FALSE(game.GameToKeep()) << "a solved game is not kept";
 }
 
 }  // namespace

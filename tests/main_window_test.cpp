@@ -1,8 +1,9 @@
 // The main window: its frame and look, the menus, the level checks, the
-// clock and hint tokens, the pointer, the board's painting and clicks, and
-// the clear-all question.
+// clock and hint tokens, the pointer, the board's painting and clicks, the
+// clear-all question, and what a screen reader hears.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include "support/game_rig.h"
 #include "ui/board_widget.h"
 #include "ui/images.h"
+#include "ui/key_table.h"
 #include "ui/picture_box.h"
 
 namespace lumitile {
@@ -64,23 +66,30 @@ TEST(MainWindow, FrameAndLook) {
   EXPECT_LE(credit->fontMetrics().height(), credit->height());
 }
 
+// The first entries show no shortcut (their keys work all the same); the
+// later ones show theirs.
 TEST(MainWindow, MenusCarryTheirCaptionsAndNoAccessKeys) {
   GameRig rig;
   const std::vector<std::pair<QString, QStringList>> expected{
-      {"ﾌｧｲﾙ", {"new_game 新規ゲーム", "aa -", "end_app 終了"}},
-      {"表示", {"zoom_100 100%", "zoom_150 150%", "zoom_200 200%", "zoom_300 300%"}},
+      {"ﾌｧｲﾙ", {"new_game 新規ゲーム", "pause 一時停止 P, Pause", "aa -", "end_app 終了"}},
+      {"編集", {"undo 元に戻す Ctrl+Z", "redo やり直し Ctrl+Shift+Z, Ctrl+Y"}},
+      {"表示", {"show_clashes 重複を表示", "zoom_sep -", "zoom_100 100%", "zoom_150 150%", "zoom_200 200%",
+               "zoom_300 300%"}},
       {"ﾚﾍﾞﾙ", {"beg_game 初級", "mid_game 中級", "hi_game 上級", "sup_game 超上級", "mas_game 達人", "o -",
                "HiScore ﾊｲｽｺｱ...", "sss -", "mn_HiScClr ﾊｲｽｺｱのｸﾘｱ..."}},
       {"ﾍﾙﾌﾟ", {"mn_help Lumitile ﾍﾙﾌﾟ...", "h -", "mn_ver ﾊﾞｰｼﾞｮﾝ情報..."}},
   };
   const QList<QAction*> menus = rig.Window().menuBar()->actions();
-  ASSERT_EQ(menus.size(), 4);
-  for (int m = 0; m < 4; ++m) {
+  ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));
+  for (std::size_t m = 0; m < expected.size(); ++m) {
     EXPECT_EQ(menus[m]->text(), expected[m].first);
     QStringList shown;
     for (QAction* item : menus[m]->menu()->actions()) {
-      shown << item->objectName() + " " + (item->isSeparator() ? QStringLiteral("-") : item->text());
-      EXPECT_TRUE(item->shortcut().isEmpty());
+      QString line = item->objectName() + " " + (item->isSeparator() ? QStringLiteral("-") : item->text());
+      QStringList keys;
+      for (const QKeySequence& key : item->shortcuts()) keys << key.toString();
+      if (!keys.isEmpty()) line += " " + keys.join(", ");
+      shown << line;
     }
     EXPECT_EQ(shown, expected[m].second);
   }
@@ -113,6 +122,28 @@ TEST(MainWindow, PointerHotSpotIsThePictureMiddleAtEveryRatio) {
       EXPECT_EQ(cursor.pixmap().size(), picture.size()) << "the picture keeps its pixels";
     }
   }
+}
+
+TEST(KeyTable, EachKeyAsksForItsCommand) {
+  using K = KeyCommand;
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, keypad = Qt::KeypadModifier, none = Qt::NoModifier;
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<KeyAction> action;
+  } cases[] = {
+      {Qt::Key_Up, none, KeyAction{K::MoveCursor, 0, -1, 0}}, {Qt::Key_Left, none, KeyAction{K::MoveCursor, 0, 0, -1}},
+      {Qt::Key_End, none, KeyAction{K::RowEdge, 1}},          {Qt::Key_7, keypad, KeyAction{K::PlacePanel, 7}},
+      {Qt::Key_7, ctrl, KeyAction{K::ToggleMark, 7}},         {Qt::Key_7, Qt::AltModifier, std::nullopt},
+      {Qt::Key_0, keypad, KeyAction{K::Erase}},               {Qt::Key_Backspace, none, KeyAction{K::Erase}},
+      {Qt::Key_H, none, KeyAction{K::Hint}},                  {Qt::Key_Enter, keypad, KeyAction{K::ApplyPick}},
+      {Qt::Key_Escape, none, KeyAction{K::PutPickDown}},      {Qt::Key_N, ctrl, KeyAction{K::NewGame}},
+      {Qt::Key_N, none, std::nullopt},                        {Qt::Key_Q, ctrl, KeyAction{K::End}},
+      {Qt::Key_F1, none, KeyAction{K::Help}},                 {Qt::Key_Pause, none, KeyAction{K::Pause}},
+      {Qt::Key_Z, ctrl | Qt::ShiftModifier, KeyAction{K::Redo}}, {Qt::Key_Y, ctrl, KeyAction{K::Redo}},
+      {Qt::Key_Tab, none, std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(KeyActionFor(c.key, c.modifiers), c.action) << QKeySequence(c.key).toString().toStdString();
 }
 
 TEST(MainWindow, LevelChecksFollowTheLevelAndNothingElseMoves) {
@@ -268,6 +299,29 @@ TEST(Board, TurnsPixelsIntoCellsAndCountsOnlyFinishedClicks) {
   EXPECT_EQ(rig.Session().CellAt({2, 2}), CellView{});
 }
 
+TEST(MainWindow, ASolveWithoutARecordSaysSoOnTheBoardForAMoment) {
+  testing::MemoryProfile file;
+  file.values[{"ハイスコア", "初級"}] = "1";
+  GameRig rig(&file);
+  rig.Window().NewGame();
+  rig.SolveIn(5);
+  EXPECT_TRUE(rig.Find<BoardWidget>("Board")->FinishedShown());
+  EXPECT_TRUE(rig.Window().FinishedTimer().isActive());
+  EXPECT_FALSE(rig.Window().SideWindows().RecordEntry());
+}
+
+TEST(MainWindow, MinimisingPausesUntilThePlayerResumes) {
+  GameRig rig;
+  rig.game.Show();
+  rig.Window().showMinimized();
+  rig.Window().showNormal();
+  EXPECT_TRUE(rig.Session().Paused());
+  EXPECT_TRUE(Checked(rig, "pause"));
+  rig.Find<QAction>("pause")->trigger();
+  EXPECT_FALSE(rig.Session().Paused());
+  EXPECT_FALSE(Checked(rig, "pause"));
+}
+
 TEST(MainWindow, ClearAllAsksAndYesRestoresTheDealtBoard) {
   GameRig rig;
   rig.Window().NewGame();
@@ -283,6 +337,41 @@ TEST(MainWindow, ClearAllAsksAndYesRestoresTheDealtBoard) {
   EXPECT_EQ(Shot(rig.Find("Board")), dealt);
   EXPECT_EQ(rig.asked, (QStringList{"ClearQuestion", "ClearQuestion"}));
   EXPECT_EQ(rig.sounds.played, std::vector<Sound>{Sound::Pick});
+}
+
+TEST(MainWindow, AScreenReaderHearsTheCellsAndCanPressThePalette) {
+  GameRig rig;
+  rig.game.Show();
+  Board puzzle = testing::PuzzleWithOpenCells(27);
+  puzzle.Entries[2][3] = 7;
+  rig.Session().NewGameOn(puzzle);
+  rig.Session().ToggleMark({2, 5}, 4);
+  rig.Session().ToggleMark({2, 5}, 1);
+  rig.Session().MoveCursor(2, 4);
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(rig.Find("Board"));
+  ASSERT_EQ(board->role(), QAccessible::Table);
+  EXPECT_EQ(board->childCount(), 81);
+  QAccessibleTableInterface* table = board->tableInterface();
+  const std::pair<Cell, QString> names[] = {{{2, 4}, "3行5列 空き"},
+                                            {{2, 3}, "3行4列 7"},
+                                            {{2, 5}, "3行6列 空き メモ 1 4"},
+                                            {{3, 4}, "4行5列 6 (固定)"}};
+  for (const auto& [cell, name] : names) EXPECT_EQ(table->cellAt(cell.Row, cell.Column)->text(QAccessible::Name), name);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
+  EXPECT_EQ(board->focusChild(), table->cellAt(2, 4)) << "the cursor cell has the focus";
+  rig.Session().Pause();
+  EXPECT_EQ(table->cellAt(3, 4)->text(QAccessible::Name), "4行5列 一時停止中");
+
+  const std::pair<const char*, QString> palette[] = {
+      {"Picture1(4)", "パネル 5"}, {"Picture2", "消しゴム"}, {"Picture4(0)", "ヒント 1"},
+      {"Picture3", "全てのパネルを消す"}, {"Picture5", "タイム 0秒"}};
+  for (const auto& [control, name] : palette) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(rig.Find(control))->text(QAccessible::Name), name);
+  }
+  QAccessibleInterface* five = QAccessible::queryAccessibleInterface(rig.Find("Picture1(4)"));
+  five->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(rig.Session().Pointer(), Pick::Panel(4));
+  rig.Window().close();
 }
 
 }  // namespace

@@ -87,6 +87,46 @@ TEST(History, UndoRedoAndANewMoveDropsTheRedo) {
   EXPECT_FALSE(history.CanUndo());
 }
 
+// Open cells everywhere; 5 is marked in peers of (0, 0) and elsewhere.
+TEST(Marks, PlacingStrikesTheNumberFromRowColumnAndBlockOnly) {
+  Board board = PuzzleWithOpenCells(81);
+  for (const Cell cell : {Cell{0, 0}, Cell{0, 8}, Cell{8, 0}, Cell{2, 2}, Cell{3, 3}}) {
+    Apply(board, ToggleMark(board, cell, 5));
+  }
+  Apply(board, ToggleMark(board, {0, 8}, 4));
+  const Board before = board;
+  const Move put = PutNumber(board, {0, 0}, 5);
+  Apply(board, put);
+  const std::pair<Cell, uint16_t> after[] = {
+      {{0, 0}, MarkBit(5)}, {{0, 8}, MarkBit(4)}, {{8, 0}, 0}, {{2, 2}, 0}, {{3, 3}, MarkBit(5)}};
+  for (const auto& [cell, marks] : after) EXPECT_EQ(board.MarksAt(cell), marks) << cell.Row << "," << cell.Column;
+  Revert(board, put);
+  EXPECT_EQ(board.Marks, before.Marks);
+
+  board.Entries[1][1] = 7;
+  for (const Move& none : {ToggleMark(board, {1, 1}, 3), ToggleMark(board, {0, 1}, 0), ToggleMark(board, {0, 1}, 10),
+                           ToggleMark(PuzzleWithOpenCells(0), {0, 0}, 1), ClearMarks(board, {0, 1})}) {
+    EXPECT_TRUE(none.Empty()) << "filled, out of range, given, nothing to clear";
+  }
+  const uint16_t both = MarkBit(4) | MarkBit(5);
+  EXPECT_EQ(ClearMarks(board, {0, 8}).Marks, (std::vector<MarkChange>{{{0, 8}, both, 0}}));
+}
+
+// Row 0 of the shifted board is 1..9; cells 0 to 2 are open.
+TEST(Clashes, ARepeatMarksBothCellsGivensIncluded) {
+  Board board = PuzzleWithOpenCells(3);
+  board.Entries[0][0] = 4;  // a given 4 in its row and another in its block
+  board.Entries[0][1] = 2;
+  EXPECT_FALSE(IsFull(board));
+  CellSet expected;
+  expected.set(0).set(3).set(9);
+  EXPECT_EQ(Clashes(board), expected);
+  board.Entries[0][2] = 3;
+  EXPECT_TRUE(IsFull(board));
+  board.Entries[0][0] = 1;
+  EXPECT_TRUE(Clashes(board).none());
+}
+
 TEST(SolvedCheck, AnyValidFillingSolvesAndGapsOrRepeatsDoNot) {
   Board board = PuzzleWithOpenCells(0);
   EXPECT_TRUE(IsSolved(board));

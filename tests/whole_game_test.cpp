@@ -1,7 +1,8 @@
 // A whole evening's play through the real windows and the real settings
 // file: start-up with nothing stored, seeded deals filled by clicks, the
 // solve, the name typed into the entry, the table, clearing it, and the
-// bytes on disk at every step.
+// bytes on disk at every step; a game played by keys alone; a game kept
+// across a restart.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include "core/records/ini_profile.h"
+#include "core/records/kept_game_file.h"
 #include "support/game_rig.h"
 
 namespace lumitile {
@@ -64,6 +66,89 @@ TEST(WholeGame, FromTheFirstStartToARecordOnDiskAndBack) {
   EXPECT_TRUE(rig.Session().ClockRunning());
   EXPECT_EQ(rig.Session().ElapsedSeconds(), 5);
   rig.Window().close();
+}
+
+TEST(WholeGame, PlayedByKeysAloneToARecordOnDisk) {
+  QTemporaryDir config, folder;
+  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  IniProfile file(ProgramPlace{folder.path().toStdString(), "lumitile"});
+  testing::GameRig rig(&file, 78);
+  rig.game.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
+  const auto key = [&](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(code), modifiers);
+  };
+  Cell at;
+  const auto go = [&](Cell to) {
+    for (; at.Row != to.Row; at.Row = (at.Row + 1) % 9) key(Qt::Key_Down);
+    for (; at.Column != to.Column; at.Column = (at.Column + 8) % 9) key(Qt::Key_Left);
+  };
+  const auto number = [&](Cell cell) { return rig.Session().CurrentBoard().SolutionAt(cell); };
+  const auto open = rig.OpenCells();
+  go(open[0]);
+  key(Qt::Key_1 + number(open[0]) % 9);  // a wrong number, taken back
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rig.Session().CellAt(open[0]).Kind, CellKind::Empty);
+  key(Qt::Key_0 + number(open[0]), Qt::ControlModifier);
+  EXPECT_EQ(rig.Session().MarksShown(open[0]), MarkBit(number(open[0])));
+  key(Qt::Key_P);
+  EXPECT_TRUE(rig.Find<QAction>("pause")->isChecked());
+  key(Qt::Key_P);
+  for (const Cell cell : open) {
+    go(cell);
+    if (cell == open.back()) rig.ticks.AdvanceSeconds(42);
+    key(Qt::Key_0 + number(cell));
+  }
+  EXPECT_EQ(rig.sounds.played.back(), Sound::Solved);
+  EXPECT_EQ(rig.sounds.played.size(), open.size() + 1) << "one sound a key: the wrong number, the cells, the solve";
+  QWidget* entry = rig.Window().SideWindows().RecordEntry();
+  ASSERT_TRUE(entry && entry->isVisible());
+  auto* text = entry->findChild<QLineEdit*>("Text1");
+  QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(text, "Keys");
+  QTest::keyClick(text, Qt::Key_Tab);
+  QTest::keyClick(entry->focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(rig.Session().BestTimeTable()[0].Seconds, 42);
+  EXPECT_NE(File(folder).find("Keys"), std::string::npos);
+  rig.Window().SideWindows().BestTimes()->close();
+  rig.Window().close();
+}
+
+TEST(WholeGame, ARestartGoesOnWithTheKeptGameItsMarksAndTime) {
+  QTemporaryDir folder;
+  const std::string path = folder.filePath("lumitile.sav").toStdString();
+  KeptGameFile kept(path);
+  Board played;
+  {
+    testing::GameRig rig(nullptr, 5, {}, &kept);
+    rig.game.Show();
+    const auto open = rig.OpenCells();
+    rig.Click("Picture1(2)");
+    QTest::mouseClick(rig.Find("Board"), Qt::RightButton, {}, {open[0].Column * 32 + 16, open[0].Row * 32 + 16});
+    rig.ClickCell(open[1]);
+    rig.ticks.AdvanceSeconds(75);
+    played = rig.Session().CurrentBoard();
+    rig.Find<QAction>("end_app")->trigger();
+  }
+  testing::GameRig again(nullptr, 6, {}, &kept);
+  again.game.Show();
+  const Board& board = again.Session().CurrentBoard();
+  EXPECT_EQ(board.Givens, played.Givens);
+  EXPECT_EQ(board.Entries, played.Entries);
+  EXPECT_EQ(board.Marks, played.Marks);
+  EXPECT_NE(board.Marks, MarkGrid{}) << "the mark went in";
+  EXPECT_EQ(again.Session().ElapsedSeconds(), 75);
+  EXPECT_TRUE(again.Session().ClockRunning());
+
+  // A damaged file is no game: a fresh deal, and the file stays until the next keep.
+  ASSERT_TRUE(kept.Keep("Lumitile saved game 1\nlevel=0\n"));
+  testing::GameRig damaged(nullptr, 6, {}, &kept);
+  damaged.game.Show();
+  EXPECT_EQ(damaged.Session().ElapsedSeconds(), 0);
+  EXPECT_EQ(kept.Read(), "Lumitile saved game 1\nlevel=0\n");
+  damaged.Window().close();
+  EXPECT_TRUE(ReadSavedGame(kept.Read()));
+  again.Window().close();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <QtMath>
 
 #include "core/game_session.h"
 #include "ui/images.h"
@@ -25,11 +26,45 @@ std::optional<Cell> BoardWidget::CellAt(QPoint pixel) const {
   return OnBoard(at) ? std::optional<Cell>(at) : std::nullopt;
 }
 
+namespace {
+
+const QColor kCoverGround(0, 0, 96);
+const QColor kBandGround(0, 0, 0, 176);
+const QColor kMarkInk(64, 64, 64);
+const QColor kClashFrame(255, 0, 0);
+const QColor kCursorOuter(0, 0, 160);
+const QColor kFinishedInk(255, 255, 0);
+
+// Large text across the middle of the board, on a dark band so it reads
+// over panels of any colour.
+void Announce(QPainter& painter, const QRect& board, const QString& text, const QColor& ink) {
+  const QRect band(board.left(), board.center().y() - board.height() / 8, board.width(), board.height() / 4);
+  painter.fillRect(band, kBandGround);
+  QFont font = painter.font();
+  font.setPixelSize(board.width() / 8);
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(ink);
+  painter.drawText(band, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
+void BoardWidget::ShowFinished(bool shown) {
+  if (finished_ == shown) return;
+  finished_ = shown;
+  update();
+}
+
 void BoardWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (!game_.Dealt()) {
     painter.fillRect(rect(), Qt::black);
     return;
+  }
+  // Nothing of the board may show through while the clock is held.
+  if (game_.Paused()) {
+    painter.fillRect(rect(), kCoverGround);
   }
   // Drawn in screen pixels from a whole-pixel corner, so at any screen scale
   // or zoom each cell is a whole number of pixels and every stroke of a kind
@@ -39,6 +74,11 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   const QTransform toScreen = painter.deviceTransform();
   painter.translate(std::round(toScreen.dx()) - toScreen.dx(), std::round(toScreen.dy()) - toScreen.dy());
   const int cell = qRound(contentsRect().width() * ratio) / kBoardSize;
+  const int side = kBoardSize * cell;
+  if (game_.Paused()) {
+    Announce(painter, QRect(0, 0, side, side), QStringLiteral("一時停止中"), Qt::white);
+    return;
+  }
   for (int row = 0; row < kBoardSize; ++row) {
     for (int column = 0; column < kBoardSize; ++column) {
       const QRect place(column * cell, row * cell, cell, cell);
@@ -53,18 +93,63 @@ void BoardWidget::paintEvent(QPaintEvent*) {
       if (view.Kind == CellKind::Placed) painter.drawPixmap(place, images_.Panel(view.Number));
     }
   }
+  PaintMarks(painter, cell);
   // One design pixel between cells, three between blocks (the last line of
   // one block and the first two of the next), each rounded to whole screen
   // pixels; the board's outer edge gets none.
   const qreal scale = static_cast<qreal>(cell) / kCellPixels;
   const auto pixels = [scale](int design) { return std::max(design, static_cast<int>(std::lround(design * scale))); };
-  const int side = kBoardSize * cell;
   for (int k = 1; k < kBoardSize; ++k) {
     const bool block = k % 3 == 0;
     const int from = k * cell - (block ? pixels(1) : 0);
     const int width = block ? pixels(1) + pixels(2) : pixels(1);
     painter.fillRect(from, 0, width, side, Qt::black);
     painter.fillRect(0, from, side, width, Qt::black);
+  }
+  // Frames go inside the cell, clear of the grid strokes, as filled strips
+  // so they stay whole pixels at any scale.
+  const int thick = qMax(2, cell / 16);
+  const auto frame = [&](Cell at, int inset, int width, const QColor& colour) {
+    const QRect box(at.Column * cell + inset, at.Row * cell + inset, cell - 2 * inset, cell - 2 * inset);
+    painter.fillRect(box.left(), box.top(), box.width(), width, colour);
+    painter.fillRect(box.left(), box.bottom() - width + 1, box.width(), width, colour);
+    painter.fillRect(box.left(), box.top(), width, box.height(), colour);
+    painter.fillRect(box.right() - width + 1, box.top(), width, box.height(), colour);
+  };
+  const int line = pixels(1);  // one design pixel in screen pixels
+  const CellSet clashes = game_.ShownClashes();
+  for (int i = 0; i < kBoardSize * kBoardSize; ++i) {
+    if (clashes[i]) frame({i / kBoardSize, i % kBoardSize}, thick / 2 + line, thick, kClashFrame);
+  }
+  if (game_.CursorShown()) {
+    // Dark blue around white shows on the white ground, on every panel
+    // colour and on the red of a clash.
+    frame(game_.Cursor(), line, thick, kCursorOuter);
+    frame(game_.Cursor(), line + thick, line, Qt::white);
+  }
+  if (finished_) Announce(painter, QRect(0, 0, side, side), QStringLiteral("完成！"), kFinishedInk);
+}
+
+void BoardWidget::PaintMarks(QPainter& painter, int cell) {
+  QFont font = painter.font();
+  // A third of the cell each way; the digit fills most of its square.
+  const int slot = cell / 3;
+  font.setPixelSize(qMax(6, slot - 1));
+  painter.setFont(font);
+  painter.setPen(kMarkInk);
+  for (int row = 0; row < kBoardSize; ++row) {
+    for (int column = 0; column < kBoardSize; ++column) {
+      const uint16_t marks = game_.MarksShown({row, column});
+      if (marks == 0) continue;
+      // 1 top-left, 2 top-middle ... 9 bottom-right, always in the same place.
+      const int left = column * cell + (cell - 3 * slot + 1) / 2;
+      const int top = row * cell + (cell - 3 * slot + 1) / 2;
+      for (int n = 1; n <= 9; ++n) {
+        if (!(marks & MarkBit(n))) continue;
+        const QRect place(left + (n - 1) % 3 * slot, top + (n - 1) / 3 * slot, slot, slot);
+        painter.drawText(place, Qt::AlignCenter, QString::number(n));
+      }
+    }
   }
 }
 
@@ -74,6 +159,11 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    const QPoint at(qFloor(event->position().x()), qFloor(event->position().y()));
+    if (const auto cell = CellAt(at)) emit CellRightClicked(cell->Row, cell->Column);
+    return;
+  }
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
   const auto at = click_.Release(event, rect());
   if (!at) return;

@@ -1,6 +1,8 @@
 // The board: 9 x 9 cells painted from the game session on every paint, with
-// the grid strokes over them. It keeps no picture of its own and holds no
-// rule; it owns its geometry and turns a finished left click into a cell.
+// the grid strokes, pencil marks, clash frames and the keyboard's cursor
+// over them, or the pause cover instead. It keeps no picture of its own and
+// holds no rule; it owns its geometry and turns a finished left click or a
+// right click into a cell.
 #pragma once
 
 #include <QWidget>
@@ -8,6 +10,8 @@
 
 #include "core/game_types.h"
 #include "ui/press_release.h"
+
+class QPainter;
 
 namespace lumitile {
 
@@ -26,8 +30,15 @@ class BoardWidget : public QWidget {
   // between two cells belongs to the right or lower one.
   std::optional<Cell> CellAt(QPoint pixel) const;
 
+  const GameSession& Game() const { return game_; }
+
+  // 完成！ over the board, while a solve without a record is announced.
+  void ShowFinished(bool shown);
+  bool FinishedShown() const { return finished_; }
+
  signals:
   void CellClicked(int row, int column);
+  void CellRightClicked(int row, int column);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -35,9 +46,12 @@ class BoardWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void PaintMarks(QPainter& painter, int cell);
+
   const GameSession& game_;
   const Images& images_;
   PressThenRelease click_;
+  bool finished_ = false;
 };
 
 }  // namespace lumitile

@@ -1,10 +1,12 @@
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,8 +14,10 @@
 #include <algorithm>
 
 #include "core/game_session.h"
+#include "ui/accessibility.h"
 #include "ui/board_widget.h"
 #include "ui/images.h"
+#include "ui/key_table.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
 #include "ui/sound_player.h"
@@ -29,6 +33,7 @@ MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
       sounds_(sounds),
       ask_(ask),
       side_(game, images, this, std::move(dataFolders), std::move(ask)) {
+  InstallAccessibility();
   setObjectName(MainLayout().Name);
   setWindowTitle(QStringLiteral("Lumitile"));
   setWindowIcon(images_.Icon());
@@ -46,11 +51,14 @@ MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
   // timer could show it late by a visible amount.
   clockTimer_.setTimerType(Qt::PreciseTimer);
   connect(&clockTimer_, &QTimer::timeout, this, &MainWindow::RefreshClock);
+  finishedTimer_.setSingleShot(true);
+  connect(&finishedTimer_, &QTimer::timeout, this, [this] { board_->ShowFinished(false); });
 
   RefreshClock();
   RefreshLevelChecks();
   RefreshHintTokens();
   RefreshPointer();
+  RefreshMenus();
 }
 
 MainWindow::~MainWindow() {
@@ -80,6 +88,10 @@ void MainWindow::BuildClientArea() {
   board_->setObjectName(QStringLiteral("Board"));
   board_->move(layout.Place(board_->objectName()).topLeft());
   connect(board_, &BoardWidget::CellClicked, this, &MainWindow::ClickCell);
+  connect(board_, &BoardWidget::CellRightClicked, this, &MainWindow::RightClickCell);
+  // The board holds the keyboard's focus, so a screen reader follows the cursor cell.
+  board_->setFocusPolicy(Qt::StrongFocus);
+  board_->setFocus();
 
   const auto label = [client, &layout](const char* name, const QString& text, const QColor& colour,
                                        const QFont& font) {
@@ -101,16 +113,20 @@ void MainWindow::BuildClientArea() {
   for (int i = 0; i < kHintCount; ++i) {
     hintTokens_[i] = button(box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint()));
     connect(hintTokens_[i], &PictureBox::Clicked, this, pick(Pick::Hint(i)));
+    hintTokens_[i]->setAccessibleName(QStringLiteral("ヒント %1").arg(i + 1));
   }
   label("Label2", QStringLiteral("Tessaline"), look::kRed, MakeFont(look::kCreditFont));
   for (int k = 0; k < 9; ++k) {
     panels_[k] = button(box(QStringLiteral("Picture1(%1)").arg(k), look::kLightGrey, true, images_.Panel(k + 1)));
     connect(panels_[k], &PictureBox::Clicked, this, pick(Pick::Panel(k)));
+    panels_[k]->setAccessibleName(QStringLiteral("パネル %1").arg(k + 1));
   }
   eraser_ = button(box(QStringLiteral("Picture2"), look::kLightGreen, false, images_.Eraser()));
   connect(eraser_, &PictureBox::Clicked, this, pick(Pick::Eraser()));
+  eraser_->setAccessibleName(QStringLiteral("消しゴム"));
   clearAll_ = button(box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst()));
   connect(clearAll_, &PictureBox::Clicked, this, &MainWindow::ClearPlacedPanels);
+  clearAll_->setAccessibleName(QStringLiteral("全てのパネルを消す"));
   const QString credit = QStringLiteral("© 2026 Lumitile Project");
   label("Label3", credit, look::kYellow, FittingGothicFont(credit, layout.Place(QStringLiteral("Label3")).size()));
 }
@@ -129,11 +145,14 @@ void MainWindow::BuildMenus() {
     menu->setFont(MakeFont(look::kMenuFont));
     return menu;
   };
-  // Captions carry no '&' and the items no shortcut: none has an access key.
-  const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+  // Captions carry no '&': none has an access key. The first entries show
+  // no shortcut (their keys are in the key table); the later ones show theirs.
+  const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
+                              QList<QKeySequence> keys = {}) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     action->setMenuRole(QAction::NoRole);
+    action->setShortcuts(keys);
     connect(action, &QAction::triggered, this, handler);
     return action;
   };
@@ -143,10 +162,23 @@ void MainWindow::BuildMenus() {
 
   QMenu* file = addMenu("f", QStringLiteral("ﾌｧｲﾙ"));
   addItem(file, "new_game", QStringLiteral("新規ゲーム"), [this] { NewGame(); });
+  pauseAction_ = addItem(file, "pause", QStringLiteral("一時停止"), [this] { TogglePause(); },
+                         {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+  pauseAction_->setCheckable(true);
   addSeparator(file, "aa");
   addItem(file, "end_app", QStringLiteral("終了"), [this] { close(); });
 
+  QMenu* edit = addMenu("edit", QStringLiteral("編集"));
+  undoAction_ = addItem(edit, "undo", QStringLiteral("元に戻す"), [this] { ShowOutcome(game_.Undo()); },
+                        {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  redoAction_ = addItem(edit, "redo", QStringLiteral("やり直し"), [this] { ShowOutcome(game_.Redo()); },
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
   QMenu* view = addMenu("view", QStringLiteral("表示"));
+  clashesAction_ = addItem(view, "show_clashes", QStringLiteral("重複を表示"),
+                           [this] { ShowOutcome(game_.ShowDuplicates(clashesAction_->isChecked())); });
+  clashesAction_->setCheckable(true);
+  addSeparator(view, "zoom_sep");
   // The zoom steps as one set of radio entries; the keys step through them
   // from anywhere in the window, as in other programs, without being entries.
   auto* zoomGroup = new QActionGroup(view);
@@ -208,6 +240,8 @@ void MainWindow::NewGame() {
 
 void MainWindow::DealFirstGame() { ShowOutcome(game_.NewGame()); }
 
+void MainWindow::RestoreGame(const SavedGame& game) { ShowOutcome(game_.RestoreGame(game)); }
+
 void MainWindow::SelectLevel(int level) {
   game_.SelectLevel(level);
   // A checkable item toggles itself when chosen; the session's level decides.
@@ -228,6 +262,10 @@ void MainWindow::PickItem(Pick pick) { ShowOutcome(game_.PickItem(pick)); }
 
 void MainWindow::ClickCell(int row, int column) { ShowOutcome(game_.ApplyPick({row, column})); }
 
+void MainWindow::RightClickCell(int row, int column) { ShowOutcome(game_.MarkWithPick({row, column})); }
+
+void MainWindow::TogglePause() { ShowOutcome(game_.TogglePause()); }
+
 void MainWindow::ClearPlacedPanels() {
   if (ask_(this, ClearPanelsQuestion())) ShowOutcome(game_.ClearPlacedPanels());
 }
@@ -235,6 +273,8 @@ void MainWindow::ClearPlacedPanels() {
 void MainWindow::RefreshClock() {
   const auto digits = game_.ClockDigits();
   for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
+  // The three digits read as one time, on the first of them.
+  clockDigits_[0]->setAccessibleName(QStringLiteral("タイム %1秒").arg(game_.ElapsedSeconds()));
   // Wake only when the shown second turns; a stopped clock needs no timer.
   const int64_t wait = game_.MsUntilClockChanges();
   if (wait < 0) {
@@ -245,9 +285,40 @@ void MainWindow::RefreshClock() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the game at once, with the side windows.
+  // Closing the main window ends the game at once, with the side windows;
+  // the game in progress is kept for the next start.
+  emit Ending();
   event->accept();
   QCoreApplication::quit();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const auto action = KeyActionFor(event->key(), event->modifiers());
+  if (!action) return QMainWindow::keyPressEvent(event);
+  switch (action->Command) {
+    case KeyCommand::MoveCursor: ShowOutcome(game_.MoveCursor(action->Rows, action->Columns)); break;
+    case KeyCommand::RowEdge: ShowOutcome(game_.CursorToRowEdge(action->Number == 1)); break;
+    case KeyCommand::PlacePanel: ShowOutcome(game_.PickAndApply(Pick::Panel(action->Number - 1))); break;
+    case KeyCommand::Erase: ShowOutcome(game_.PickAndApply(Pick::Eraser())); break;
+    case KeyCommand::Hint: ShowOutcome(game_.HintAtCursor()); break;
+    case KeyCommand::ApplyPick: ShowOutcome(game_.ApplyPickAtCursor()); break;
+    case KeyCommand::PutPickDown: ShowOutcome(game_.PutPickDown()); break;
+    case KeyCommand::ToggleMark: ShowOutcome(game_.ToggleMarkAtCursor(action->Number)); break;
+    case KeyCommand::NewGame: NewGame(); break;
+    case KeyCommand::End: close(); break;
+    case KeyCommand::Help: side_.ShowHelp(); break;
+    case KeyCommand::Pause: TogglePause(); break;
+    case KeyCommand::Undo: ShowOutcome(game_.Undo()); break;
+    case KeyCommand::Redo: ShowOutcome(game_.Redo()); break;
+  }
+  event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // Away from the window, away from the clock: minimising pauses, and the
+  // game stays paused until the player resumes.
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) ShowOutcome(game_.Pause());
+  QMainWindow::changeEvent(event);
 }
 
 void MainWindow::ShowOutcome(const Outcome& outcome) {
@@ -257,10 +328,25 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Pointer) RefreshPointer();
   if (outcome.Clock) RefreshClock();
   if (outcome.Level) RefreshLevelChecks();
+  if (outcome.Solved && !outcome.RecordWaiting) {
+    // A solve without a record still says so, then the board shows again.
+    board_->ShowFinished(true);
+    finishedTimer_.start(kFinishedMs);
+  } else if (outcome.Cells && board_->FinishedShown()) {
+    finishedTimer_.stop();
+    board_->ShowFinished(false);
+  }
+  if (outcome.Cursor && board_->hasFocus() && QAccessible::isActive()) {
+    const Cell cursor = game_.Cursor();
+    QAccessibleEvent moved(board_, QAccessible::Focus);
+    moved.setChild(cursor.Row * kBoardSize + cursor.Column);
+    QAccessible::updateAccessibility(&moved);
+  }
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
   if (outcome.Deal) RunDeal(*outcome.Deal);
   if (outcome.Zoom) ApplyZoom();
   RefreshBusyPointer();
+  RefreshMenus();
 }
 
 void MainWindow::RunDeal(const DealOrder& order) {
@@ -319,6 +405,15 @@ void MainWindow::RefreshPictures() {
   board_->update();
 }
 
+void MainWindow::RefreshMenus() {
+  // Under the pause cover nothing on the board changes.
+  undoAction_->setEnabled(game_.CanUndo() && !game_.Paused());
+  redoAction_->setEnabled(game_.CanRedo() && !game_.Paused());
+  pauseAction_->setChecked(game_.Paused());
+  pauseAction_->setEnabled(game_.Paused() || game_.CanPause());
+  clashesAction_->setChecked(game_.ShowingDuplicates());
+}
+
 void MainWindow::RefreshLevelChecks() {
   for (int i = 0; i < kLevelCount; ++i) levelActions_[i]->setChecked(game_.Level() == i);
 }
@@ -329,6 +424,9 @@ void MainWindow::RefreshHintTokens() {
 
 void MainWindow::RefreshPointer() {
   const PointerView pointer = game_.Pointer();
+  for (int k = 0; k < 9; ++k) panels_[k]->SetPicked(pointer == Pick::Panel(k));
+  eraser_->SetPicked(pointer == Pick::Eraser());
+  for (int i = 0; i < kHintCount; ++i) hintTokens_[i]->SetPicked(pointer == Pick::Hint(i));
   if (!pointer) {
     centralWidget()->unsetCursor();
   } else {

@@ -1,7 +1,8 @@
 // The main window "Form1": the board on the left; the clock, the hint tokens,
 // the palette, the clear-all button and the credit line on the right; the
-// menus above. It sends the player's commands to the game session and shows
-// what each outcome says changed; the rules stay in the session.
+// menus above. It sends the player's commands (clicks, menu entries, keys)
+// to the game session and shows what each outcome says changed; the rules
+// stay in the session.
 #pragma once
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "core/game_types.h"
+#include "core/saved_game.h"
 #include "ui/auxiliary_windows.h"
 #include "ui/question.h"
 
@@ -38,22 +40,33 @@ class MainWindow : public QMainWindow {
   // The first deal, as the window comes up: at the first three levels over
   // in far less than a frame, so without the busy pointer New game shows.
   void DealFirstGame();
+  // A game kept from the last run instead of the first deal.
+  void RestoreGame(const SavedGame& game);
 
   // Menu, palette and board commands.
   void NewGame();
   void SelectLevel(int level);
   void PickItem(Pick pick);
   void ClickCell(int row, int column);
+  void RightClickCell(int row, int column);
   void ClearPlacedPanels();
   // Zoom in percent, one of kZoomPercents; a step up or down from the current one.
   void SetZoom(int percent);
   void StepZoom(int steps);
+  void TogglePause();
 
   // Shows the session's time and sets the timer for the next change; the
   // timer's own slot.
   void RefreshClock();
   const QTimer& ClockTimer() const { return clockTimer_; }
   AuxiliaryWindows& SideWindows() { return side_; }
+  // How long 完成！ stays over a solved board without a record.
+  static constexpr int kFinishedMs = 1500;
+  const QTimer& FinishedTimer() const { return finishedTimer_; }
+
+ signals:
+  // The game ends (終了, Ctrl+Q, the close box): the game in progress is kept.
+  void Ending();
 
  signals:
   // A deal run off this thread came back, shown or given up.
@@ -61,6 +74,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildClientArea();
@@ -79,6 +94,7 @@ class MainWindow : public QMainWindow {
   void ApplyZoom();
   // Every picture shown again from the images, after they were reloaded.
   void RefreshPictures();
+  void RefreshMenus();
 
   GameSession& game_;
   Images& images_;  // at the window's zoom
@@ -94,7 +110,12 @@ class MainWindow : public QMainWindow {
   PictureBox* clearAll_ = nullptr;
   std::array<QAction*, kLevelCount> levelActions_{};
   std::array<QAction*, kZoomPercents.size()> zoomActions_{};
+  QAction* pauseAction_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
+  QAction* clashesAction_ = nullptr;
   QTimer clockTimer_;
+  QTimer finishedTimer_;
   bool busy_ = false;  // the busy pointer is up for a deal
 };
 

@@ -27,6 +27,12 @@ void PictureBox::SetZoom(qreal zoom) {
   update();
 }
 
+void PictureBox::SetPicked(bool picked) {
+  if (picked_ == picked) return;
+  picked_ = picked;
+  update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // The frame as a filled border of whole screen pixels, the same on every
@@ -36,6 +42,15 @@ void PictureBox::paintEvent(QPaintEvent*) {
   if (framed_) painter.fillRect(rect(), Qt::black);
   painter.fillRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), ground_);
   painter.drawPixmap(QPointF(inset, inset), picture_);
+  if (picked_) {
+    // Red around white reads on every ground of the palette; both widen with the zoom.
+    const QRectF edge = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    const qreal z = zoom_;
+    painter.setPen(QPen(Qt::red, 2 * z, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(edge.adjusted(z, z, -z, -z));
+    painter.setPen(QPen(Qt::white, z));
+    painter.drawRect(edge.adjusted(2 * z, 2 * z, -3 * z, -3 * z));
+  }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMetaMethod>
 #include <QPixmap>
 #include <QWidget>
 
@@ -23,6 +24,13 @@ class PictureBox : public QWidget {
   // The frame is one design pixel wide, so it widens with the window's zoom.
   void SetZoom(qreal zoom);
   const QPixmap& Picture() const { return picture_; }
+  // Whether a click does something, and a click made without the mouse (a
+  // screen reader's press).
+  bool Pressable() const { return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::Clicked)); }
+  void Press() { emit Clicked(); }
+  // The palette's pick is framed, so it shows without moving the pointer.
+  void SetPicked(bool picked);
+  bool Picked() const { return picked_; }
 
  signals:
   void Clicked();
@@ -38,6 +46,7 @@ class PictureBox : public QWidget {
   QColor ground_;
   bool framed_;
   qreal zoom_ = 1.0;
+  bool picked_ = false;
   PressThenRelease click_;
 };
 

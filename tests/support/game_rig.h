@@ -39,13 +39,14 @@ struct GameRig {
   // Started as the game starts: settings read, the window made, not shown
   // and nothing dealt until the test asks.
   explicit GameRig(Profile* file = nullptr, uint64_t seed = 20260101,
-                   std::vector<std::filesystem::path> folders = {})
+                   std::vector<std::filesystem::path> folders = {}, KeptGameFile* kept = nullptr)
       : random((EnsureApplication(), seed)),
         game({random, ticks, file ? *file : memory, sounds, std::move(folders),
               [this](QWidget* parent, const Question& question) {
                 asked << question.ObjectName;
                 return realQuestions ? AskInMessageBox(parent, question) : answer;
-              }}) {}
+              },
+              1.0, kept}) {}
 
   MainWindow& Window() { return game.Window(); }
   GameSession& Session() { return game.Session(); }

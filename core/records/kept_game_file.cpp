@@ -1,0 +1,48 @@
+#include "core/records/kept_game_file.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "core/records/file_store.h"
+#include "core/saved_game.h"
+
+namespace lumitile {
+
+namespace {
+
+// The one place the kept game reaches the disk, written as the settings file is.
+bool ReplaceKeptGame(const std::string& path, std::string_view bytes) {
+  return ReplaceFileAtomically(path, bytes, SystemFileWriter());
+}
+
+}  // namespace
+
+KeptGameFile::KeptGameFile(std::string path, bool createFolder)
+    : path_(std::move(path)), createFolder_(createFolder) {}
+
+KeptGameFile KeptGameFile::For(const ProgramPlace& program) {
+  const SettingsFiles files = LocateSettings(program);
+  if (files.writePath.empty()) return KeptGameFile("");
+  return KeptGameFile(JoinPath(FolderOf(files.writePath), kKeptGameFileName), files.createFolder);
+}
+
+KeptGameFile KeptGameFile::ForThisProgram() { return For(ThisProgram().value_or(ProgramPlace{"", "lumitile"})); }
+
+std::string KeptGameFile::Read() const {
+  if (path_.empty()) return {};
+  FileContent content = ReadFileBytes(path_);
+  if (content.state != FileContent::State::kRead || content.bytes.size() > kMaxSavedGameBytes) return {};
+  return std::move(content.bytes);
+}
+
+bool KeptGameFile::Keep(std::string_view bytes) {
+  if (path_.empty()) return false;
+  if (createFolder_ && !MakeFolders(FolderOf(path_))) return false;
+  return ReplaceKeptGame(path_, bytes);
+}
+
+void KeptGameFile::Forget() {
+  if (!path_.empty()) std::remove(path_.c_str());
+}
+
+}  // namespace lumitile

@@ -1,0 +1,188 @@
+#include "ui/accessibility.h"
+
+#include <QAccessibleWidget>
+#include <array>
+#include <memory>
+
+#include "core/game_session.h"
+#include "ui/board_widget.h"
+#include "ui/picture_box.h"
+
+namespace lumitile {
+
+namespace {
+
+class BoardAccessible;
+
+// One cell of the board; it has no widget of its own, so the board's
+// interface owns it for as long as the board lives.
+class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+ public:
+  CellAccessible(BoardAccessible* table, BoardWidget* board, Cell cell) : table_(table), board_(board), cell_(cell) {}
+
+  bool isValid() const override { return board_ != nullptr; }
+  QObject* object() const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override;
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name) return {};
+    const GameSession& game = board_->Game();
+    return CellAccessibleName(cell_, game.CellAt(cell_), game.MarksShown(cell_), game.Paused());
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    const int side = BoardWidget::kCellPixels;
+    return QRect(board_->mapToGlobal(QPoint(cell_.Column * side, cell_.Row * side)), QSize(side, side));
+  }
+  QAccessible::Role role() const override { return QAccessible::Cell; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.focusable = true;
+    state.readOnly = board_->Game().CellAt(cell_).Kind == CellKind::Given;
+    state.focused = board_->hasFocus() && board_->Game().Cursor() == cell_;
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+  }
+
+  bool isSelected() const override { return false; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return cell_.Column; }
+  int rowIndex() const override { return cell_.Row; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
+
+ private:
+  BoardAccessible* table_;
+  BoardWidget* board_;
+  Cell cell_;
+};
+
+class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
+ public:
+  explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Table) {
+    for (int i = 0; i < kCells; ++i) {
+      cells_[i] = std::make_unique<CellAccessible>(this, board, Cell{i / kBoardSize, i % kBoardSize});
+      QAccessible::registerAccessibleInterface(cells_[i].get());
+    }
+  }
+  ~BoardAccessible() override {
+    // The cache forgets each cell before it goes; it must not delete them.
+    for (auto& cell : cells_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell.release()));
+  }
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? QStringLiteral("盤面") : QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return kCells; }
+  QAccessibleInterface* child(int index) const override {
+    return index >= 0 && index < kCells ? cells_[index].get() : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (int i = 0; i < kCells; ++i)
+      if (cells_[i].get() == child) return i;
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const auto cell = Board()->CellAt(Board()->mapFromGlobal(QPoint(x, y)));
+    return cell ? cellAt(cell->Row, cell->Column) : nullptr;
+  }
+  QAccessibleInterface* focusChild() const override {
+    if (!Board()->hasFocus()) return nullptr;
+    const Cell cursor = Board()->Game().Cursor();
+    return cellAt(cursor.Row, cursor.Column);
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                               : QAccessibleWidget::interface_cast(type);
+  }
+
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int row, int column) const override {
+    return OnBoard({row, column}) ? cells_[row * kBoardSize + column].get() : nullptr;
+  }
+  int selectedCellCount() const override { return 0; }
+  QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+  QString columnDescription(int column) const override { return QStringLiteral("%1列").arg(column + 1); }
+  QString rowDescription(int row) const override { return QStringLiteral("%1行").arg(row + 1); }
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  int columnCount() const override { return kBoardSize; }
+  int rowCount() const override { return kBoardSize; }
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+ private:
+  static constexpr int kCells = kBoardSize * kBoardSize;
+  BoardWidget* Board() const { return static_cast<BoardWidget*>(widget()); }
+  std::array<std::unique_ptr<CellAccessible>, kCells> cells_;
+};
+
+QAccessibleInterface* CellAccessible::parent() const { return table_; }
+
+// A palette picture: a button when a click on it does something, with the
+// press action a reader offers; otherwise (the clock) a picture with a name.
+class PictureBoxAccessible final : public QAccessibleWidget {
+ public:
+  explicit PictureBoxAccessible(PictureBox* box)
+      : QAccessibleWidget(box, box->Pressable() ? QAccessible::Button : QAccessible::StaticText) {}
+
+  QStringList actionNames() const override {
+    return Box()->Pressable() ? QStringList{pressAction()} : QStringList{};
+  }
+  void doAction(const QString& name) override {
+    if (name == pressAction() && Box()->Pressable()) Box()->Press();
+  }
+
+ private:
+  PictureBox* Box() const { return static_cast<PictureBox*>(widget()); }
+};
+
+QAccessibleInterface* Describe(const QString& className, QObject* object) {
+  if (className == QLatin1String("lumitile::BoardWidget")) return new BoardAccessible(static_cast<BoardWidget*>(object));
+  if (className == QLatin1String("lumitile::PictureBox")) return new PictureBoxAccessible(static_cast<PictureBox*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(Describe);
+    return true;
+  }();
+  (void)installed;
+}
+
+QString CellAccessibleName(Cell cell, CellView view, uint16_t marks, bool paused) {
+  const QString place = QStringLiteral("%1行%2列 ").arg(cell.Row + 1).arg(cell.Column + 1);
+  if (paused) return place + QStringLiteral("一時停止中");
+  switch (view.Kind) {
+    case CellKind::Given: return place + QStringLiteral("%1 (固定)").arg(view.Number);
+    case CellKind::Placed: return place + QString::number(view.Number);
+    case CellKind::Empty: break;
+  }
+  QString name = place + QStringLiteral("空き");
+  if (marks != 0) {
+    name += QStringLiteral(" メモ");
+    for (int n = 1; n <= 9; ++n)
+      if (marks & MarkBit(n)) name += QStringLiteral(" %1").arg(n);
+  }
+  return name;
+}
+
+}  // namespace lumitile

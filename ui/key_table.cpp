@@ -1,0 +1,59 @@
+#include "ui/key_table.h"
+
+#include <array>
+
+namespace lumitile {
+
+namespace {
+
+struct KeyRow {
+  int Key;
+  Qt::KeyboardModifiers Modifiers;
+  KeyAction Action;
+};
+
+constexpr Qt::KeyboardModifiers kPlain = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+
+const std::array kKeys{
+    KeyRow{Qt::Key_Up, kPlain, {KeyCommand::MoveCursor, 0, -1, 0}},
+    KeyRow{Qt::Key_Down, kPlain, {KeyCommand::MoveCursor, 0, 1, 0}},
+    KeyRow{Qt::Key_Left, kPlain, {KeyCommand::MoveCursor, 0, 0, -1}},
+    KeyRow{Qt::Key_Right, kPlain, {KeyCommand::MoveCursor, 0, 0, 1}},
+    KeyRow{Qt::Key_Home, kPlain, {KeyCommand::RowEdge, 0}},
+    KeyRow{Qt::Key_End, kPlain, {KeyCommand::RowEdge, 1}},
+    KeyRow{Qt::Key_0, kPlain, {KeyCommand::Erase}},
+    KeyRow{Qt::Key_Delete, kPlain, {KeyCommand::Erase}},
+    KeyRow{Qt::Key_Backspace, kPlain, {KeyCommand::Erase}},
+    KeyRow{Qt::Key_H, kPlain, {KeyCommand::Hint}},
+    KeyRow{Qt::Key_Space, kPlain, {KeyCommand::ApplyPick}},
+    KeyRow{Qt::Key_Return, kPlain, {KeyCommand::ApplyPick}},
+    KeyRow{Qt::Key_Enter, kPlain, {KeyCommand::ApplyPick}},
+    KeyRow{Qt::Key_Escape, kPlain, {KeyCommand::PutPickDown}},
+    KeyRow{Qt::Key_N, kCtrl, {KeyCommand::NewGame}},
+    KeyRow{Qt::Key_Q, kCtrl, {KeyCommand::End}},
+    KeyRow{Qt::Key_F1, kPlain, {KeyCommand::Help}},
+    KeyRow{Qt::Key_P, kPlain, {KeyCommand::Pause}},
+    KeyRow{Qt::Key_Pause, kPlain, {KeyCommand::Pause}},
+    KeyRow{Qt::Key_Z, kCtrl, {KeyCommand::Undo}},
+    KeyRow{Qt::Key_Z, kCtrl | Qt::ShiftModifier, {KeyCommand::Redo}},
+    KeyRow{Qt::Key_Y, kCtrl, {KeyCommand::Redo}},
+};
+
+}  // namespace
+
+std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers) {
+  modifiers &= ~Qt::KeyboardModifiers(Qt::KeypadModifier);
+  if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+    const int number = key - Qt::Key_0;
+    if (modifiers == kPlain) return KeyAction{KeyCommand::PlacePanel, number};
+    if (modifiers == kCtrl) return KeyAction{KeyCommand::ToggleMark, number};
+    return std::nullopt;
+  }
+  for (const KeyRow& row : kKeys) {
+    if (row.Key == key && row.Modifiers == modifiers) return row.Action;
+  }
+  return std::nullopt;
+}
+
+}  // namespace lumitile
