@@ -4,24 +4,17 @@
 
 namespace lumitile {
 
-namespace {
-
-GameSession& Started(GameSession& session) {
-  session.Start();
-  return session;
-}
-
-}  // namespace
-
 Game::Game(GameParts parts)
     : session_(parts.Random, parts.Ticks, parts.Settings),
+      started_(session_.Start()),
       images_(parts.DevicePixelRatio),
-      window_(Started(session_), images_, parts.Sounds, std::move(parts.DataFolders), std::move(parts.Asker)) {}
+      window_(session_, images_, parts.Sounds, std::move(parts.DataFolders), std::move(parts.Asker)) {}
 
 void Game::Show() {
   CentreOnScreen(&window_);
   window_.show();
   window_.DealFirstGame();
+  if (started_.Trouble) window_.SideWindows().TellCannotSave(*started_.Trouble);
 }
 
 }  // namespace lumitile

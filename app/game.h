@@ -35,7 +35,8 @@ class Game {
   // window is made, so the window opens at the stored level.
   explicit Game(GameParts parts);
 
-  // Centres and shows the main window and deals the first game.
+  // Centres and shows the main window, deals the first game and tells what
+  // start-up could not save.
   void Show();
 
   GameSession& Session() { return session_; }
@@ -44,6 +45,7 @@ class Game {
 
  private:
   GameSession session_;
+  Outcome started_;
   Images images_;
   MainWindow window_;
 };

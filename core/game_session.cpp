@@ -1,5 +1,7 @@
 #include "core/game_session.h"
 
+#include <algorithm>
+
 #include "core/board_click.h"
 #include "core/level_table.h"
 #include "core/puzzle/puzzle_setup.h"
@@ -10,13 +12,16 @@ GameSession::GameSession(RandomSource& random, TickSource& ticks, Profile& setti
     : random_(random), settings_(settings), clock_(ticks) {}
 
 Outcome GameSession::Start() {
-  bestTimes_ = LoadBestTimes(settings_);
-  level_ = LoadLevel(settings_);
-  std::vector<Setting> values = BestTimeSettings(bestTimes_);
-  values.push_back(LevelSetting(level_));
+  Outcome outcome{.Level = true, .Table = true};
+  // Read and written back in one change: a record another game stores
+  // meanwhile is not overwritten with what this one read a moment earlier.
   // A file that cannot be written leaves the game playable with what was read.
-  (void)settings_.Change(values);
-  return {.Level = true, .Table = true};
+  const FileAfter after = ChangeFile(Keeping::kSettings, [](IniFile& file) {
+    SaveBestTimes(file, LoadBestTimes(file));
+    SaveLevel(file, LoadLevel(file));
+  }, outcome);
+  level_ = LoadLevel(after.File);
+  return outcome;
 }
 
 Outcome GameSession::NewGame() {
@@ -27,6 +32,7 @@ Outcome GameSession::NewGame() {
 
 Outcome GameSession::NewGameOn(const Board& board) {
   board_ = board;
+  dealtLevel_ = level_;
   history_.Clear();
   hints_ = {true, true, true};
   clock_.Start();
@@ -37,8 +43,9 @@ Outcome GameSession::NewGameOn(const Board& board) {
 Outcome GameSession::SelectLevel(int level) {
   if (!LevelParametersFor(level)) return {};
   level_ = level;
-  (void)settings_.Change(std::array{LevelSetting(level)});
-  return {.Level = true};
+  Outcome outcome{.Level = true};
+  ChangeFile(Keeping::kLevel, [level](IniFile& file) { SaveLevel(file, level); }, outcome);
+  return outcome;
 }
 
 bool GameSession::HintVisible(int index) const {
@@ -101,18 +108,28 @@ void GameSession::CheckSolved(Outcome& outcome) {
   // Stopping freezes the time at this moment, hint charges included.
   clock_.Stop();
   const int32_t seconds = clock_.ElapsedSeconds();
+  // Judged against the file, which another game may have changed, and under
+  // the level the board was dealt at, whatever the menu says by now.
+  bestTimes_ = LoadBestTimes(settings_.Read().file);
+  outcome.Table = true;
   // A record must beat the best time; an equal time is none.
-  if (bestTimes_[static_cast<std::size_t>(level_)].Seconds <= seconds) return;
-  pending_ = PendingRecord{seconds, level_};
+  if (bestTimes_[static_cast<std::size_t>(dealtLevel_)].Seconds <= seconds) return;
+  pending_ = PendingRecord{seconds, dealtLevel_};
   outcome.RecordWaiting = true;
 }
 
 Outcome GameSession::ConfirmRecord(std::string_view name) {
   if (!pending_) return {};
-  bestTimes_[static_cast<std::size_t>(pending_->Level)] = {pending_->Seconds, FitName(name)};
+  const PendingRecord record = *pending_;
+  const BestTimeRow row{record.Seconds, FitName(name)};
   pending_.reset();
-  (void)settings_.Change(BestTimeSettings(bestTimes_));
-  return {.Table = true};
+  Outcome outcome{.Table = true};
+  ChangeFile(Keeping::kRecord, [&](IniFile& file) {
+    if (LoadBestTimes(file)[static_cast<std::size_t>(record.Level)].Seconds > record.Seconds) {
+      SaveBestTime(file, record.Level, row);
+    }
+  }, outcome);
+  return outcome;
 }
 
 Outcome GameSession::DismissRecord() {
@@ -121,15 +138,40 @@ Outcome GameSession::DismissRecord() {
 }
 
 Outcome GameSession::ClearBestTimes() {
-  const BestTimes cleared = EmptyBestTimes();
-  // The level goes first, as it always has, so a file missing both sections
-  // gets them in the same order as before.
-  std::vector<Setting> values{LevelSetting(0)};
-  for (Setting& value : BestTimeSettings(cleared)) values.push_back(std::move(value));
-  if (!settings_.Change(values)) return {};
-  bestTimes_ = cleared;
-  level_ = 0;
-  return {.Level = true, .Table = true};
+  Outcome outcome{.Table = true};
+  const FileAfter after = ChangeFile(Keeping::kClearedTable, [](IniFile& file) {
+    // The level goes first, as it always has, so a file missing both
+    // sections gets them in the same order as before.
+    SaveLevel(file, 0);
+    SaveBestTimes(file, EmptyBestTimes());
+  }, outcome);
+  if (after.Saved) {
+    level_ = 0;
+    outcome.Level = true;
+  }
+  return outcome;
+}
+
+Outcome GameSession::ReadBestTimes() {
+  bestTimes_ = LoadBestTimes(settings_.Read().file);
+  return {.Table = true};
+}
+
+GameSession::FileAfter GameSession::ChangeFile(Keeping what,
+                                               const std::function<void(IniFile&)>& change,
+                                               Outcome& outcome) {
+  std::optional<IniFile> changed;
+  const auto failure = settings_.Edit([&](IniFile& file) {
+    change(file);
+    changed = file;
+  });
+  FileAfter after{failure ? settings_.Read().file : std::move(*changed), !failure};
+  bestTimes_ = LoadBestTimes(after.File);
+  if (failure && std::find(told_.begin(), told_.end(), *failure) == told_.end()) {
+    told_.push_back(*failure);
+    outcome.Trouble = CannotSave{what, *failure};
+  }
+  return after;
 }
 
 }  // namespace lumitile

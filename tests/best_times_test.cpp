@@ -3,16 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/game_session.h"
-#include "core/records/ini_profile.h"
-#include "core/records/shift_jis.h"
-#include "support/fakes.h"
-#include "support/scratch_folder.h"
-
 namespace lumitile {
 namespace {
-
-using testing_support::ScratchFolder;
 
 TEST(FitName, IsAlwaysTwentyCharacters) {
   EXPECT_EQ(FitName("名前なし"), "名前なし" + std::string(16, ' '));
@@ -23,31 +15,21 @@ TEST(FitName, IsAlwaysTwentyCharacters) {
   EXPECT_EQ(FitName("x\xff\xe3\x81"), "x\uFFFD\uFFFD" + std::string(17, ' '));
 }
 
-class BestTimesTest : public ::testing::Test {
- protected:
-  ScratchFolder folder_;
-  IniProfile profile_{ProgramPlace{folder_.root(), "lumitile"}};
-};
-
-TEST_F(BestTimesTest, AFirstStartWritesTheBytesItAlwaysHas) {
-  SeededRandom random(1);
-  testing::FakeTicks ticks;
-  GameSession(random, ticks, profile_).Start();
-  EXPECT_EQ(folder_.Get("lumitile.ini"), testing::Golden("first_run.ini"));
-}
-
-TEST_F(BestTimesTest, NamesAndTimesRoundTripAndImpossibleTimesAreNone) {
+TEST(BestTimes, RoundTripAndImpossibleTimesAreNone) {
   BestTimes times = EmptyBestTimes();
   times[0] = {61, FitName("山田")};
   times[1] = {0, FitName("Alexandra Konstantinopoulou")};
   times[2] = {1000, FitName("x")};
-  ASSERT_TRUE(profile_.Change(BestTimeSettings(times)));
-  const BestTimes loaded = LoadBestTimes(profile_);
+  IniFile file;
+  SaveBestTimes(file, times);
+  SaveLevel(file, 2);
+  const BestTimes loaded = LoadBestTimes(file);
   EXPECT_EQ(loaded[0], times[0]);
   EXPECT_EQ(loaded[1], (BestTimeRow{0, "Alexandra Konstantin"}));
   EXPECT_EQ(loaded[2].Seconds, kNoRecord);
-  folder_.Put("lumitile.ini", Utf8ToCp932("[ハイスコア]\r\n初級=-5\r\n"));
-  EXPECT_EQ(LoadBestTimes(profile_), EmptyBestTimes());
+  EXPECT_EQ(LoadLevel(file), 2);
+  SaveBestTime(file, 0, {-5, FitName("y")});
+  EXPECT_EQ(LoadBestTimes(file)[0].Seconds, kNoRecord);
 }
 
 }  // namespace

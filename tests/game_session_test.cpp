@@ -3,12 +3,16 @@
 // the record, levels, clearing, undo and redo.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+
 #include "core/game_session.h"
 #include "support/fakes.h"
 
 namespace lumitile {
 namespace {
 
+using testing::MemoryProfile;
 using testing::PuzzleWithOpenCells;
 
 class GameSessionTest : public ::testing::Test {
@@ -31,29 +35,12 @@ class GameSessionTest : public ::testing::Test {
   GameSession game{random, ticks, settings};
 };
 
-TEST_F(GameSessionTest, StartUpWritesEveryValueBackAsOneChange) {
-  game.Start();
-  ASSERT_EQ(settings.changes.size(), 1u);
-  const std::vector<std::string> expected{
-      "ハイスコア/初級=999", "ハイスコア/初級名前=名前なし                ",
-      "ハイスコア/中級=999", "ハイスコア/中級名前=名前なし                ",
-      "ハイスコア/上級=999", "ハイスコア/上級名前=名前なし                ", "レベル/値=0"};
-  EXPECT_EQ(settings.changes[0], expected);
+TEST_F(GameSessionTest, AFirstStartWritesTheBytesItAlwaysHas) {
+  EXPECT_FALSE(game.Start().Trouble);
+  EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini"));
   EXPECT_FALSE(game.Dealt());
   game.PickItem(Pick::Panel(0));
   EXPECT_FALSE(game.ApplyPick({0, 0}).Cells) << "a click before the first deal";
-}
-
-TEST_F(GameSessionTest, StoredValuesAreReadAndNonsenseMended) {
-  for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
-           {"1", 1}, {"2", 2}, {"3", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
-    settings.values[{"レベル", "値"}] = stored;
-    settings.values[{"ハイスコア", "中級"}] = "1000";
-    game.Start();
-    EXPECT_EQ(game.Level(), level) << stored;
-    EXPECT_EQ(settings.Get("レベル", "値"), std::to_string(level)) << stored;
-    EXPECT_EQ(game.BestTimeTable()[1].Seconds, kNoRecord) << "a time the clock cannot show";
-  }
 }
 
 TEST_F(GameSessionTest, TheLevelDecidesTheNextDealOnly) {
@@ -113,18 +100,69 @@ TEST_F(GameSessionTest, AGameToTheSolveWithHintsAndTheRecord) {
   EXPECT_FALSE(game.ClockRunning());
   ticks.AdvanceSeconds(100);
   EXPECT_EQ(game.Pending(), (PendingRecord{67, 0}));
-  game.SelectLevel(1);  // the record stays with the level it was judged at
-  const std::size_t changes = settings.changes.size();
   EXPECT_TRUE(game.ConfirmRecord("Tanaka\tTaro").Table);
   EXPECT_EQ(game.BestTimeTable()[0], (BestTimeRow{67, "Tanaka Taro         "}));
-  ASSERT_EQ(settings.changes.size(), changes + 1) << "the table is saved as one change";
-  EXPECT_EQ(settings.changes.back().size(), 6u);
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "67");
+  EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Tanaka Taro");
   EXPECT_FALSE(game.ConfirmRecord("again").Table) << "no record waits any more";
 }
 
+// Solved at beginner, the board stays a beginner board whatever the menu
+// says later, also when it is solved again by undo and redo or by dropping
+// a panel again: the same frozen time under the same dealt level.
+TEST_F(GameSessionTest, ARecordBelongsToTheLevelTheBoardWasDealtAt) {
+  Play(1);
+  ticks.AdvanceSeconds(3);
+  Put(0);
+  game.SelectLevel(2);
+  game.Undo();
+  ticks.AdvanceSeconds(50);
+  EXPECT_TRUE(game.Redo().RecordWaiting);
+  EXPECT_EQ(game.Pending(), (PendingRecord{3, 0}));
+  game.ConfirmRecord("Ann");
+  game.SelectLevel(2);
+  EXPECT_TRUE(Put(0).Solved);
+  EXPECT_FALSE(game.Pending()) << "an equal time is no record";
+  EXPECT_EQ(settings.Get("ハイスコア", "初級"), "3");
+  EXPECT_EQ(settings.Get("ハイスコア", "上級"), "999");
+}
+
+// Two games started on one file, as two running copies are: each judges and
+// stores against what the file holds at that moment, and showing the table
+// writes nothing, so neither loses the other's record.
+TEST_F(GameSessionTest, TwoGamesOnOneFileLoseNothing) {
+  GameSession other{random, ticks, settings};
+  game.Start();
+  other.Start();
+  const auto solveIn = [this](GameSession& session, int seconds) {
+    session.NewGameOn(PuzzleWithOpenCells(1));
+    ticks.AdvanceSeconds(seconds);
+    session.PickItem(Pick::Panel(0));
+    return session.ApplyPick({0, 0}).RecordWaiting;
+  };
+  EXPECT_TRUE(solveIn(game, 30));
+  EXPECT_TRUE(solveIn(other, 25));
+  game.ConfirmRecord("Ann");
+  EXPECT_EQ(settings.Get("ハイスコア", "初級"), "30");
+  const std::string stored = settings.Bytes();
+  other.ReadBestTimes();
+  EXPECT_EQ(other.BestTimeTable()[0].Seconds, 30) << "the table shows the other game's record";
+  EXPECT_EQ(settings.Bytes(), stored) << "showing the table writes nothing";
+  other.ConfirmRecord("Bob");
+  EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Bob");
+  EXPECT_FALSE(solveIn(game, 28)) << "judged against the file, 28 does not beat Bob's 25";
+  EXPECT_TRUE(solveIn(game, 20));
+  EXPECT_TRUE(solveIn(other, 22));
+  game.ConfirmRecord("Cid");
+  other.ConfirmRecord("Dee");  // no longer a record by the time of OK
+  other.SelectLevel(1);
+  EXPECT_EQ(settings.Get("ハイスコア", "初級"), "20");
+  EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Cid");
+  EXPECT_EQ(other.BestTimeTable()[0], game.BestTimeTable()[0]);
+}
+
 TEST_F(GameSessionTest, ARecordMustBeatTheBestTimeStrictly) {
-  settings.values[{"ハイスコア", "初級"}] = "30";
+  settings.Set("ハイスコア", "初級", "30");
   for (const auto& [seconds, record] : std::vector<std::pair<int, bool>>{{30, false}, {31, false}, {29, true}}) {
     Play(1);
     ticks.AdvanceSeconds(seconds);
@@ -151,25 +189,69 @@ TEST_F(GameSessionTest, ClearingPanelsKeepsGivensClockTokensAndPick) {
   EXPECT_EQ(game.Pointer(), Pick::Panel(6));
 }
 
-TEST_F(GameSessionTest, ClearingTheTableIsOneChangeOrNone) {
-  settings.values[{"ハイスコア", "上級"}] = "12";
-  settings.values[{"レベル", "値"}] = "2";
-  Play(2);
+// What the file did not take is told once per cause, the game stays
+// playable, and the table says what the file says.
+TEST_F(GameSessionTest, WhatCannotBeSavedIsToldOnceAndNothingPretendsItWas) {
+  settings.Set("ハイスコア", "上級", "12");
+  settings.Set("レベル", "値", "2");
+  Play(1);
+  // Another game stuck in the middle of a change holds the lock.
+  const int lock = settings.disk.Open("/game/.lumitile.ini.lock", O_RDWR | O_CREAT, 0666);
+  settings.disk.Flock(lock, LOCK_EX | LOCK_NB);
+  const Outcome level = game.SelectLevel(1);
+  ASSERT_TRUE(level.Trouble);
+  EXPECT_EQ(level.Trouble->Failure.step, FileStep::kLock);
+  EXPECT_EQ(settings.disk.pauses, 2 * (kLockAttempts - 1)) << "a bounded wait, then a read without the lock";
+  EXPECT_EQ(game.Level(), 1) << "the game goes on at the chosen level";
+  EXPECT_FALSE(game.SelectLevel(2).Trouble) << "told once";
+  settings.disk.Close(lock);
+
+  settings.disk.spaceLeft = 0;
   ticks.AdvanceSeconds(3);
-  settings.failWrites = true;
-  EXPECT_FALSE(game.ClearBestTimes().Table);
-  EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12) << "what could not be stored is not cleared";
+  Put(0);
+  const Outcome record = game.ConfirmRecord("Ann");
+  ASSERT_TRUE(record.Trouble);
+  EXPECT_EQ(record.Trouble->What, Keeping::kRecord);
+  EXPECT_EQ(record.Trouble->Failure, (FileFailure{FileStep::kWrite, ENOSPC, MemoryProfile::kPath}));
+  EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12);
+  EXPECT_EQ(game.BestTimeTable(), LoadBestTimes(settings.Read().file));
+  const Outcome clear = game.ClearBestTimes();
+  EXPECT_FALSE(clear.Level || clear.Trouble) << "nothing cleared, and the full disk was told already";
+  EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12);
   EXPECT_EQ(game.Level(), 2);
-  settings.failWrites = false;
-  const std::size_t changes = settings.changes.size();
-  EXPECT_TRUE(game.ClearBestTimes().Level);
-  ASSERT_EQ(settings.changes.size(), changes + 1);
-  EXPECT_EQ(settings.changes.back().front(), "レベル/値=0");
-  EXPECT_EQ(settings.changes.back().size(), 7u);
+
+  settings.disk.spaceLeft.reset();
+  ticks.AdvanceSeconds(1);
+  const Outcome cleared = game.ClearBestTimes();
+  EXPECT_TRUE(cleared.Level && !cleared.Trouble);
   EXPECT_EQ(game.BestTimeTable(), EmptyBestTimes());
   EXPECT_EQ(game.Level(), 0);
-  EXPECT_EQ(game.ElapsedSeconds(), 3);
-  EXPECT_TRUE(game.ClockRunning());
+  EXPECT_EQ(settings.Get("レベル", "値"), "0");
+}
+
+// A change that fails at any one system call is told, and leaves the table
+// in memory as the file holds it: the old record or the new one.
+TEST_F(GameSessionTest, AFailedRecordLeavesMemoryAsTheFile) {
+  testing_support::FaultyFileSystem faulty(settings.disk, 0, false);
+  IniProfile file(SettingsFiles{MemoryProfile::kPath, MemoryProfile::kPath, "", false}, faulty);
+  int failAt = 1;
+  for (;; ++failAt) {
+    SCOPED_TRACE(failAt);
+    settings.Set("ハイスコア", "初級", "40");
+    GameSession session{random, ticks, file};
+    session.Start();
+    session.NewGameOn(PuzzleWithOpenCells(1));
+    ticks.AdvanceSeconds(9);
+    session.PickItem(Pick::Panel(0));
+    session.ApplyPick({0, 0});
+    faulty.Arm(failAt, false);
+    const Outcome outcome = session.ConfirmRecord("Ann");
+    if (!faulty.reached()) break;
+    const std::string time = settings.Get("ハイスコア", "初級");
+    EXPECT_EQ(time, outcome.Trouble ? "40" : "9");
+    EXPECT_EQ(session.BestTimeTable(), LoadBestTimes(settings.Read().file));
+  }
+  EXPECT_GT(failAt, 15) << "the sequence was really walked";
 }
 
 TEST_F(GameSessionTest, UndoAndRedoMoveTheBoardOnly) {

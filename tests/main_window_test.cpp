@@ -87,7 +87,7 @@ TEST(MainWindow, LevelChecksFollowTheLevelAndNothingElseMoves) {
   for (const auto& [stored, check] : std::vector<std::pair<const char*, const char*>>{
            {"0", "beg_game"}, {"1", "mid_game"}, {"2", "hi_game"}, {"7", "beg_game"}}) {
     testing::MemoryProfile file;
-    file.values[{"レベル", "値"}] = stored;
+    file.Set("レベル", "値", stored);
     GameRig rig(&file);
     for (const char* level : {"beg_game", "mid_game", "hi_game"}) EXPECT_EQ(Checked(rig, level), level == check);
   }

@@ -169,7 +169,7 @@ void MainWindow::NewGame() {
 void MainWindow::DealFirstGame() { ShowOutcome(game_.NewGame()); }
 
 void MainWindow::SelectLevel(int level) {
-  game_.SelectLevel(level);
+  ShowOutcome(game_.SelectLevel(level));
   // A checkable item toggles itself when chosen; the session's level decides.
   RefreshLevelChecks();
 }
@@ -208,6 +208,7 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Clock) RefreshClock();
   if (outcome.Level) RefreshLevelChecks();
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
+  if (outcome.Trouble) side_.TellCannotSave(*outcome.Trouble);
 }
 
 void MainWindow::RefreshLevelChecks() {

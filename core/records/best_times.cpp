@@ -42,30 +42,35 @@ BestTimes EmptyBestTimes() {
   return times;
 }
 
-BestTimes LoadBestTimes(Profile& profile) {
+BestTimes LoadBestTimes(const IniFile& file) {
   BestTimes times;
   for (std::size_t level = 0; level < times.size(); ++level) {
     const LevelKeys& keys = kLevelKeys[level];
-    times[level] = {UsableTime(profile.ReadIniInt(kRecordSection, keys.time, kNoRecord)),
-                    FitName(profile.ReadIniString(kRecordSection, keys.name, kNoName))};
+    times[level] = {UsableTime(ReadIniInt(file, kRecordSection, keys.time, kNoRecord)),
+                    FitName(ReadIniString(file, kRecordSection, keys.name, kNoName))};
   }
   return times;
 }
 
-int LoadLevel(Profile& profile) {
-  const int32_t stored = profile.ReadIniInt(kLevelSection, kLevelKey, 0);
+int LoadLevel(const IniFile& file) {
+  const int32_t stored = ReadIniInt(file, kLevelSection, kLevelKey, 0);
   return stored >= 0 && stored < kLevelCount ? stored : 0;
 }
 
-std::vector<Setting> BestTimeSettings(const BestTimes& times) {
-  std::vector<Setting> settings;
-  for (std::size_t level = 0; level < times.size(); ++level) {
-    settings.push_back({kRecordSection, kLevelKeys[level].time, std::to_string(times[level].Seconds)});
-    settings.push_back({kRecordSection, kLevelKeys[level].name, times[level].Name});
-  }
-  return settings;
+void SaveBestTime(IniFile& file, int level, const BestTimeRow& row) {
+  const LevelKeys& keys = kLevelKeys[static_cast<std::size_t>(level)];
+  WriteIniString(file, kRecordSection, keys.time, std::to_string(row.Seconds));
+  WriteIniString(file, kRecordSection, keys.name, row.Name);
 }
 
-Setting LevelSetting(int level) { return {kLevelSection, kLevelKey, std::to_string(level)}; }
+void SaveBestTimes(IniFile& file, const BestTimes& times) {
+  for (int level = 0; level < kLevelCount; ++level) {
+    SaveBestTime(file, level, times[static_cast<std::size_t>(level)]);
+  }
+}
+
+void SaveLevel(IniFile& file, int level) {
+  WriteIniString(file, kLevelSection, kLevelKey, std::to_string(level));
+}
 
 }  // namespace lumitile

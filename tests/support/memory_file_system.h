@@ -204,6 +204,13 @@ class FaultyFileSystem final : public FileSystem {
       : inner_(inner), failAt_(failAt), kill_(kill) {}
   // Whether the sequence got as far as call failAt.
   bool reached() const { return calls_ >= failAt_; }
+  // Counts the calls afresh from here.
+  void Arm(int failAt, bool kill) {
+    failAt_ = failAt;
+    kill_ = kill;
+    calls_ = 0;
+    dead_ = false;
+  }
 
   int Open(const std::string& path, int flags, mode_t mode) override {
     return Step(EIO) ? inner_.Open(path, flags, mode) : -1;

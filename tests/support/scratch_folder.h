@@ -16,17 +16,8 @@
 #include <iterator>
 #include <set>
 #include <string>
-#include <string_view>
-
-#include "core/records/profile.h"
 
 namespace lumitile::testing_support {
-
-// One value written as its own change; true when the file took it.
-inline bool Write(Profile& profile, std::string_view section, std::string_view key, std::string value) {
-  const Setting setting{section, key, std::move(value)};
-  return profile.Change({&setting, 1});
-}
 
 class ScratchFolder {
  public:
