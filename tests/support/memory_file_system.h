@@ -1,6 +1,5 @@
 // A file system held in memory, for the settings-file tests and the fuzz
-// target: files, folders and FIFOs, descriptors, flock and a disk that can
-// fill up. FaultyFileSystem stands in front of it and fails, or stops dead
+// target: files and folders, descriptors, flock and a disk that can fill up. FaultyFileSystem stands in front of it and fails, or stops dead
 // as a killed process would, at a chosen call.
 #pragma once
 
@@ -23,14 +22,13 @@ namespace lumitile::testing_support {
 
 class MemoryFileSystem final : public FileSystem {
  public:
-  enum class Kind { kFile, kFolder, kFifo };
+  enum class Kind { kFile, kFolder };
 
   MemoryFileSystem() { Add("/", Kind::kFolder, {}); }
 
   // Test set-up and inspection, with the parent folder assumed to exist.
   void Put(const std::string& path, std::string bytes) { Add(path, Kind::kFile, std::move(bytes)); }
   void MakeFolder(const std::string& path) { Add(path, Kind::kFolder, {}); }
-  void MakeFifo(const std::string& path) { Add(path, Kind::kFifo, {}); }
   std::optional<std::string> Get(const std::string& path) const {
     const auto found = entries_.find(path);
     if (found == entries_.end() || found->second->kind != Kind::kFile) return std::nullopt;
@@ -63,8 +61,6 @@ class MemoryFileSystem final : public FileSystem {
     const Node& node = *found->second;
     if (flags & O_DIRECTORY && node.kind != Kind::kFolder) return Fail(ENOTDIR);
     if (node.kind == Kind::kFolder && writes) return Fail(EISDIR);
-    // A FIFO opened without O_NONBLOCK would wait for a writer for ever.
-    if (node.kind == Kind::kFifo && !(flags & O_NONBLOCK)) std::abort();
     if (flags & O_TRUNC) found->second->bytes.clear();
     open_[nextFd_] = OpenFile{found->second, 0};
     return nextFd_++;
@@ -87,7 +83,6 @@ class MemoryFileSystem final : public FileSystem {
     if (file == open_.end()) return Fail(EBADF);
     const Node& node = *file->second.node;
     if (node.kind == Kind::kFolder) return Fail(EISDIR);
-    if (node.kind == Kind::kFifo) return Fail(EAGAIN);
     std::size_t& offset = file->second.offset;
     const std::size_t got = offset < node.bytes.size() ? std::min(size, node.bytes.size() - offset) : 0;
     if (got > 0) std::memcpy(buffer, node.bytes.data() + offset, got);
@@ -182,10 +177,7 @@ class MemoryFileSystem final : public FileSystem {
   }
   static void Describe(const Node& node, struct stat& info) {
     info = {};
-    const mode_t type = node.kind == Kind::kFile     ? S_IFREG
-                        : node.kind == Kind::kFolder ? S_IFDIR
-                                                     : S_IFIFO;
-    info.st_mode = type | node.mode;
+    info.st_mode = (node.kind == Kind::kFile ? S_IFREG : S_IFDIR) | node.mode;
     info.st_size = static_cast<off_t>(node.bytes.size());
   }
 
