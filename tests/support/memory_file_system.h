@@ -1,6 +1,7 @@
 // A file system held in memory, for the settings-file tests and the fuzz
-// target: files and folders, descriptors, flock and a disk that can fill up. FaultyFileSystem stands in front of it and fails, or stops dead
-// as a killed process would, at a chosen call.
+// target: files and folders, descriptors, flock and a disk that can fill up.
+// FaultyFileSystem stands in front of it and fails, or stops dead as a
+// killed process would, at a chosen call.
 #pragma once
 
 #include <fcntl.h>
