@@ -232,21 +232,19 @@ TEST_F(GameSessionTest, WhatCannotBeSavedIsToldOnceAndNothingPretendsItWas) {
 // A change that fails at any one system call is told, and leaves the table
 // in memory as the file holds it: the old record or the new one.
 TEST_F(GameSessionTest, AFailedRecordLeavesMemoryAsTheFile) {
-  testing_support::FaultyFileSystem faulty(settings.disk, 0, false);
-  IniProfile file(SettingsFiles{MemoryProfile::kPath, MemoryProfile::kPath, "", false}, faulty);
   int failAt = 1;
   for (;; ++failAt) {
     SCOPED_TRACE(failAt);
     settings.Set("ハイスコア", "初級", "40");
-    GameSession session{random, ticks, file};
+    GameSession session{random, ticks, settings};
     session.Start();
     session.NewGameOn(PuzzleWithOpenCells(1));
     ticks.AdvanceSeconds(9);
     session.PickItem(Pick::Panel(0));
     session.ApplyPick({0, 0});
-    faulty.Arm(failAt, false);
+    settings.disk.FailAt(failAt, false);
     const Outcome outcome = session.ConfirmRecord("Ann");
-    if (!faulty.reached()) break;
+    if (!settings.disk.reached()) break;
     const std::string time = settings.Get("ハイスコア", "初級");
     EXPECT_EQ(time, outcome.Trouble ? "40" : "9");
     EXPECT_EQ(session.BestTimeTable(), LoadBestTimes(settings.Read().file));

@@ -12,7 +12,6 @@
 namespace lumitile {
 namespace {
 
-using testing_support::FaultyFileSystem;
 using testing_support::MemoryFileSystem;
 
 const std::string kOld = "; kept\r\n[s]\r\nt=30\r\nn=Old\r\n[level]\r\nv=1\n";
@@ -52,9 +51,9 @@ TEST(ChangeSettings, StoppedOrFailedAtAnyCallLeavesTheOldFileOrTheNew) {
         SCOPED_TRACE(::testing::Message() << name << (kill ? ", killed" : ", failed")
                                           << " at call " << failAt);
         MemoryFileSystem disk = DiskWithOldFile();
-        FaultyFileSystem faulty(disk, failAt, kill);
-        const auto failure = ChangeSettings(files, StoreRecord, faulty);
-        if (!faulty.reached()) break;
+        disk.FailAt(failAt, kill);
+        const auto failure = ChangeSettings(files, StoreRecord, disk);
+        if (!disk.reached()) break;
         disk.ForgetOpenFiles();
         const auto now = disk.Get(path);
         EXPECT_TRUE(now == before || now == after);

@@ -116,8 +116,8 @@ void CheckTransaction(const std::string& fileBytes, const std::string& section,
   expected.Set(section, key, value);
   const std::string after = expected.Bytes();
 
-  testing_support::FaultyFileSystem faulty(disk, failAt, kill);
-  IniProfile profile(files, faulty);
+  disk.FailAt(failAt, kill);
+  IniProfile profile(files, disk);
   const auto failure = profile.Edit([&](IniFile& file) { file.Set(section, key, value); });
   if (failure) RequireValidUtf8(CannotSaveText({Keeping::kRecord, *failure}));
   disk.ForgetOpenFiles();

@@ -1,7 +1,6 @@
 // A file system held in memory, for the settings-file tests and the fuzz
-// target: files and folders, descriptors, flock and a disk that can fill up.
-// FaultyFileSystem stands in front of it and fails, or stops dead as a
-// killed process would, at a chosen call.
+// target: files and folders, descriptors, flock, a disk that can fill up,
+// and a call that fails, or stops dead as a killed process would.
 #pragma once
 
 #include <fcntl.h>
@@ -42,13 +41,29 @@ class MemoryFileSystem final : public FileSystem {
     }
     return names;
   }
+  // Call number `call` from now on (counting from 1) fails with EIO, ENOSPC
+  // for a write. With kill, that call and every later one fail without
+  // reaching the disk, which is then as a process killed there leaves it,
+  // until ForgetOpenFiles.
+  void FailAt(int call, bool kill) {
+    failAt_ = call;
+    kill_ = kill;
+    calls_ = 0;
+    dead_ = false;
+  }
+  // Whether the calls got as far as the one set to fail.
+  bool reached() const { return calls_ >= failAt_; }
   // What a process's death does: its descriptors close and its locks go.
-  void ForgetOpenFiles() { open_.clear(); }
+  void ForgetOpenFiles() {
+    open_.clear();
+    dead_ = false;
+  }
   // Bytes that may still be written; unlimited when unset.
   std::optional<std::size_t> spaceLeft;
   int pauses = 0;
 
   int Open(const std::string& path, int flags, mode_t mode) override {
+    if (!Step(EIO)) return -1;
     const auto parent = entries_.find(FolderOf(path));
     if (parent == entries_.end() || parent->second->kind != Kind::kFolder) return Fail(ENOENT);
     auto found = entries_.find(path);
@@ -66,20 +81,29 @@ class MemoryFileSystem final : public FileSystem {
     open_[nextFd_] = OpenFile{found->second, 0};
     return nextFd_++;
   }
-  int Close(int fd) override { return open_.erase(fd) == 1 ? 0 : Fail(EBADF); }
+  int Close(int fd) override {
+    const bool passes = Step(EIO);
+    if (dead_) return -1;
+    // A failed close still frees the descriptor.
+    if (open_.erase(fd) != 1) return Fail(EBADF);
+    return passes ? 0 : Fail(EIO);
+  }
   int Fstat(int fd, struct stat& info) override {
+    if (!Step(EIO)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     Describe(*file->second.node, info);
     return 0;
   }
   int Stat(const std::string& path, struct stat& info) override {
+    if (!Step(EIO)) return -1;
     const auto found = entries_.find(path);
     if (found == entries_.end()) return Fail(ENOENT);
     Describe(*found->second, info);
     return 0;
   }
   ssize_t Read(int fd, void* buffer, std::size_t size) override {
+    if (!Step(EIO)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     const Node& node = *file->second.node;
@@ -91,6 +115,7 @@ class MemoryFileSystem final : public FileSystem {
     return static_cast<ssize_t>(got);
   }
   ssize_t Write(int fd, const void* bytes, std::size_t size) override {
+    if (!Step(ENOSPC)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     std::size_t fits = size;
@@ -106,14 +131,16 @@ class MemoryFileSystem final : public FileSystem {
     offset += fits;
     return static_cast<ssize_t>(fits);
   }
-  int Fsync(int fd) override { return open_.count(fd) ? 0 : Fail(EBADF); }
+  int Fsync(int fd) override { return !Step(EIO) ? -1 : open_.count(fd) ? 0 : Fail(EBADF); }
   int Fchmod(int fd, mode_t mode) override {
+    if (!Step(EIO)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     file->second.node->mode = mode;
     return 0;
   }
   int Flock(int fd, int operation) override {
+    if (!Step(EIO)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     const Node* node = file->second.node.get();
@@ -127,6 +154,7 @@ class MemoryFileSystem final : public FileSystem {
     return 0;
   }
   int Rename(const std::string& from, const std::string& to) override {
+    if (!Step(EIO)) return -1;
     const auto source = entries_.find(from);
     if (source == entries_.end()) return Fail(ENOENT);
     if (!entries_.count(FolderOf(to))) return Fail(ENOENT);
@@ -137,6 +165,7 @@ class MemoryFileSystem final : public FileSystem {
     return 0;
   }
   int Unlink(const std::string& path) override {
+    if (!Step(EIO)) return -1;
     const auto found = entries_.find(path);
     if (found == entries_.end()) return Fail(ENOENT);
     if (found->second->kind == Kind::kFolder) return Fail(EISDIR);
@@ -144,12 +173,14 @@ class MemoryFileSystem final : public FileSystem {
     return 0;
   }
   int Mkdir(const std::string& path, mode_t) override {
+    if (!Step(EIO)) return -1;
     if (entries_.count(path)) return Fail(EEXIST);
     if (!entries_.count(FolderOf(path))) return Fail(ENOENT);
     MakeFolder(path);
     return 0;
   }
   int List(const std::string& folder, std::vector<std::string>& names) override {
+    if (!Step(EIO)) return -1;
     const auto found = entries_.find(folder);
     if (found == entries_.end() || found->second->kind != Kind::kFolder) return Fail(ENOTDIR);
     names = Names(folder);
@@ -173,6 +204,13 @@ class MemoryFileSystem final : public FileSystem {
     errno = error;
     return -1;
   }
+  // Whether this call goes through.
+  bool Step(int error) {
+    if (dead_) return Fail(EIO) == 0;
+    if (++calls_ != failAt_) return true;
+    dead_ = kill_;
+    return Fail(error) == 0;
+  }
   void Add(const std::string& path, Kind kind, std::string bytes) {
     entries_[path] = std::make_shared<Node>(Node{kind, std::move(bytes), 0644});
   }
@@ -185,77 +223,8 @@ class MemoryFileSystem final : public FileSystem {
   std::map<std::string, std::shared_ptr<Node>> entries_;
   std::map<int, OpenFile> open_;
   int nextFd_ = 3;
-};
-
-// Passes calls through until call number failAt (counting from 1): that call
-// fails with EIO (ENOSPC for a write). When kill is set, that call and every
-// later one fail without reaching the disk, which is then as a process killed
-// at that point leaves it; call ForgetOpenFiles on the disk afterwards.
-class FaultyFileSystem final : public FileSystem {
- public:
-  FaultyFileSystem(FileSystem& inner, int failAt, bool kill)
-      : inner_(inner), failAt_(failAt), kill_(kill) {}
-  // Whether the sequence got as far as call failAt.
-  bool reached() const { return calls_ >= failAt_; }
-  // Counts the calls afresh from here.
-  void Arm(int failAt, bool kill) {
-    failAt_ = failAt;
-    kill_ = kill;
-    calls_ = 0;
-    dead_ = false;
-  }
-
-  int Open(const std::string& path, int flags, mode_t mode) override {
-    return Step(EIO) ? inner_.Open(path, flags, mode) : -1;
-  }
-  int Close(int fd) override {
-    const bool passes = Step(EIO);
-    if (dead_) return -1;
-    const int result = inner_.Close(fd);  // a failed close still frees the descriptor
-    if (!passes) errno = EIO;
-    return passes ? result : -1;
-  }
-  int Fstat(int fd, struct stat& info) override { return Step(EIO) ? inner_.Fstat(fd, info) : -1; }
-  int Stat(const std::string& path, struct stat& info) override {
-    return Step(EIO) ? inner_.Stat(path, info) : -1;
-  }
-  ssize_t Read(int fd, void* buffer, std::size_t size) override {
-    return Step(EIO) ? inner_.Read(fd, buffer, size) : -1;
-  }
-  ssize_t Write(int fd, const void* bytes, std::size_t size) override {
-    return Step(ENOSPC) ? inner_.Write(fd, bytes, size) : -1;
-  }
-  int Fsync(int fd) override { return Step(EIO) ? inner_.Fsync(fd) : -1; }
-  int Fchmod(int fd, mode_t mode) override { return Step(EIO) ? inner_.Fchmod(fd, mode) : -1; }
-  int Flock(int fd, int operation) override { return Step(EIO) ? inner_.Flock(fd, operation) : -1; }
-  int Rename(const std::string& from, const std::string& to) override {
-    return Step(EIO) ? inner_.Rename(from, to) : -1;
-  }
-  int Unlink(const std::string& path) override { return Step(EIO) ? inner_.Unlink(path) : -1; }
-  int Mkdir(const std::string& path, mode_t mode) override {
-    return Step(EIO) ? inner_.Mkdir(path, mode) : -1;
-  }
-  int List(const std::string& folder, std::vector<std::string>& names) override {
-    return Step(EIO) ? inner_.List(folder, names) : -1;
-  }
-  void Pause() override { inner_.Pause(); }
-
- private:
-  // Whether this call goes through.
-  bool Step(int error) {
-    if (dead_) {
-      errno = EIO;
-      return false;
-    }
-    if (++calls_ != failAt_) return true;
-    dead_ = kill_;
-    errno = error;
-    return false;
-  }
-
-  FileSystem& inner_;
-  int failAt_;
-  bool kill_;
+  int failAt_ = 0;
+  bool kill_ = false;
   int calls_ = 0;
   bool dead_ = false;
 };
