@@ -13,8 +13,10 @@ Game::Game(GameParts parts)
 void Game::Show() {
   CentreOnScreen(&window_);
   window_.show();
-  window_.DealFirstGame();
+  // Told before the deal, so the first game's clock does not run while the
+  // player reads.
   if (started_.Trouble) window_.SideWindows().TellCannotSave(*started_.Trouble);
+  window_.DealFirstGame();
 }
 
 }  // namespace lumitile

@@ -35,8 +35,8 @@ class Game {
   // window is made, so the window opens at the stored level.
   explicit Game(GameParts parts);
 
-  // Centres and shows the main window, deals the first game and tells what
-  // start-up could not save.
+  // Centres and shows the main window, tells what start-up could not save,
+  // and deals the first game.
   void Show();
 
   GameSession& Session() { return session_; }

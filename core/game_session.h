@@ -6,7 +6,8 @@
 // The settings file is the truth about the records: the session reads it
 // again before it judges a solve or shows the table, and changes it only in
 // one locked read-modify-write (Profile::Edit), so two running games never
-// write over each other. Nothing here waits longer than kLockAttempts allows.
+// write over each other. Nothing here waits for another game longer than
+// kLockAttempts allows (twice, when a failed change reads the file again).
 #pragma once
 
 #include <array>
@@ -64,9 +65,9 @@ class GameSession {
   // its records go to the current level as a dealt board's would.
   Outcome NewGameOn(const Board& board);
   // 0 beginner, 1 intermediate, 2 advanced. The board and the clock stay;
-  // the next game is dealt at it. Stored at once; when the
-  // file cannot take it the level still changes, and Trouble says so. Any
-  // other value changes nothing.
+  // the next game is dealt at it. Stored at once; when the file cannot take
+  // it the level still changes, and Trouble says so. Any other value
+  // changes nothing.
   Outcome SelectLevel(int level);
 
   // A palette pick plays the pick sound; an item that is not there (a spent

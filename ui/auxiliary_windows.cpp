@@ -107,8 +107,8 @@ bool AuxiliaryWindows::AskAndClearBestTimes() {
 
 void AuxiliaryWindows::TellCannotSave(const CannotSave& trouble) {
   // The path in the system's own decoding: a folder name need not be UTF-8.
-  const QString text = QString::fromStdString(CannotSaveText(trouble)) + QStringLiteral("\n") +
-                       QFile::decodeName(trouble.Failure.path.c_str());
+  QString text = QString::fromStdString(CannotSaveText(trouble));
+  if (!trouble.Failure.path.empty()) text += QStringLiteral("\n") + QFile::decodeName(trouble.Failure.path.c_str());
   ask_(mainWindow_, CannotSaveNotice(text));
 }
 
