@@ -43,8 +43,8 @@ class MemoryFileSystem final : public FileSystem {
   }
   // Call number `call` from now on (counting from 1) fails with EIO, ENOSPC
   // for a write. With kill, that call and every later one fail without
-  // reaching the disk, which is then as a process killed there leaves it,
-  // until ForgetOpenFiles.
+  // reaching the disk, which is then as a process killed there leaves it.
+  // ForgetOpenFiles ends the plan.
   void FailAt(int call, bool kill) {
     failAt_ = call;
     kill_ = kill;
@@ -56,6 +56,7 @@ class MemoryFileSystem final : public FileSystem {
   // What a process's death does: its descriptors close and its locks go.
   void ForgetOpenFiles() {
     open_.clear();
+    failAt_ = 0;
     dead_ = false;
   }
   // Bytes that may still be written; unlimited when unset.
