@@ -8,19 +8,11 @@
 
 namespace lumitile {
 
-namespace {
-
-GameSession& Started(GameSession& session) {
-  session.Start();
-  return session;
-}
-
-}  // namespace
-
 Game::Game(GameParts parts)
     : session_(parts.Random, parts.Ticks, parts.Settings),
+      started_(session_.Start()),
       images_(parts.DevicePixelRatio),
-      window_(Started(session_), images_, parts.Sounds, std::move(parts.DataFolders), std::move(parts.Asker)),
+      window_(session_, images_, parts.Sounds, std::move(parts.DataFolders), std::move(parts.Asker)),
       kept_(parts.Kept) {
   if (!kept_) return;
   QObject::connect(&window_, &MainWindow::Ending, &window_, [this] { KeepGame(); });
@@ -31,6 +23,9 @@ Game::Game(GameParts parts)
 void Game::Show() {
   CentreOnScreen(&window_);
   window_.show();
+  // Told before the deal, so the first game's clock does not run while the
+  // player reads.
+  if (started_.Trouble) window_.SideWindows().TellCannotSave(*started_.Trouble);
   // A kept game that does not read back whole is no game: a fresh deal, and
   // the file stays until the next keep replaces it.
   const auto kept = kept_ ? ReadSavedGame(kept_->Read()) : std::nullopt;

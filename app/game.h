@@ -38,8 +38,8 @@ class Game {
   // window is made, so the window opens at the stored level.
   explicit Game(GameParts parts);
 
-  // Centres and shows the main window and deals the first game, or goes on
-  // with the game kept from the last run.
+  // Centres and shows the main window, tells what start-up could not save,
+  // and deals the first game or goes on with the game kept from the last run.
   void Show();
   // The game in progress into the kept-game file, or the file gone when
   // there is none to keep (solved, or never dealt).
@@ -51,6 +51,7 @@ class Game {
 
  private:
   GameSession session_;
+  Outcome started_;
   Images images_;
   MainWindow window_;
   KeptGameFile* kept_;

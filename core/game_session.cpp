@@ -1,5 +1,7 @@
 #include "core/game_session.h"
 
+#include <algorithm>
+
 #include "core/board_click.h"
 #include "core/level_table.h"
 #include "core/puzzle/puzzle_setup.h"
@@ -38,17 +40,19 @@ GameSession::GameSession(RandomSource& random, TickSource& ticks, Profile& setti
     : random_(random), settings_(settings), clock_(ticks) {}
 
 Outcome GameSession::Start() {
-  bestTimes_ = LoadBestTimes(settings_);
-  level_ = LoadLevel(settings_);
-  // Read only: the zoom is written when the player picks one, never as a default.
-  zoom_ = LoadZoom(settings_);
-  std::vector<Setting> values = BestTimeSettings(bestTimes_, settings_);
-  values.push_back(LevelSetting(level_));
+  Outcome outcome{.Level = true, .Table = true, .Zoom = true};
+  // Read and written back in one change: a record another game stores
+  // meanwhile is not overwritten with what this one read a moment earlier.
   // A file that cannot be written leaves the game playable with what was read.
-  (void)settings_.Change(values);
+  const FileAfter after = ChangeFile(Keeping::kSettings, [](IniFile& file) {
+    SaveBestTimes(file, LoadBestTimes(file));
+    SaveLevel(file, LoadLevel(file));
+  }, outcome);
+  level_ = LoadLevel(after.File);
   // Options are read but not written back: a first run writes no [Options].
-  showDuplicates_ = settings_.ReadIniInt(kOptionsSection, kShowDuplicatesKey, 0) == 1;
-  return {.Level = true, .Table = true, .Zoom = true};
+  zoom_ = LoadZoom(after.File);
+  showDuplicates_ = ReadIniInt(after.File, kOptionsSection, kShowDuplicatesKey, 0) == 1;
+  return outcome;
 }
 
 Outcome GameSession::NewGame() {
@@ -79,6 +83,7 @@ Outcome GameSession::NewGameOn(const Board& board) {
 
 void GameSession::BeginGame(const Board& board) {
   board_ = board;
+  dealtLevel_ = level_;
   history_.Clear();
   cursor_ = {};
   keyboardUsed_ = false;
@@ -88,8 +93,9 @@ void GameSession::BeginGame(const Board& board) {
 Outcome GameSession::SelectLevel(int level) {
   if (level < 0 || level >= kLevelCount) return {};
   SetLevel(level);
-  (void)settings_.Change(std::array{LevelSetting(level)});
-  return {.Level = true};
+  Outcome outcome{.Level = true};
+  ChangeFile(Keeping::kLevel, [level](IniFile& file) { SaveLevel(file, level); }, outcome);
+  return outcome;
 }
 
 void GameSession::SetLevel(int level) {
@@ -101,8 +107,9 @@ Outcome GameSession::SetZoom(int percent) {
   if (!IsZoomPercent(percent) || percent == zoom_) return {};
   zoom_ = percent;
   // As with the level, a file that cannot be written still lets the choice stand.
-  (void)settings_.Change(std::array{ZoomSetting(percent)});
-  return {.Zoom = true};
+  Outcome outcome{.Zoom = true};
+  ChangeFile(Keeping::kOptions, [percent](IniFile& file) { SaveZoom(file, percent); }, outcome);
+  return outcome;
 }
 
 bool GameSession::HintVisible(int index) const {
@@ -170,9 +177,13 @@ void GameSession::CheckSolved(Outcome& outcome) {
   // Stopping freezes the time at this moment, hint charges included.
   clock_.Stop();
   const int32_t seconds = clock_.ElapsedSeconds();
+  // Judged against the file, which another game may have changed, and under
+  // the level the board was dealt at, whatever the menu says by now.
+  bestTimes_ = LoadBestTimes(settings_.Read().file);
+  outcome.Table = true;
   // A record must beat the best time; an equal time is none.
-  if (bestTimes_[static_cast<std::size_t>(level_)].Seconds <= seconds) return;
-  pending_ = PendingRecord{seconds, level_};
+  if (bestTimes_[static_cast<std::size_t>(dealtLevel_)].Seconds <= seconds) return;
+  pending_ = PendingRecord{seconds, dealtLevel_};
   outcome.RecordWaiting = true;
 }
 
@@ -270,8 +281,11 @@ Outcome GameSession::ShowDuplicates(bool on) {
   if (on == showDuplicates_) return {};
   showDuplicates_ = on;
   // Not stored, the option still holds for this run.
-  (void)settings_.Change(std::array{Setting{kOptionsSection, kShowDuplicatesKey, on ? "1" : "0"}});
-  return {.Cells = true, .Options = true};
+  Outcome outcome{.Cells = true, .Options = true};
+  ChangeFile(Keeping::kOptions, [on](IniFile& file) {
+    WriteIniString(file, kOptionsSection, kShowDuplicatesKey, on ? "1" : "0");
+  }, outcome);
+  return outcome;
 }
 
 CellSet GameSession::ShownClashes() const {
@@ -296,10 +310,16 @@ Outcome GameSession::RestoreGame(const SavedGame& game) {
 
 Outcome GameSession::ConfirmRecord(std::string_view name) {
   if (!pending_) return {};
-  bestTimes_[static_cast<std::size_t>(pending_->Level)] = {pending_->Seconds, FitName(name)};
+  const PendingRecord record = *pending_;
+  const BestTimeRow row{record.Seconds, FitName(name)};
   pending_.reset();
-  (void)settings_.Change(BestTimeSettings(bestTimes_, settings_));
-  return {.Table = true};
+  Outcome outcome{.Table = true};
+  ChangeFile(Keeping::kRecord, [&](IniFile& file) {
+    if (LoadBestTimes(file)[static_cast<std::size_t>(record.Level)].Seconds > record.Seconds) {
+      SaveBestTime(file, record.Level, row);
+    }
+  }, outcome);
+  return outcome;
 }
 
 Outcome GameSession::DismissRecord() {
@@ -308,15 +328,40 @@ Outcome GameSession::DismissRecord() {
 }
 
 Outcome GameSession::ClearBestTimes() {
-  const BestTimes cleared = EmptyBestTimes();
-  // The level goes first, as it always has, so a file missing both sections
-  // gets them in the same order as before.
-  std::vector<Setting> values{LevelSetting(0)};
-  for (Setting& value : BestTimeSettings(cleared, settings_)) values.push_back(std::move(value));
-  if (!settings_.Change(values)) return {};
-  bestTimes_ = cleared;
-  SetLevel(0);
-  return {.Level = true, .Table = true};
+  Outcome outcome{.Table = true};
+  const FileAfter after = ChangeFile(Keeping::kClearedTable, [](IniFile& file) {
+    // The level goes first, as it always has, so a file missing both
+    // sections gets them in the same order as before.
+    SaveLevel(file, 0);
+    SaveBestTimes(file, EmptyBestTimes());
+  }, outcome);
+  if (after.Saved) {
+    SetLevel(0);
+    outcome.Level = true;
+  }
+  return outcome;
+}
+
+Outcome GameSession::ReadBestTimes() {
+  bestTimes_ = LoadBestTimes(settings_.Read().file);
+  return {.Table = true};
+}
+
+GameSession::FileAfter GameSession::ChangeFile(Keeping what,
+                                               const std::function<void(IniFile&)>& change,
+                                               Outcome& outcome) {
+  std::optional<IniFile> changed;
+  const auto failure = settings_.Edit([&](IniFile& file) {
+    change(file);
+    changed = file;
+  });
+  FileAfter after{failure ? settings_.Read().file : std::move(*changed), !failure};
+  bestTimes_ = LoadBestTimes(after.File);
+  if (failure && std::find(told_.begin(), told_.end(), *failure) == told_.end()) {
+    told_.push_back(*failure);
+    outcome.Trouble = CannotSave{what, *failure};
+  }
+  return after;
 }
 
 }  // namespace lumitile

@@ -3,12 +3,18 @@
 // history and the best-time table, and reads and writes the settings file.
 // The windows send it commands in board terms and act on the Outcome each
 // returns (redraw, play a sound, open the name entry); it never calls back.
-// Nothing here blocks or waits.
+// The settings file is the truth about the records: the session reads it
+// again before it judges a solve or shows the table, and changes it only in
+// one locked read-modify-write (Profile::Edit), so two running games never
+// write over each other. Nothing here waits for another game longer than
+// kLockAttempts allows (twice, when a failed change reads the file again).
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/board.h"
 #include "core/game_clock.h"
@@ -16,6 +22,7 @@
 #include "core/history.h"
 #include "core/random_source.h"
 #include "core/records/best_times.h"
+#include "core/records/cannot_save.h"
 #include "core/records/profile.h"
 #include "core/saved_game.h"
 
@@ -52,6 +59,8 @@ struct Outcome {
   bool Cursor = false;         // the cell cursor moved or first showed
   bool Pause = false;          // the game was paused or resumed
   bool Options = false;        // a display option changed
+  // The settings file did not take a change; told once per session for each cause.
+  std::optional<CannotSave> Trouble = std::nullopt;
 };
 
 // A record that waits for its holder's name: the solve time exactly as it
@@ -67,8 +76,8 @@ class GameSession {
   GameSession(RandomSource& random, TickSource& ticks, Profile& settings);
 
   // Start-up before the window shows: the best times and the level from the
-  // settings file, and both written back as one change so a missing file or
-  // key is created with its default.
+  // settings file, read once and written back in the same change so a
+  // missing file or key is created with its default.
   Outcome Start();
   // Deals a new puzzle at the current level, shows all hint tokens again,
   // forgets the moves and starts the clock from zero. The pick stays. At
@@ -79,12 +88,13 @@ class GameSession {
   // does, unless another new game, a level change or a new board came in
   // the meantime; then the board is dropped and nothing changes.
   Outcome FinishDeal(const DealOrder& order, const Board& board);
-  // A new game on this board instead of a dealt one, for tests and tools.
+  // A new game on this board instead of a dealt one, for tests and tools;
+  // its records go to the current level as a dealt board's would.
   Outcome NewGameOn(const Board& board);
-  // 0 beginner to 4 master, stored at once. The board and the clock stay;
-  // the next game uses it, and a record from now on is judged and stored
-  // under it. A deal under way for another level is given up. Any other
-  // value changes nothing.
+  // 0 beginner to 4 master. The board and the clock stay; the next game is
+  // dealt at it, and a deal under way for another level is given up. Stored
+  // at once; when the file cannot take it the level still changes, and
+  // Trouble says so. Any other value changes nothing.
   Outcome SelectLevel(int level);
 
   // A palette pick plays the pick sound; an item that is not there (a spent
@@ -145,15 +155,19 @@ class GameSession {
   // (held if it was paused); the moves before it cannot be undone.
   Outcome RestoreGame(const SavedGame& game);
 
-  // The name entry's OK: stores the name, fitted to 20 characters, with the
-  // pending time, and saves the table. Nothing when no record waits.
+  // The name entry's OK: the name, fitted to 20 characters, and the pending
+  // time go to the pending level in one change, if the time still beats what
+  // the file holds by now (another game may have stored a better one). The
+  // table then says what the file says. Nothing when no record waits.
   Outcome ConfirmRecord(std::string_view name);
   // The entry closed without OK: the record is dropped.
   Outcome DismissRecord();
-  // Clears all the records and switches to beginner, as one change of the
-  // settings file; when it cannot be written nothing changes. The game on
-  // the board and its clock go on.
+  // Clears every record and switches to beginner, as one change of the
+  // settings file; when it cannot be written the level stays and the table
+  // says what the file says. The game on the board and its clock go on.
   Outcome ClearBestTimes();
+  // The table as the file holds it now, for showing; writes nothing.
+  Outcome ReadBestTimes();
   // The main window's zoom in percent, stored when it differs from the
   // current one; a percent not in kZoomPercents changes nothing.
   Outcome SetZoom(int percent);
@@ -201,6 +215,14 @@ class GameSession {
   Outcome ByKey(Outcome outcome);
   // A fresh board's cursor, clock and moves.
   void BeginGame(const Board& board);
+  // One change of the settings file. The table in memory then says what the
+  // file says; a failure is told in outcome, once per cause. Returns the file
+  // as it is after the change, and whether it holds the change.
+  struct FileAfter {
+    IniFile File;
+    bool Saved;
+  };
+  FileAfter ChangeFile(Keeping what, const std::function<void(IniFile&)>& change, Outcome& outcome);
 
   RandomSource& random_;
   Profile& settings_;
@@ -220,6 +242,7 @@ class GameSession {
   Cell cursor_;
   bool keyboardUsed_ = false;
   bool showDuplicates_ = false;
+  std::vector<FileFailure> told_;
 };
 
 }  // namespace lumitile

@@ -112,10 +112,10 @@ TEST(SideWindows, TheEntryStoresOnlyOnOkAndKeepsWhatWasTyped) {
   QTest::keyClick(entry->focusWidget(), Qt::Key_Return);
   QTest::keyClick(entry->focusWidget(), Qt::Key_Enter);
   EXPECT_EQ(side.RecordEntry(), entry) << "Enter does not confirm";
-  const std::size_t changes = rig.memory.changes.size();
+  const std::string stored = rig.memory.Bytes();
   entry->close();
   EXPECT_FALSE(rig.Session().Pending());
-  EXPECT_EQ(rig.memory.changes.size(), changes);
+  EXPECT_EQ(rig.memory.Bytes(), stored);
   EXPECT_FALSE(side.BestTimes());
 
   SolveIn(rig, 150);
@@ -195,22 +195,35 @@ TEST(SideWindows, LabelsStayLegibleUnderADarkTheme) {
   }
 }
 
-TEST(SideWindows, TheTableShowsWithoutWritingAndFollowsChanges) {
+// The table shows the file as it is, written meanwhile by another running
+// game too, and never writes it; a clear the file cannot take is told, and
+// table, level and menu stay as the file says.
+TEST(SideWindows, TheTableShowsTheFileAndAFailedClearIsTold) {
   testing::MemoryProfile file;
-  file.values[{"ハイスコア", "上級"}] = "88";
+  file.Set("ハイスコア", "上級", "88");
+  file.Set("レベル", "値", "2");
   GameRig rig(&file);
   AuxiliaryWindows& side = rig.Window().SideWindows();
-  const std::size_t changes = file.changes.size();
   side.ShowBestTimes();
   QWidget* table = side.BestTimes();
+  file.Set("ハイスコア", "上級", "77");
+  const std::string stored = file.Bytes();
   side.ShowBestTimes();
-  EXPECT_EQ(file.changes.size(), changes) << "showing the table writes nothing";
+  EXPECT_EQ(file.Bytes(), stored) << "showing the table writes nothing";
   EXPECT_EQ(OpenWindows("Form5"), 1);
-  EXPECT_EQ(Text(table, "Label3(2)"), "88");
+  EXPECT_EQ(Text(table, "Label3(2)"), "77");
   rig.answer = false;
   EXPECT_FALSE(side.AskAndClearBestTimes());
-  EXPECT_EQ(Text(table, "Label3(2)"), "88");
+  EXPECT_EQ(Text(table, "Label3(2)"), "77");
   rig.answer = true;
+  file.disk.spaceLeft = 0;
+  rig.Find<QAction>("mn_HiScClr")->trigger();
+  EXPECT_EQ(rig.asked.back(), "CannotSaveNotice");
+  EXPECT_EQ(rig.told, "ハイスコアのクリアを保存できませんでした。\nディスクに空きがありません。\n/game/lumitile.ini");
+  EXPECT_EQ(Text(table, "Label3(2)"), "77");
+  EXPECT_TRUE(rig.Find<QAction>("hi_game")->isChecked());
+  EXPECT_EQ(rig.Session().Level(), 2);
+  file.disk.spaceLeft.reset();
   EXPECT_TRUE(side.AskAndClearBestTimes());
   EXPECT_EQ(Text(table, "Label3(2)"), "999");
   EXPECT_EQ(Text(table, "Label8(2)"), kNoNameRow);

@@ -2,7 +2,9 @@
 // file, picks, moves and their outcomes, hints and the clock, the solve and
 // the record, levels, clearing, undo and redo, keys, marks, the pause, the
 // clash option and the kept game.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
 #include "core/game_session.h"
 #include "core/puzzle/unique_puzzle.h"
@@ -12,6 +14,7 @@
 namespace lumitile {
 namespace {
 
+using testing::MemoryProfile;
 using testing::PuzzleWithOpenCells;
 
 class GameSessionTest : public ::testing::Test {
@@ -34,14 +37,9 @@ class GameSessionTest : public ::testing::Test {
   GameSession game{random, ticks, settings};
 };
 
-TEST_F(GameSessionTest, StartUpWritesEveryValueBackAsOneChange) {
-  game.Start();
-  ASSERT_EQ(settings.changes.size(), 1u);
-  const std::vector<std::string> expected{
-      "ハイスコア/初級=999", "ハイスコア/初級名前=名前なし                ",
-      "ハイスコア/中級=999", "ハイスコア/中級名前=名前なし                ",
-      "ハイスコア/上級=999", "ハイスコア/上級名前=名前なし                ", "レベル/値=0"};
-  EXPECT_EQ(settings.changes[0], expected);
+TEST_F(GameSessionTest, AFirstStartWritesTheBytesItAlwaysHas) {
+  EXPECT_FALSE(game.Start().Trouble);
+  EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini"));
   EXPECT_FALSE(game.Dealt());
   game.PickItem(Pick::Panel(0));
   EXPECT_FALSE(game.ApplyPick({0, 0}).Cells) << "a click before the first deal";
@@ -50,8 +48,8 @@ TEST_F(GameSessionTest, StartUpWritesEveryValueBackAsOneChange) {
 TEST_F(GameSessionTest, StoredValuesAreReadAndNonsenseMended) {
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
            {"1", 1}, {"2", 2}, {"4", 4}, {"5", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
-    settings.values[{"レベル", "値"}] = stored;
-    settings.values[{"ハイスコア", "中級"}] = "1000";
+    settings.Set("レベル", "値", stored);
+    settings.Set("ハイスコア", "中級", "1000");
     game.Start();
     EXPECT_EQ(game.Level(), level) << stored;
     EXPECT_EQ(settings.Get("レベル", "値"), std::to_string(level)) << stored;
@@ -61,15 +59,16 @@ TEST_F(GameSessionTest, StoredValuesAreReadAndNonsenseMended) {
 
 TEST_F(GameSessionTest, TheZoomIsStoredOnlyWhenThePlayerChangesIt) {
   game.Start();
+  const std::string started = settings.Bytes();
   EXPECT_EQ(game.Zoom(), 100);
   EXPECT_FALSE(game.SetZoom(100).Zoom);
   EXPECT_FALSE(game.SetZoom(125).Zoom);
-  EXPECT_EQ(settings.changes.size(), 1u) << "only start-up wrote";
+  EXPECT_EQ(settings.Bytes(), started) << "only start-up wrote";
   EXPECT_TRUE(game.SetZoom(200).Zoom);
-  EXPECT_EQ(settings.changes.back(), std::vector<std::string>{"Options/Zoom=200"});
+  EXPECT_EQ(settings.Get("Options", "Zoom"), "200");
   for (const auto& [stored, zoom] : std::vector<std::pair<std::string, int>>{
            {"300", 300}, {"150", 150}, {"125", 100}, {"-200", 100}, {"abc", 100}}) {
-    settings.values[{"Options", "Zoom"}] = stored;
+    settings.Set("Options", "Zoom", stored);
     game.Start();
     EXPECT_EQ(game.Zoom(), zoom) << stored;
     EXPECT_EQ(settings.Get("Options", "Zoom"), stored) << "read, never mended by a write";
@@ -167,18 +166,69 @@ TEST_F(GameSessionTest, AGameToTheSolveWithHintsAndTheRecord) {
   EXPECT_FALSE(game.ClockRunning());
   ticks.AdvanceSeconds(100);
   EXPECT_EQ(game.Pending(), (PendingRecord{67, 0}));
-  game.SelectLevel(1);  // the record stays with the level it was judged at
-  const std::size_t changes = settings.changes.size();
   EXPECT_TRUE(game.ConfirmRecord("Tanaka\tTaro").Table);
   EXPECT_EQ(game.BestTimeTable()[0], (BestTimeRow{67, "Tanaka Taro         "}));
-  ASSERT_EQ(settings.changes.size(), changes + 1) << "the table is saved as one change";
-  EXPECT_EQ(settings.changes.back().size(), 6u);
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "67");
+  EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Tanaka Taro");
   EXPECT_FALSE(game.ConfirmRecord("again").Table) << "no record waits any more";
 }
 
+// Solved at beginner, the board stays a beginner board whatever the menu
+// says later, also when it is solved again by undo and redo or by dropping
+// a panel again: the same frozen time under the same dealt level.
+TEST_F(GameSessionTest, ARecordBelongsToTheLevelTheBoardWasDealtAt) {
+  Play(1);
+  ticks.AdvanceSeconds(3);
+  Put(0);
+  game.SelectLevel(2);
+  game.Undo();
+  ticks.AdvanceSeconds(50);
+  EXPECT_TRUE(game.Redo().RecordWaiting);
+  EXPECT_EQ(game.Pending(), (PendingRecord{3, 0}));
+  game.ConfirmRecord("Ann");
+  game.SelectLevel(2);
+  EXPECT_TRUE(Put(0).Solved);
+  EXPECT_FALSE(game.Pending()) << "an equal time is no record";
+  EXPECT_EQ(settings.Get("ハイスコア", "初級"), "3");
+  EXPECT_EQ(settings.Get("ハイスコア", "上級"), "999");
+}
+
+// Two games started on one file, as two running copies are: each judges and
+// stores against what the file holds at that moment, and showing the table
+// writes nothing, so neither loses the other's record.
+TEST_F(GameSessionTest, TwoGamesOnOneFileLoseNothing) {
+  GameSession other{random, ticks, settings};
+  game.Start();
+  other.Start();
+  const auto solveIn = [this](GameSession& session, int seconds) {
+    session.NewGameOn(PuzzleWithOpenCells(1));
+    ticks.AdvanceSeconds(seconds);
+    session.PickItem(Pick::Panel(0));
+    return session.ApplyPick({0, 0}).RecordWaiting;
+  };
+  EXPECT_TRUE(solveIn(game, 30));
+  EXPECT_TRUE(solveIn(other, 25));
+  game.ConfirmRecord("Ann");
+  EXPECT_EQ(settings.Get("ハイスコア", "初級"), "30");
+  const std::string stored = settings.Bytes();
+  other.ReadBestTimes();
+  EXPECT_EQ(other.BestTimeTable()[0].Seconds, 30) << "the table shows the other game's record";
+  EXPECT_EQ(settings.Bytes(), stored) << "showing the table writes nothing";
+  other.ConfirmRecord("Bob");
+  EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Bob");
+  EXPECT_FALSE(solveIn(game, 28)) << "judged against the file, 28 does not beat Bob's 25";
+  EXPECT_TRUE(solveIn(game, 20));
+  EXPECT_TRUE(solveIn(other, 22));
+  game.ConfirmRecord("Cid");
+  other.ConfirmRecord("Dee");  // no longer a record by the time of OK
+  other.SelectLevel(1);
+  EXPECT_EQ(settings.Get("ハイスコア", "初級"), "20");
+  EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Cid");
+  EXPECT_EQ(other.BestTimeTable()[0], game.BestTimeTable()[0]);
+}
+
 TEST_F(GameSessionTest, ARecordMustBeatTheBestTimeStrictly) {
-  settings.values[{"ハイスコア", "初級"}] = "30";
+  settings.Set("ハイスコア", "初級", "30");
   for (const auto& [seconds, record] : std::vector<std::pair<int, bool>>{{30, false}, {31, false}, {29, true}}) {
     Play(1);
     ticks.AdvanceSeconds(seconds);
@@ -205,27 +255,69 @@ TEST_F(GameSessionTest, ClearingPanelsKeepsGivensClockTokensAndPick) {
   EXPECT_EQ(game.Pointer(), Pick::Panel(6));
 }
 
-TEST_F(GameSessionTest, ClearingTheTableIsOneChangeOrNone) {
-  settings.values[{"ハイスコア", "上級"}] = "12";
-  settings.values[{"ハイスコア", "超上級"}] = "14";
-  settings.values[{"レベル", "値"}] = "2";
-  Play(2);
+// What the file did not take is told once per cause, the game stays
+// playable, and the table says what the file says.
+TEST_F(GameSessionTest, WhatCannotBeSavedIsToldOnceAndNothingPretendsItWas) {
+  settings.Set("ハイスコア", "上級", "12");
+  settings.Set("レベル", "値", "2");
+  Play(1);
+  // Another game stuck in the middle of a change holds the lock.
+  const int lock = settings.disk.Open("/game/.lumitile.ini.lock", O_RDWR | O_CREAT, 0666);
+  settings.disk.Flock(lock, LOCK_EX | LOCK_NB);
+  const Outcome level = game.SelectLevel(1);
+  ASSERT_TRUE(level.Trouble);
+  EXPECT_EQ(level.Trouble->Failure.step, FileStep::kLock);
+  EXPECT_EQ(settings.disk.pauses, 2 * (kLockAttempts - 1)) << "a bounded wait, then a read without the lock";
+  EXPECT_EQ(game.Level(), 1) << "the game goes on at the chosen level";
+  EXPECT_FALSE(game.SelectLevel(2).Trouble) << "told once";
+  settings.disk.Close(lock);
+
+  settings.disk.spaceLeft = 0;
   ticks.AdvanceSeconds(3);
-  settings.failWrites = true;
-  EXPECT_FALSE(game.ClearBestTimes().Table);
-  EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12) << "what could not be stored is not cleared";
+  Put(0);
+  const Outcome record = game.ConfirmRecord("Ann");
+  ASSERT_TRUE(record.Trouble);
+  EXPECT_EQ(record.Trouble->What, Keeping::kRecord);
+  EXPECT_EQ(record.Trouble->Failure, (FileFailure{FileStep::kWrite, ENOSPC, MemoryProfile::kPath}));
+  EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12);
+  EXPECT_EQ(game.BestTimeTable(), LoadBestTimes(settings.Read().file));
+  const Outcome clear = game.ClearBestTimes();
+  EXPECT_FALSE(clear.Level || clear.Trouble) << "nothing cleared, and the full disk was told already";
+  EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12);
   EXPECT_EQ(game.Level(), 2);
-  settings.failWrites = false;
-  const std::size_t changes = settings.changes.size();
-  EXPECT_TRUE(game.ClearBestTimes().Level);
-  ASSERT_EQ(settings.changes.size(), changes + 1);
-  EXPECT_EQ(settings.changes.back().front(), "レベル/値=0");
-  EXPECT_EQ(settings.changes.back().size(), 9u) << "the 超上級 keys it had, and no 達人 keys";
-  EXPECT_EQ(settings.Get("ハイスコア", "超上級"), "999");
+
+  settings.disk.spaceLeft.reset();
+  settings.Set("ハイスコア", "超上級", "14");
+  const Outcome cleared = game.ClearBestTimes();
+  EXPECT_TRUE(cleared.Level && !cleared.Trouble);
+  EXPECT_EQ(settings.Get("ハイスコア", "超上級"), "999") << "the hard level's keys it had are cleared";
+  EXPECT_EQ(settings.Get("ハイスコア", "達人"), "<missing>") << "and none are added";
   EXPECT_EQ(game.BestTimeTable(), EmptyBestTimes());
   EXPECT_EQ(game.Level(), 0);
-  EXPECT_EQ(game.ElapsedSeconds(), 3);
-  EXPECT_TRUE(game.ClockRunning());
+  EXPECT_EQ(settings.Get("レベル", "値"), "0");
+}
+
+// A change that fails at any one system call is told, and leaves the table
+// in memory as the file holds it: the old record or the new one.
+TEST_F(GameSessionTest, AFailedRecordLeavesMemoryAsTheFile) {
+  int failAt = 1;
+  for (;; ++failAt) {
+    SCOPED_TRACE(failAt);
+    settings.Set("ハイスコア", "初級", "40");
+    GameSession session{random, ticks, settings};
+    session.Start();
+    session.NewGameOn(PuzzleWithOpenCells(1));
+    ticks.AdvanceSeconds(9);
+    session.PickItem(Pick::Panel(0));
+    session.ApplyPick({0, 0});
+    settings.disk.FailAt(failAt, false);
+    const Outcome outcome = session.ConfirmRecord("Ann");
+    if (!settings.disk.reached()) break;
+    const std::string time = settings.Get("ハイスコア", "初級");
+    EXPECT_EQ(time, outcome.Trouble ? "40" : "9");
+    EXPECT_EQ(session.BestTimeTable(), LoadBestTimes(settings.Read().file));
+  }
+  EXPECT_GT(failAt, 15) << "the sequence was really walked";
 }
 
 TEST_F(GameSessionTest, UndoAndRedoMoveTheBoardOnly) {
@@ -331,14 +423,14 @@ TEST_F(GameSessionTest, APauseHoldsTheClockAndCoversTheBoard) {
 
 TEST_F(GameSessionTest, ClashesShowWhenAskedOrWhenTheBoardIsFullButWrong) {
   Play(2);
+  EXPECT_EQ(settings.Get("Options", "ShowDuplicates"), "<missing>") << "not written before it is changed";
   game.PickItem(Pick::Panel(3));
   game.ApplyPick({0, 0});  // a 4 in the row of a given 4
   EXPECT_TRUE(game.ShownClashes().none()) << "off by default";
   EXPECT_TRUE(game.ShowDuplicates(true).Cells);
   EXPECT_TRUE(game.ShownClashes()[0]);
   EXPECT_FALSE(game.ShowDuplicates(true).Options);
-  EXPECT_EQ(settings.changes.back(), std::vector<std::string>{"Options/ShowDuplicates=1"});
-  EXPECT_EQ(settings.changes.size(), 2u) << "written once, when changed";
+  EXPECT_EQ(settings.Get("Options", "ShowDuplicates"), "1");
   GameSession next{random, ticks, settings};
   next.Start();
   EXPECT_TRUE(next.ShowingDuplicates());

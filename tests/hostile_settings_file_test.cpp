@@ -1,13 +1,15 @@
-// Whatever sits where the settings file should be, reading it neither hangs
-// nor crashes, and a change either writes a well-formed file or leaves the
-// thing alone and says why.
+// Whatever sits where the settings file should be, a game starting on it
+// neither hangs nor crashes: it reads what can be read, mends what makes no
+// sense and writes it back, or leaves the thing alone and says why.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "core/records/settings_transaction.h"
+#include "core/game_session.h"
+#include "core/records/shift_jis.h"
+#include "support/fakes.h"
 #include "support/scratch_folder.h"
 
 namespace lumitile {
@@ -18,44 +20,37 @@ using testing_support::ScratchFolder;
 struct HostileFile {
   const char* name;
   std::function<void(const std::string& path)> make;
-  std::optional<FileStep> failure;  // how reading it fails
-  std::optional<std::string> time;  // what [s] t holds as text
-  std::optional<int32_t> number;    // and as a number
-  std::string written;              // the file after t is set to 5; empty when left alone
+  std::optional<FileStep> failure;  // why start-up could not keep the file
+  int32_t time;                     // the beginner time the game then holds
+  int level;
 };
 
 std::function<void(const std::string&)> Bytes(std::string bytes) {
-  return [bytes](const std::string& path) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  };
+  return [bytes](const std::string& path) { std::ofstream(path, std::ios::binary) << bytes; };
 }
-
-std::string BlankLines() {
-  return std::string(kMaxSettingsFileBytes - 16, '\n') + "[s]\nt=12\n";
-}
+std::function<void(const std::string&)> Text(const std::string& utf8) { return Bytes(Utf8ToCp932(utf8)); }
 
 const HostileFile kHostileFiles[] = {
-    {"fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); },
-     FileStep::kNotRegularFile, {}, {}, ""},
+    {"fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); }, FileStep::kNotRegularFile,
+     kNoRecord, 0},
     {"folder", [](const std::string& path) { std::filesystem::create_directory(path); },
-     FileStep::kNotRegularFile, {}, {}, ""},
+     FileStep::kNotRegularFile, kNoRecord, 0},
     {"device", [](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); },
-     FileStep::kNotRegularFile, {}, {}, ""},
-    {"too large", Bytes("[s]\nt=12\n" + std::string(kMaxSettingsFileBytes, ';')),
-     FileStep::kTooLarge, {}, {}, ""},
-    {"byte order mark", Bytes("\xEF\xBB\xBF[s]\r\nt=12\r\n"), {}, "12", 12,
-     "\xEF\xBB\xBF[s]\r\nt=5\r\n"},
-    // Lines a change does not touch keep their lone CR; the changed one ends in CR LF.
-    {"CR only", Bytes("[s]\rt=12\r;end\r"), {}, "12", 12, "[s]\rt=5\r\n;end\r"},
-    {"4 MiB of blank lines", Bytes(BlankLines()), {}, "12", 12,
-     BlankLines().substr(0, BlankLines().size() - 4) + "=5\r\n"},
-    {"abc", Bytes("[s]\nt=abc\n"), {}, "abc", {}, "[s]\nt=5\r\n"},
-    {"hex", Bytes("[s]\nt=0x10\n"), {}, "0x10", {}, "[s]\nt=5\r\n"},
-    {"exponent", Bytes("[s]\nt=1e3\n"), {}, "1e3", {}, "[s]\nt=5\r\n"},
-    {"trailing letters", Bytes("[s]\nt=12abc\n"), {}, "12abc", {}, "[s]\nt=5\r\n"},
+     FileStep::kNotRegularFile, kNoRecord, 0},
+    {"too large", Text("[ハイスコア]\n初級=12\n" + std::string(kMaxSettingsFileBytes, ';')),
+     FileStep::kTooLarge, kNoRecord, 0},
+    // Read in one pass; written back it would grow past what can be read again.
+    {"4 MiB of blank lines", Text(std::string(kMaxSettingsFileBytes - 64, '\n') + "[ハイスコア]\n初級=12\n"),
+     FileStep::kTooLarge, 12, 0},
+    {"byte order mark", Bytes("\xEF\xBB\xBF" + Utf8ToCp932("[ハイスコア]\r\n初級=12\r\n")), {}, 12, 0},
+    {"CR only", Text("[ハイスコア]\r初級=12\r;end\r[レベル]\r値=2\r"), {}, 12, 2},
+    {"abc", Text("[ハイスコア]\n初級=abc\n"), {}, kNoRecord, 0},
+    {"trailing letters", Text("[ハイスコア]\n初級=12abc\n"), {}, kNoRecord, 0},
+    {"level abc", Text("[レベル]\n値=abc\n"), {}, kNoRecord, 0},
+    {"level 5", Text("[レベル]\n値=5\n"), {}, kNoRecord, 0},
 };
 
-TEST(HostileSettingsFile, IsReadWithoutHangingAndChangedOnlyWhenItIsAFile) {
+TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSense) {
   // A read that blocks would hang the suite; this ends it with a failure instead.
   ::alarm(60);
   for (const HostileFile& hostile : kHostileFiles) {
@@ -65,26 +60,27 @@ TEST(HostileSettingsFile, IsReadWithoutHangingAndChangedOnlyWhenItIsAFile) {
     hostile.make(path);
     struct stat before {};
     ::lstat(path.c_str(), &before);
-    const SettingsFiles files{path, path, "", false};
 
-    const SettingsSnapshot snapshot = ReadSettings(files);
-    EXPECT_EQ(snapshot.failure ? std::optional(snapshot.failure->step) : std::nullopt,
-              hostile.failure);
-    const auto time = snapshot.file.Find("s", "t");
-    EXPECT_EQ(time, hostile.time);
-    EXPECT_EQ(time ? ParseDecimalInt(*time) : std::nullopt, hostile.number);
+    IniProfile file(SettingsFiles{path, path, "", false});
+    SeededRandom random(1);
+    testing::FakeTicks ticks;
+    GameSession game(random, ticks, file);
+    const Outcome started = game.Start();
+    EXPECT_EQ(started.Trouble ? std::optional(started.Trouble->Failure.step) : std::nullopt, hostile.failure);
+    EXPECT_EQ(game.BestTimeTable()[0].Seconds, hostile.time);
+    EXPECT_EQ(game.Level(), hostile.level);
 
-    const auto failure = ChangeSettings(files, [](IniFile& file) { file.Set("s", "t", "5"); });
-    EXPECT_EQ(failure.has_value(), hostile.written.empty());
     struct stat after {};
     ::lstat(path.c_str(), &after);
-    if (hostile.written.empty()) {
+    if (hostile.failure) {
       EXPECT_EQ(after.st_mode, before.st_mode);
       EXPECT_EQ(after.st_ino, before.st_ino);
       EXPECT_EQ(after.st_mtime, before.st_mtime);
     } else {
-      // Not EXPECT_EQ: a diff of megabytes of blank lines would take minutes.
-      EXPECT_TRUE(folder.Get("lumitile.ini") == hostile.written);
+      // Written back as the game holds them.
+      const IniFile written = file.Read().file;
+      EXPECT_EQ(ReadIniString(written, "ハイスコア", "初級", ""), std::to_string(hostile.time));
+      EXPECT_EQ(ReadIniString(written, "レベル", "値", ""), std::to_string(hostile.level));
     }
   }
   ::alarm(0);

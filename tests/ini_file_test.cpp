@@ -6,6 +6,7 @@
 
 #include <climits>
 
+#include "core/records/profile.h"
 #include "core/records/shift_jis.h"
 
 namespace lumitile {
@@ -105,6 +106,37 @@ TEST(Cp932Text, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
   // Undefined pair, bytes that never start a character, a cut-off lead byte.
   EXPECT_EQ(Cp932ToUtf8("a\x85\x40" "b\x80\xa0\xfd" "c\x81"), "a\uFFFDb\uFFFD\uFFFD\uFFFDc\uFFFD");
   EXPECT_EQ(Cp932ToUtf8("\x81 x"), "\uFFFD x");  // the space after a bad lead byte survives
+}
+
+// The profile functions over a file in memory: UTF-8 in and out, one line
+// of CP932 in the file.
+TEST(ProfileFunctions, StoreOneLineAndReadItBack) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"山田太郎", "山田太郎"}, {"ｶﾅ mixed 漢字", "ｶﾅ mixed 漢字"}, {"x=y;z[1]", "x=y;z[1]"}, {"", ""},
+      {"  padded  ", "padded"},                   // blanks around a value are not part of it
+      {"a\tb\r\nc\x01" "d€", "a b  c d?"},       // one line, '?' for what CP932 lacks
+      {std::string(200, 'a'), std::string(127, 'a')},
+      {std::string(126, 'a') + "ああ", std::string(126, 'a')},  // 'あ' straddles byte 127
+  };
+  for (const auto& [written, read] : cases) {
+    IniFile file;
+    ASSERT_TRUE(WriteIniString(file, "ハイスコア", "初級名前", written));
+    EXPECT_EQ(ReadIniString(file, "ハイスコア", "初級名前", "fb"), read) << written;
+  }
+}
+
+TEST(ProfileFunctions, FallBackAndRefuseNamesThatCannotBeStored) {
+  IniFile file = IniFile::Parse("[s]\r\nk=a\x85\x40\xff\x81\r\nempty=\r\n");
+  EXPECT_EQ(ReadIniString(file, "s", "k", ""), "a\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(ReadIniString(file, "s", "other", "fb"), "fb");
+  EXPECT_EQ(ReadIniString(file, "other", "k", "fb"), "fb");
+  EXPECT_EQ(ReadIniString(file, "s", "empty", "fb"), "");
+  EXPECT_EQ(ReadIniInt(file, "s", "empty", 5), 5);
+  const std::string before = file.Bytes();
+  // Names the file cannot hold, or could not find again.
+  EXPECT_FALSE(WriteIniString(file, "€", "k", "v"));
+  EXPECT_FALSE(WriteIniString(file, "s", "\n[t]", "v"));
+  EXPECT_EQ(file.Bytes(), before);
 }
 
 }  // namespace

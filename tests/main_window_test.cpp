@@ -151,7 +151,7 @@ TEST(MainWindow, LevelChecksFollowTheLevelAndNothingElseMoves) {
            {"0", "beg_game"}, {"1", "mid_game"}, {"2", "hi_game"}, {"3", "sup_game"}, {"4", "mas_game"},
            {"7", "beg_game"}}) {
     testing::MemoryProfile file;
-    file.values[{"レベル", "値"}] = stored;
+    file.Set("レベル", "値", stored);
     GameRig rig(&file);
     for (const char* level : {"beg_game", "mid_game", "hi_game", "sup_game", "mas_game"})
       EXPECT_EQ(Checked(rig, level), level == check);
@@ -301,7 +301,7 @@ TEST(Board, TurnsPixelsIntoCellsAndCountsOnlyFinishedClicks) {
 
 TEST(MainWindow, ASolveWithoutARecordSaysSoOnTheBoardForAMoment) {
   testing::MemoryProfile file;
-  file.values[{"ハイスコア", "初級"}] = "1";
+  file.Set("ハイスコア", "初級", "1");
   GameRig rig(&file);
   rig.Window().NewGame();
   rig.SolveIn(5);

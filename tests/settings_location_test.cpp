@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/records/file_store.h"
 #include "core/records/ini_profile.h"
 #include "core/records/shift_jis.h"
 #include "support/scratch_folder.h"
@@ -12,10 +11,8 @@
 namespace lumitile {
 namespace {
 
-using testing_support::ChildChecks;
 using testing_support::RunAsOrdinaryUser;
 using testing_support::ScratchFolder;
-using testing_support::Write;
 
 TEST(IniFilePath, IsTheProgramNameWithIniBesideIt) {
   EXPECT_EQ(IniFilePath("/opt/lumitile", "lumitile"), "/opt/lumitile/lumitile.ini");
@@ -39,92 +36,63 @@ TEST(ThisProgram, NamesTheRunningExecutable) {
   EXPECT_EQ(program->folder.front(), '/');
 }
 
-// The program folder and its file as a system-wide install leaves them.
-class ReadOnlyInstallTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_.MakeFolder("config");
-    folder_.MakeFolder("program");
-    folder_.Put("program/lumitile.ini", kInstalled, 0644);
-    folder_.MakeFolder("program", 0555);
-  }
-  // [ハイスコア] 初級=120 in CP932.
-  static constexpr const char* kInstalled = "[\x83\x6e\x83\x43\x83\x58\x83\x52\x83\x41]\r\n\x8f\x89\x8b\x89=120\r\n";
-  ScratchFolder folder_;
-  const std::string userFile_ = folder_.Path("config/lumitile/lumitile.ini");
+// [ハイスコア] 初級=120 in CP932, as a system-wide install leaves it.
+const std::string kInstalled = "[\x83\x6e\x83\x43\x83\x58\x83\x52\x83\x41]\r\n\x8f\x89\x8b\x89=120\r\n";
+const std::string kIntermediate300 = "\x92\x86\x8b\x89=300\r\n";  // 中級=300
+
+struct Install {
+  const char* name;
+  mode_t programFolder, file;
+  std::string fileName;    // the file beside the program
+  std::string userFile;    // a file in the user's folder already, or none
+  int32_t read;            // 初級 as the game reads it
+  std::string written;     // where 中級=300 lands; empty when nowhere
+  std::string expected;    // and what that file then holds
 };
 
-TEST_F(ReadOnlyInstallTest, ARawWriteFailsAndChangesNothing) {
-  const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
-    const std::string path = folder_.Path("program/lumitile.ini");
-    check.Expect(!ReplaceFileAtomically(path, "new", SystemFileWriter()), "write succeeded");
-  });
-  EXPECT_EQ(report, "");
-  EXPECT_EQ(folder_.Get("program/lumitile.ini"), kInstalled);
-  EXPECT_EQ(folder_.Names("program"), std::set<std::string>{"lumitile.ini"});
-}
+const std::string kUserFile = Utf8ToCp932("[ハイスコア]\r\n初級=7\r\n");
+const Install kInstalls[] = {
+    {"read-only install", 0555, 0644, "lumitile.ini", "", 120, "config/lumitile/lumitile.ini",
+     kInstalled + kIntermediate300},
+    {"user file wins once it exists", 0555, 0644, "lumitile.ini", kUserFile, 7,
+     "config/lumitile/LUMITILE.ini", kUserFile + kIntermediate300},
+    {"read-only file in a writable folder", 0777, 0444, "lumitile.ini", "", 120,
+     "config/lumitile/lumitile.ini", kInstalled + kIntermediate300},
+    {"writable copy", 0777, 0666, "lumitile.ini", "", 120, "program/lumitile.ini",
+     kInstalled + kIntermediate300},
+    {"file named in another case", 0777, 0666, "Lumitile.INI", "", 120, "program/Lumitile.INI",
+     kInstalled + kIntermediate300},
+    {"unreadable file", 0777, 0222, "lumitile.ini", "", 0, "", ""},
+};
 
-TEST_F(ReadOnlyInstallTest, RecordsMoveToTheUserFolderStartingFromTheInstalledFile) {
-  const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
-    IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
-    check.Expect(profile.ReadIniInt("ハイスコア", "初級", 0) == 120, "installed value not read");
-    check.Expect(Write(profile, "ハイスコア", "中級", "300"), "write failed");
-    check.Expect(profile.ReadIniInt("ハイスコア", "中級", 0) == 300, "written value not read");
-  });
-  EXPECT_EQ(report, "");
-  EXPECT_EQ(folder_.Get("program/lumitile.ini"), kInstalled);
-  EXPECT_EQ(folder_.Get("config/lumitile/lumitile.ini"),
-            "[\x83\x6e\x83\x43\x83\x58\x83\x52\x83\x41]\r\n"
-            "\x8f\x89\x8b\x89=120\r\n\x92\x86\x8b\x89=300\r\n");
-}
-
-TEST_F(ReadOnlyInstallTest, TheUserFileWinsOnceItExists) {
-  folder_.MakeFolder("config/lumitile");
-  folder_.Put("config/lumitile/LUMITILE.ini", Utf8ToCp932("[ハイスコア]\r\n初級=7\r\n"));
-  const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
-    IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
-    check.Expect(profile.ReadIniInt("ハイスコア", "初級", 0) == 7, "user value not read");
-    check.Expect(Write(profile, "ハイスコア", "初級", "6"), "write failed");
-  });
-  EXPECT_EQ(report, "");
-  EXPECT_EQ(folder_.Names("config/lumitile"), std::set<std::string>{"LUMITILE.ini"});
-}
-
-TEST_F(ReadOnlyInstallTest, AReadOnlyFileInAWritableFolderAlsoMoves) {
-  folder_.MakeFolder("program", 0777);
-  ::chmod(folder_.Path("program/lumitile.ini").c_str(), 0444);
-  const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
-    IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
-    check.Expect(Write(profile, "レベル", "値", "1"), "write failed");
-  });
-  EXPECT_EQ(report, "");
-  EXPECT_EQ(folder_.Get("program/lumitile.ini"), kInstalled);
-  EXPECT_NE(folder_.Get("config/lumitile/lumitile.ini").find("[\x83\x8c\x83\x78\x83\x8b]"),
-            std::string::npos);
-}
-
-TEST_F(ReadOnlyInstallTest, AWritableCopyKeepsItsFileBesideTheProgram) {
-  folder_.MakeFolder("program", 0777);
-  ::chmod(folder_.Path("program/lumitile.ini").c_str(), 0666);
-  const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
-    IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
-    check.Expect(Write(profile, "レベル", "値", "2"), "write failed");
-  });
-  EXPECT_EQ(report, "");
-  EXPECT_NE(folder_.Get("program/lumitile.ini").find("\x92\x6c=2"), std::string::npos);
-  EXPECT_EQ(folder_.Names("config"), std::set<std::string>{});
-}
-
-TEST_F(ReadOnlyInstallTest, AnUnreadableFileIsNeverOverwritten) {
-  folder_.MakeFolder("program", 0777);
-  ::chmod(folder_.Path("program/lumitile.ini").c_str(), 0222);
-  const std::string report = RunAsOrdinaryUser([&](ChildChecks& check) {
-    IniProfile profile(ProgramPlace{folder_.Path("program"), "lumitile"});
-    check.Expect(!Write(profile, "レベル", "値", "1"), "write reported success");
-  });
-  EXPECT_EQ(report, "");
-  ::chmod(folder_.Path("program/lumitile.ini").c_str(), 0644);
-  EXPECT_EQ(folder_.Get("program/lumitile.ini"), kInstalled);
+// Run as an ordinary user: root writes straight through read-only permissions.
+TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
+  for (const Install& install : kInstalls) {
+    SCOPED_TRACE(install.name);
+    ScratchFolder folder;
+    folder.MakeFolder("config");
+    folder.MakeFolder("program");
+    const std::string installed = "program/" + install.fileName;
+    folder.Put(installed, kInstalled, install.file);
+    folder.MakeFolder("program", install.programFolder);
+    if (!install.userFile.empty()) {
+      folder.MakeFolder("config/lumitile");
+      folder.Put("config/lumitile/LUMITILE.ini", install.userFile);
+    }
+    const std::string report = RunAsOrdinaryUser([&] {
+      IniProfile profile(ProgramPlace{folder.Path("program"), "lumitile"});
+      const int32_t read = ReadIniInt(profile.Read().file, "ハイスコア", "初級", 0);
+      const auto failure = profile.Edit([](IniFile& file) { WriteIniString(file, "ハイスコア", "中級", "300"); });
+      return std::string(read != install.read ? "read " : "") +
+             (failure.has_value() != install.written.empty() ? "written or not" : "");
+    });
+    EXPECT_EQ(report, "");
+    ::chmod(folder.Path(installed).c_str(), 0644);
+    if (installed != install.written) EXPECT_EQ(folder.Get(installed), kInstalled);
+    if (!install.written.empty()) EXPECT_EQ(folder.Get(install.written), install.expected);
+    if (!install.written.starts_with("config/")) EXPECT_EQ(folder.Names("config"), std::set<std::string>{});
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("program/lumitile.ini")) && install.fileName != "lumitile.ini");
+  }
 }
 
 }  // namespace

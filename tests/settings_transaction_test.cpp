@@ -12,35 +12,21 @@
 namespace lumitile {
 namespace {
 
-using testing_support::FaultyFileSystem;
 using testing_support::MemoryFileSystem;
 
 const std::string kOld = "; kept\r\n[s]\r\nt=30\r\nn=Old\r\n[level]\r\nv=1\n";
 const std::string kStaleTemporary = ".lumitile.ini.4242.7.tmp";
-
-struct Scenario {
-  const char* name;
-  SettingsFiles files;
-  std::function<void(IniFile&)> change;
-};
 
 void StoreRecord(IniFile& file) {
   file.Set("s", "t", "12");
   file.Set("s", "n", "New name");
 }
 
-void ClearTable(IniFile& file) {
-  for (const char* key : {"t", "u", "w"}) file.Set("s", key, "999");
-  file.Set("level", "v", "0");
-}
-
-const Scenario kScenarios[] = {
-    {"record", {"/g/lumitile.ini", "/g/lumitile.ini", "", false}, StoreRecord},
-    {"cleared table", {"/g/lumitile.ini", "/g/lumitile.ini", "", false}, ClearTable},
+const std::pair<const char*, SettingsFiles> kScenarios[] = {
+    {"in place", {"/g/lumitile.ini", "/g/lumitile.ini", "", false}},
     // The first write into a user folder that does not exist yet starts from
     // the file beside the game.
-    {"first write elsewhere", {"/g/lumitile.ini", "/u/cfg/lumitile.ini", "/g/lumitile.ini", true},
-     StoreRecord},
+    {"first write elsewhere", {"/g/lumitile.ini", "/u/cfg/lumitile.ini", "/g/lumitile.ini", true}},
 };
 
 MemoryFileSystem DiskWithOldFile() {
@@ -53,21 +39,21 @@ MemoryFileSystem DiskWithOldFile() {
 }
 
 TEST(ChangeSettings, StoppedOrFailedAtAnyCallLeavesTheOldFileOrTheNew) {
-  for (const Scenario& scenario : kScenarios) {
-    const std::string& path = scenario.files.writePath;
+  for (const auto& [name, files] : kScenarios) {
+    const std::string& path = files.writePath;
     const std::optional<std::string> before = DiskWithOldFile().Get(path);
     IniFile expected = IniFile::Parse(kOld);
-    scenario.change(expected);
+    StoreRecord(expected);
     const std::string after = expected.Bytes();
     for (const bool kill : {true, false}) {
       int failAt = 1;
       for (;; ++failAt) {
-        SCOPED_TRACE(::testing::Message() << scenario.name << (kill ? ", killed" : ", failed")
+        SCOPED_TRACE(::testing::Message() << name << (kill ? ", killed" : ", failed")
                                           << " at call " << failAt);
         MemoryFileSystem disk = DiskWithOldFile();
-        FaultyFileSystem faulty(disk, failAt, kill);
-        const auto failure = ChangeSettings(scenario.files, scenario.change, faulty);
-        if (!faulty.reached()) break;
+        disk.FailAt(failAt, kill);
+        const auto failure = ChangeSettings(files, StoreRecord, disk);
+        if (!disk.reached()) break;
         disk.ForgetOpenFiles();
         const auto now = disk.Get(path);
         EXPECT_TRUE(now == before || now == after);
@@ -76,13 +62,13 @@ TEST(ChangeSettings, StoppedOrFailedAtAnyCallLeavesTheOldFileOrTheNew) {
         if (!kill) EXPECT_EQ(now, failure ? before : after);
         if (failure) EXPECT_FALSE(failure->path.empty());
 
-        EXPECT_EQ(ChangeSettings(scenario.files, scenario.change, disk), std::nullopt);
+        EXPECT_EQ(ChangeSettings(files, StoreRecord, disk), std::nullopt);
         EXPECT_EQ(disk.Get(path), after);
-        for (const std::string& name : disk.Names(FolderOf(path))) {
-          EXPECT_FALSE(IsTemporaryFileFor(name, NameOf(path))) << name;
+        for (const std::string& left : disk.Names(FolderOf(path))) {
+          EXPECT_FALSE(IsTemporaryFileFor(left, NameOf(path))) << left;
         }
       }
-      EXPECT_GT(failAt, 15) << scenario.name;  // the sequence was really walked
+      EXPECT_GT(failAt, 15) << name;  // the sequence was really walked
     }
   }
 }

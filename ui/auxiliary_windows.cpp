@@ -1,5 +1,6 @@
 #include "ui/auxiliary_windows.h"
 
+#include <QFile>
 #include <QString>
 #include <utility>
 
@@ -56,7 +57,10 @@ void AuxiliaryWindows::ShowRecordEntry() {
 }
 
 void AuxiliaryWindows::StoreRecord(const QString& name) {
-  if (game_.ConfirmRecord(name.toStdString()).Table) ShowBestTimes();
+  const Outcome stored = game_.ConfirmRecord(name.toStdString());
+  if (stored.Trouble) TellCannotSave(*stored.Trouble);
+  // Shown also when the record could not be kept: the table says what was.
+  if (stored.Table) ShowBestTimes();
 }
 
 void AuxiliaryWindows::ShowBestTimes() {
@@ -64,8 +68,9 @@ void AuxiliaryWindows::ShowBestTimes() {
     table_ = new BestTimesWindow(mainWindow_);
     CentreOnScreen(table_);
   }
-  // Filled on every showing, so a record stored while the table is open
-  // appears at once.
+  // Read and filled on every showing, so a record stored meanwhile, here or
+  // by another running game, appears at once.
+  game_.ReadBestTimes();
   table_->Fill(game_.BestTimeTable());
   Present(table_);
 }
@@ -93,9 +98,18 @@ void AuxiliaryWindows::ShowHelp() {
 
 bool AuxiliaryWindows::AskAndClearBestTimes() {
   if (!ask_(mainWindow_, ClearTableQuestion())) return false;
-  if (!game_.ClearBestTimes().Table) return false;
+  const Outcome cleared = game_.ClearBestTimes();
+  if (cleared.Trouble) TellCannotSave(*cleared.Trouble);
+  // Cleared or not, the table says what the file says.
   if (BestTimesWindow* table = Open(table_)) table->Fill(game_.BestTimeTable());
-  return true;
+  return cleared.Level;
+}
+
+void AuxiliaryWindows::TellCannotSave(const CannotSave& trouble) {
+  // The path in the system's own decoding: a folder name need not be UTF-8.
+  QString text = QString::fromStdString(CannotSaveText(trouble));
+  if (!trouble.Failure.path.empty()) text += QStringLiteral("\n") + QFile::decodeName(trouble.Failure.path.c_str());
+  ask_(mainWindow_, CannotSaveNotice(text));
 }
 
 QWidget* AuxiliaryWindows::RecordEntry() const { return Open(entry_); }

@@ -17,6 +17,7 @@ class QWidget;
 namespace lumitile {
 
 class AboutWindow;
+struct CannotSave;
 class BestTimesWindow;
 class GameSession;
 class HelpWindow;
@@ -45,6 +46,8 @@ class AuxiliaryWindows : public QObject {
   void ShowHelp();
   // Asks before clearing the best times; clears on OK. Returns whether it cleared.
   bool AskAndClearBestTimes();
+  // Tells the player what could not be saved, why, and the file's path.
+  void TellCannotSave(const CannotSave& trouble);
 
   // The open windows (null when closed).
   QWidget* RecordEntry() const;

@@ -243,7 +243,7 @@ void MainWindow::DealFirstGame() { ShowOutcome(game_.NewGame()); }
 void MainWindow::RestoreGame(const SavedGame& game) { ShowOutcome(game_.RestoreGame(game)); }
 
 void MainWindow::SelectLevel(int level) {
-  game_.SelectLevel(level);
+  ShowOutcome(game_.SelectLevel(level));
   // A checkable item toggles itself when chosen; the session's level decides.
   RefreshLevelChecks();
   RefreshBusyPointer();
@@ -343,6 +343,7 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
     QAccessible::updateAccessibility(&moved);
   }
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
+  if (outcome.Trouble) side_.TellCannotSave(*outcome.Trouble);
   if (outcome.Deal) RunDeal(*outcome.Deal);
   if (outcome.Zoom) ApplyZoom();
   RefreshBusyPointer();

@@ -14,6 +14,10 @@ Question ClearTableQuestion() {
           QMessageBox::Ok};
 }
 
+Question CannotSaveNotice(const QString& text) {
+  return {QStringLiteral("CannotSaveNotice"), QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok};
+}
+
 bool AskInMessageBox(QWidget* parent, const Question& question) {
   QMessageBox box(question.Icon, QStringLiteral("メッセージ"), question.Text, question.Buttons, parent);
   box.setObjectName(question.ObjectName);

@@ -1,5 +1,6 @@
-// The game's two questions, and the one way they are asked. The windows
-// take the asking as a function, so tests answer without a message box.
+// The game's two questions and its one notice, and the one way they are
+// asked. The windows take the asking as a function, so tests answer without
+// a message box.
 #pragma once
 
 #include <QMessageBox>
@@ -20,6 +21,9 @@ struct Question {
 Question ClearPanelsQuestion();
 // "ハイスコアをクリアします。..."
 Question ClearTableQuestion();
+
+// "...を保存できませんでした。" with its reason and the file's path: OK only.
+Question CannotSaveNotice(const QString& text);
 
 // True when the player gave the question's Yes.
 using Ask = std::function<bool(QWidget* parent, const Question& question)>;

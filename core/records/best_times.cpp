@@ -26,8 +26,8 @@ constexpr std::array<LevelKeys, kLevelCount> kLevelKeys{{
 constexpr std::size_t kFirstLevels = 3;
 
 // A missing key reads as whichever fallback is asked for; a present one does not.
-bool FileHolds(Profile& file, std::string_view key) {
-  return file.ReadIniString(kRecordSection, key, "0") == file.ReadIniString(kRecordSection, key, "1");
+bool FileHolds(const IniFile& file, std::string_view key) {
+  return ReadIniString(file, kRecordSection, key, "0") == ReadIniString(file, kRecordSection, key, "1");
 }
 
 int32_t UsableTime(int32_t stored) { return stored >= 0 && stored <= kNoRecord ? stored : kNoRecord; }
@@ -52,35 +52,43 @@ BestTimes EmptyBestTimes() {
   return times;
 }
 
-BestTimes LoadBestTimes(Profile& profile) {
+BestTimes LoadBestTimes(const IniFile& file) {
   BestTimes times;
   for (std::size_t level = 0; level < times.size(); ++level) {
     const LevelKeys& keys = kLevelKeys[level];
-    times[level] = {UsableTime(profile.ReadIniInt(kRecordSection, keys.time, kNoRecord)),
-                    FitName(profile.ReadIniString(kRecordSection, keys.name, kNoName))};
+    times[level] = {UsableTime(ReadIniInt(file, kRecordSection, keys.time, kNoRecord)),
+                    FitName(ReadIniString(file, kRecordSection, keys.name, kNoName))};
   }
   return times;
 }
 
-int LoadLevel(Profile& profile) {
-  const int32_t stored = profile.ReadIniInt(kLevelSection, kLevelKey, 0);
+int LoadLevel(const IniFile& file) {
+  const int32_t stored = ReadIniInt(file, kLevelSection, kLevelKey, 0);
   return stored >= 0 && stored < kLevelCount ? stored : 0;
 }
 
-std::vector<Setting> BestTimeSettings(const BestTimes& times, Profile& file) {
+void SaveBestTime(IniFile& file, int level, const BestTimeRow& row) {
+  const LevelKeys& keys = kLevelKeys[static_cast<std::size_t>(level)];
+  WriteIniString(file, kRecordSection, keys.time, std::to_string(row.Seconds));
+  WriteIniString(file, kRecordSection, keys.name, row.Name);
+}
+
+void SaveBestTimes(IniFile& file, const BestTimes& times) {
   const BestTimeRow none = EmptyBestTimes()[0];
-  std::vector<Setting> settings;
   for (std::size_t level = 0; level < times.size(); ++level) {
+    // A level added after the first three keeps its keys out of the file
+    // until it holds a record or the file already has them, so a file that
+    // never saw those levels is written as it always was.
     if (level >= kFirstLevels && times[level] == none && !FileHolds(file, kLevelKeys[level].time) &&
         !FileHolds(file, kLevelKeys[level].name)) {
       continue;
     }
-    settings.push_back({kRecordSection, kLevelKeys[level].time, std::to_string(times[level].Seconds)});
-    settings.push_back({kRecordSection, kLevelKeys[level].name, times[level].Name});
+    SaveBestTime(file, static_cast<int>(level), times[level]);
   }
-  return settings;
 }
 
-Setting LevelSetting(int level) { return {kLevelSection, kLevelKey, std::to_string(level)}; }
+void SaveLevel(IniFile& file, int level) {
+  WriteIniString(file, kLevelSection, kLevelKey, std::to_string(level));
+}
 
 }  // namespace lumitile

@@ -6,7 +6,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/game_types.h"
 #include "core/records/profile.h"
@@ -23,16 +22,18 @@ std::string FitName(std::string_view utf8);
 // Three rows of "no record" held by kNoName.
 BestTimes EmptyBestTimes();
 
-// A time the clock could never show loads as no record.
-BestTimes LoadBestTimes(Profile& profile);
+// The table as the file holds it; a time the clock could never show, or
+// one that is no number, loads as no record.
+BestTimes LoadBestTimes(const IniFile& file);
 // The stored level, beginner when it names no level.
-int LoadLevel(Profile& profile);
+int LoadLevel(const IniFile& file);
 
-// The values that store the table, and the level, for Profile::Change. A
-// level added after the first three keeps its keys out of the file until
-// it holds a record or the file already has them, so a file that never saw
+// Sets the time and name of one level, or of every level, and the level. A
+// level added after the first three keeps its keys out of the file until it
+// holds a record or the file already has them, so a file that never saw
 // those levels is written as it always was.
-std::vector<Setting> BestTimeSettings(const BestTimes& times, Profile& file);
-Setting LevelSetting(int level);
+void SaveBestTime(IniFile& file, int level, const BestTimeRow& row);
+void SaveBestTimes(IniFile& file, const BestTimes& times);
+void SaveLevel(IniFile& file, int level);
 
 }  // namespace lumitile

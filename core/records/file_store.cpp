@@ -54,11 +54,10 @@ std::optional<FileFailure> WriteAll(FileSystem& fs, int fd, std::string_view byt
 }
 
 std::optional<FileFailure> WriteTemporaryFile(FileSystem& fs, const std::string& path, int fd,
-                                              std::string_view bytes,
-                                              const std::string& temporaryPath) {
+                                              std::string_view bytes) {
   if (auto failure = KeepPermissionsOf(fs, path, fd)) return failure;
-  if (auto failure = WriteAll(fs, fd, bytes, temporaryPath)) return failure;
-  if (fs.Fsync(fd) != 0) return Failure(FileStep::kSync, temporaryPath);
+  if (auto failure = WriteAll(fs, fd, bytes, path)) return failure;
+  if (fs.Fsync(fd) != 0) return Failure(FileStep::kSync, path);
   return std::nullopt;
 }
 
@@ -67,49 +66,6 @@ void SyncFolder(FileSystem& fs, const std::string& folder) {
   const Descriptor fd(fs, fs.Open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
   if (fd.get() >= 0) fs.Fsync(fd.get());
 }
-
-// The write and sync of a FileWriter, every other call from the system.
-class WriterFileSystem final : public FileSystem {
- public:
-  explicit WriterFileSystem(FileWriter& writer) : writer_(writer), system_(SystemFileSystem()) {}
-  int Open(const std::string& path, int flags, mode_t mode) override {
-    return system_.Open(path, flags, mode);
-  }
-  int Close(int fd) override { return system_.Close(fd); }
-  int Fstat(int fd, struct stat& info) override { return system_.Fstat(fd, info); }
-  int Stat(const std::string& path, struct stat& info) override { return system_.Stat(path, info); }
-  ssize_t Read(int fd, void* buffer, std::size_t size) override {
-    return system_.Read(fd, buffer, size);
-  }
-  ssize_t Write(int fd, const void* bytes, std::size_t size) override {
-    const bool written = writer_.WriteAll(fd, {static_cast<const char*>(bytes), size});
-    return written ? static_cast<ssize_t>(size) : -1;
-  }
-  int Fsync(int fd) override { return writer_.Sync(fd) ? 0 : -1; }
-  int Fchmod(int fd, mode_t mode) override { return system_.Fchmod(fd, mode); }
-  int Flock(int fd, int operation) override { return system_.Flock(fd, operation); }
-  int Rename(const std::string& from, const std::string& to) override {
-    return system_.Rename(from, to);
-  }
-  int Unlink(const std::string& path) override { return system_.Unlink(path); }
-  int Mkdir(const std::string& path, mode_t mode) override { return system_.Mkdir(path, mode); }
-  int List(const std::string& folder, std::vector<std::string>& names) override {
-    return system_.List(folder, names);
-  }
-  void Pause() override { system_.Pause(); }
-
- private:
-  FileWriter& writer_;
-  FileSystem& system_;
-};
-
-class PosixFileWriter final : public FileWriter {
- public:
-  bool WriteAll(int fd, std::string_view bytes) override {
-    return !lumitile::WriteAll(SystemFileSystem(), fd, bytes, {});
-  }
-  bool Sync(int fd) override { return ::fsync(fd) == 0; }
-};
 
 }  // namespace
 
@@ -146,9 +102,11 @@ std::optional<FileFailure> ReplaceFile(const std::string& path, std::string_view
                                        FileSystem& fs) {
   std::string temporaryPath;
   Descriptor fd(fs, CreateTemporaryFile(fs, path, temporaryPath));
-  if (fd.get() < 0) return Failure(FileStep::kCreateTemporary, temporaryPath);
-  std::optional<FileFailure> failure = WriteTemporaryFile(fs, path, fd.get(), bytes, temporaryPath);
-  if (fd.Close() != 0 && !failure) failure = Failure(FileStep::kClose, temporaryPath);
+  // Failures name the file being replaced, not the temporary one: that is the
+  // file the player knows, and the same cause always reads the same.
+  if (fd.get() < 0) return Failure(FileStep::kCreateTemporary, path);
+  std::optional<FileFailure> failure = WriteTemporaryFile(fs, path, fd.get(), bytes);
+  if (fd.Close() != 0 && !failure) failure = Failure(FileStep::kClose, path);
   if (!failure && fs.Rename(temporaryPath, path) != 0) failure = Failure(FileStep::kRename, path);
   if (failure) {
     fs.Unlink(temporaryPath);
@@ -171,16 +129,6 @@ bool IsTemporaryFileFor(std::string_view name, std::string_view targetName) {
   };
   return dot != std::string_view::npos && allDigits(middle.substr(0, dot)) &&
          allDigits(middle.substr(dot + 1));
-}
-
-FileWriter& SystemFileWriter() {
-  static PosixFileWriter writer;
-  return writer;
-}
-
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileWriter& writer) {
-  WriterFileSystem fs(writer);
-  return !ReplaceFile(path, bytes, fs);
 }
 
 bool MakeFolders(const std::string& folder, FileSystem& fs) {

@@ -38,7 +38,7 @@ enum class FileStep {
 struct FileFailure {
   FileStep step;
   int error;         // errno, 0 where the step is not a system call
-  std::string path;  // the file the step was about
+  std::string path;  // the settings file, or the folder or lock file the step was about
 
   bool operator==(const FileFailure&) const = default;
 };
@@ -60,21 +60,6 @@ std::optional<FileFailure> ReplaceFile(const std::string& path, std::string_view
 // Whether name is one of the temporary files ReplaceFile makes for target's
 // name; a process killed mid-write leaves these behind.
 bool IsTemporaryFileFor(std::string_view name, std::string_view targetName);
-
-// How the bytes reach the temporary file, for callers that only need to make
-// the write itself fail (as a full disk would).
-class FileWriter {
- public:
-  virtual ~FileWriter() = default;
-  // Writes all of bytes to fd; false with errno set when it could not.
-  virtual bool WriteAll(int fd, std::string_view bytes) = 0;
-  // Flushes fd to the disk; false when it could not.
-  virtual bool Sync(int fd) = 0;
-};
-
-FileWriter& SystemFileWriter();
-
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileWriter& writer);
 
 // Creates folder and any missing parents, private to the user.
 bool MakeFolders(const std::string& folder, FileSystem& fs = SystemFileSystem());

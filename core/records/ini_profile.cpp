@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "core/records/ini_file.h"
 #include "core/records/shift_jis.h"
 #include "core/records/utf8_text.h"
 
@@ -40,72 +39,63 @@ std::string ControlsToSpaces(std::string_view utf8) {
   return out;
 }
 
-struct StartingContent {
-  std::string bytes;
-  bool isTheWrittenFile;  // false when the file does not exist yet
-};
-
-// The content a write starts from; nothing when an existing file cannot be
-// read, since writing then would drop whatever it holds.
-std::optional<StartingContent> ReadStartingContent(const SettingsFiles& files) {
-  FileContent current = ReadFileBytes(files.writePath);
-  const bool exists = current.state != FileContent::State::kMissing;
-  if (!exists && !files.seedPath.empty()) current = ReadFileBytes(files.seedPath);
-  if (current.state == FileContent::State::kUnreadable) return std::nullopt;
-  return StartingContent{std::move(current.bytes), exists};
+// The raw CP932 value, or nothing when the section or key is missing.
+std::optional<std::string> Lookup(const IniFile& file, std::string_view section,
+                                  std::string_view key) {
+  const auto names = FileNames(section, key);
+  if (!names) return std::nullopt;
+  return file.Find(names->section, names->key);
 }
 
 }  // namespace
 
-IniProfile::IniProfile(ProgramPlace program, FileWriter& writer)
-    : program_(std::move(program)), writer_(&writer) {}
-
-IniProfile IniProfile::ForThisProgram() {
-  return IniProfile(ThisProgram().value_or(ProgramPlace{"", "lumitile"}));
-}
-
-std::optional<std::string> IniProfile::Lookup(std::string_view section,
-                                              std::string_view key) const {
-  const auto names = FileNames(section, key);
-  if (!names) return std::nullopt;
-  const SettingsFiles files = LocateSettings(program_);
-  const FileContent content = ReadFileBytes(files.readPath);
-  if (content.state != FileContent::State::kRead) return std::nullopt;
-  return IniFile::Parse(content.bytes).Find(names->section, names->key);
-}
-
-int32_t IniProfile::ReadIniInt(std::string_view section, std::string_view key, int32_t fallback) {
-  const auto value = Lookup(section, key);
+int32_t ReadIniInt(const IniFile& file, std::string_view section, std::string_view key,
+                   int32_t fallback) {
+  const auto value = Lookup(file, section, key);
   // A value that is not a number (empty included) counts as missing.
   if (!value) return fallback;
   return ParseDecimalInt(*value).value_or(fallback);
 }
 
-std::string IniProfile::ReadIniString(std::string_view section, std::string_view key,
-                                      std::string_view fallback) {
-  const auto value = Lookup(section, key);
+std::string ReadIniString(const IniFile& file, std::string_view section, std::string_view key,
+                          std::string_view fallback) {
+  const auto value = Lookup(file, section, key);
   if (!value) return std::string(fallback);
   return Cp932ToUtf8(Cp932Prefix(*value, kMaxValueBytes));
 }
 
-bool IniProfile::Change(std::span<const Setting> settings) {
-  const SettingsFiles files = LocateSettings(program_);
-  if (files.writePath.empty()) return false;
-  const auto content = ReadStartingContent(files);
-  if (!content) return false;
-  IniFile file = IniFile::Parse(content->bytes);
+bool WriteIniString(IniFile& file, std::string_view section, std::string_view key,
+                    std::string_view value) {
+  const auto names = FileNames(section, key);
+  if (!names) return false;
+  file.Set(names->section, names->key, Utf8ToCp932(ControlsToSpaces(value)));
+  return true;
+}
+
+bool Profile::Change(std::span<const Setting> settings) {
+  // One unstorable name spoils the whole change, so nothing is half written.
   for (const Setting& setting : settings) {
-    // One unstorable name spoils the whole change, so nothing is half written.
-    const auto names = FileNames(setting.Section, setting.Key);
-    if (!names) return false;
-    file.Set(names->section, names->key, Utf8ToCp932(ControlsToSpaces(setting.Value)));
+    if (!FileNames(setting.Section, setting.Key)) return false;
   }
-  std::string bytes = file.Bytes();
-  // Start-up writes back every value it has just read; a file that already
-  // says exactly this is left alone rather than replaced and flushed again.
-  if (content->isTheWrittenFile && bytes == content->bytes) return true;
-  if (files.createFolder && !MakeFolders(FolderOf(files.writePath))) return false;
-  return ReplaceFileAtomically(files.writePath, bytes, *writer_);
+  return !Edit([settings](IniFile& file) {
+    for (const Setting& setting : settings) WriteIniString(file, setting.Section, setting.Key, setting.Value);
+  });
+}
+
+IniProfile::IniProfile(ProgramPlace program, FileSystem& fs)
+    : locate_([program = std::move(program)] { return LocateSettings(program); }), fs_(&fs) {}
+
+IniProfile::IniProfile(SettingsFiles files, FileSystem& fs)
+    : locate_([files = std::move(files)] { return files; }), fs_(&fs) {}
+
+IniProfile IniProfile::ForThisProgram() {
+  return IniProfile(ThisProgram().value_or(ProgramPlace{"", "lumitile"}));
+}
+
+SettingsSnapshot IniProfile::Read() { return ReadSettings(locate_(), *fs_); }
+
+std::optional<FileFailure> IniProfile::Edit(const std::function<void(IniFile&)>& change) {
+  return ChangeSettings(locate_(), change, *fs_);
 }
 
 }  // namespace lumitile

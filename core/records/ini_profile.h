@@ -1,12 +1,11 @@
-// The game's settings file behind the Profile interface: an INI file in code
-// page 932 that reads like the Windows profile functions read it and is
-// replaced atomically on every write.
+// The game's settings file behind the Profile interface: where it is found
+// is worked out afresh for every operation, and every operation is one
+// ReadSettings or one ChangeSettings over the given file system.
 #pragma once
 
-#include <optional>
-#include <string>
+#include <functional>
 
-#include "core/records/file_store.h"
+#include "core/records/file_system.h"
 #include "core/records/profile.h"
 #include "core/records/settings_location.h"
 
@@ -14,25 +13,21 @@ namespace lumitile {
 
 class IniProfile final : public Profile {
  public:
-  explicit IniProfile(ProgramPlace program, FileWriter& writer = SystemFileWriter());
+  // The file beside the program, or in the user's folder when that cannot be written.
+  explicit IniProfile(ProgramPlace program, FileSystem& fs = SystemFileSystem());
+  // Always these files.
+  explicit IniProfile(SettingsFiles files, FileSystem& fs = SystemFileSystem());
 
   // The profile of the running executable; with its folder unknown, the
   // user's folder is used.
   static IniProfile ForThisProgram();
 
-  int32_t ReadIniInt(std::string_view section, std::string_view key, int32_t fallback) override;
-  std::string ReadIniString(std::string_view section, std::string_view key,
-                            std::string_view fallback) override;
-  // Control characters in a value become spaces; characters CP932 cannot
-  // hold become '?'. A name that cannot be stored fails the whole change.
-  [[nodiscard]] bool Change(std::span<const Setting> settings) override;
+  SettingsSnapshot Read() override;
+  [[nodiscard]] std::optional<FileFailure> Edit(const std::function<void(IniFile&)>& change) override;
 
  private:
-  // The raw CP932 value, or nothing when the file, section or key is missing.
-  std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
-
-  ProgramPlace program_;
-  FileWriter* writer_;
+  std::function<SettingsFiles()> locate_;
+  FileSystem* fs_;
 };
 
 }  // namespace lumitile

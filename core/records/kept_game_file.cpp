@@ -12,7 +12,7 @@ namespace {
 
 // The one place the kept game reaches the disk, written as the settings file is.
 bool ReplaceKeptGame(const std::string& path, std::string_view bytes) {
-  return ReplaceFileAtomically(path, bytes, SystemFileWriter());
+  return !ReplaceFile(path, bytes).has_value();
 }
 
 }  // namespace

@@ -87,6 +87,7 @@ std::optional<FileFailure> ChangeSettings(const SettingsFiles& files,
   // A change that decided against changing anything (a time that is no
   // record) creates no empty file either.
   if (bytes == current.bytes && (exists || bytes.empty())) return std::nullopt;
+  if (bytes.size() > kMaxSettingsFileBytes) return FileFailure{FileStep::kTooLarge, EFBIG, path};
   return ReplaceFile(path, bytes, fs);
 }
 

@@ -21,9 +21,14 @@
 
 namespace lumitile {
 
-// How long a change waits for another game's change to finish: a change
-// takes milliseconds, so only a stuck process holds the lock this long.
-inline constexpr int kLockAttempts = 100;  // one FileSystem::Pause apart (20 ms)
+// How long a read or a change waits for another game's change to finish.
+// The game reads and changes its file on the window's own thread, so the
+// wait must stay short enough to pass unnoticed. A change holds the lock for
+// the few milliseconds it takes to read, write and flush a small file, so
+// 0.2 s sees any live game's change through; only a stuck process holds it
+// longer, and then a read goes ahead without the lock and a change reports
+// kLock instead of freezing the window.
+inline constexpr int kLockAttempts = 10;  // one FileSystem::Pause apart (20 ms)
 
 // "<folder>/.<name>.lock" beside the settings file.
 std::string LockPathFor(const std::string& settingsPath);
@@ -41,7 +46,8 @@ SettingsSnapshot ReadSettings(const SettingsFiles& files, FileSystem& fs = Syste
 
 // Hands change the file as it is now, to read and edit, and writes the result
 // once. A file that change left as it was is not written again. Nothing is
-// written when the file cannot be read: a write would drop what it holds.
+// written when the file cannot be read (a write would drop what it holds) or
+// when the result would be too large to be read again (kTooLarge).
 // Returns the step that failed, or nothing when the file holds the change.
 std::optional<FileFailure> ChangeSettings(const SettingsFiles& files,
                                           const std::function<void(IniFile&)>& change,

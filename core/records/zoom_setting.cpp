@@ -13,11 +13,11 @@ constexpr std::string_view kZoomKey = "Zoom";
 
 }  // namespace
 
-int LoadZoom(Profile& profile) {
-  const int32_t stored = profile.ReadIniInt(kOptionsSection, kZoomKey, 100);
+int LoadZoom(const IniFile& file) {
+  const int32_t stored = ReadIniInt(file, kOptionsSection, kZoomKey, 100);
   return IsZoomPercent(stored) ? stored : 100;
 }
 
-Setting ZoomSetting(int percent) { return {kOptionsSection, kZoomKey, std::to_string(percent)}; }
+void SaveZoom(IniFile& file, int percent) { WriteIniString(file, kOptionsSection, kZoomKey, std::to_string(percent)); }
 
 }  // namespace lumitile

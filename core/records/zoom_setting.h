@@ -8,7 +8,7 @@
 namespace lumitile {
 
 // The stored zoom in percent, 100 when none is stored or it is not one of kZoomPercents.
-int LoadZoom(Profile& profile);
-Setting ZoomSetting(int percent);
+int LoadZoom(const IniFile& file);
+void SaveZoom(IniFile& file, int percent);
 
 }  // namespace lumitile

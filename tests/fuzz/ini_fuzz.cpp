@@ -1,16 +1,19 @@
 // Arbitrary bytes as a settings file, and as names and values handed to it.
 // Beyond not crashing: a file reads back byte for byte, a change is found
 // again, a change leaves other keys alone, text always comes out as valid
-// UTF-8 of the right length, and a change to the file on an in-memory disk,
-// failed or stopped at any system call, leaves the old file or the new one.
+// UTF-8 of the right length, the table and level the game loads are always
+// usable and survive being written back, and a change through the game's
+// profile on an in-memory disk, failed or stopped at any system call, leaves
+// the old file or the new one.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "core/records/best_times.h"
+#include "core/records/cannot_save.h"
 #include "core/records/ini_file.h"
-#include "core/records/settings_transaction.h"
+#include "core/records/ini_profile.h"
 #include "core/records/shift_jis.h"
 #include "core/records/utf8_text.h"
 #include "support/memory_file_system.h"
@@ -73,6 +76,35 @@ void CheckChange(std::string_view fileBytes, const std::string& section, const s
   if (!justTheKey.Find(otherSection, otherKey)) Require(otherBefore == otherAfter);
 }
 
+void CheckProfile(std::string_view fileBytes, const std::string& section, const std::string& key,
+                  const std::string& value) {
+  IniFile file = IniFile::Parse(fileBytes);
+  const BestTimes loaded = LoadBestTimes(file);
+  for (const BestTimeRow& row : loaded) {
+    Require(row.Seconds >= 0 && row.Seconds <= kNoRecord);
+    Require(RequireValidUtf8(row.Name) == static_cast<std::size_t>(kNameLength));
+  }
+  const int level = LoadLevel(file);
+  Require(level >= 0 && level < kLevelCount);
+  // Written back, the times and the level load as they were; a name settles
+  // after one round (a read drops blanks at its ends, CP932 has no U+FFFD).
+  SaveBestTimes(file, loaded);
+  SaveLevel(file, level);
+  IniFile again = IniFile::Parse(file.Bytes());
+  const BestTimes once = LoadBestTimes(again);
+  for (std::size_t i = 0; i < once.size(); ++i) Require(once[i].Seconds == loaded[i].Seconds);
+  Require(LoadLevel(again) == level);
+  SaveBestTimes(again, once);
+  Require(LoadBestTimes(again) == once);
+
+  RequireValidUtf8(ReadIniString(file, section, key, ""));
+  if (WriteIniString(file, section, key, value)) {
+    const std::string read = ReadIniString(file, section, key, "");
+    RequireValidUtf8(read);
+    Require(Utf8ToCp932(read).size() <= kMaxValueBytes);
+  }
+}
+
 void CheckTransaction(const std::string& fileBytes, const std::string& section,
                       const std::string& key, const std::string& value, int failAt, bool kill) {
   if (!IsStorableSectionName(section) || !IsStorableKeyName(key)) return;
@@ -84,14 +116,15 @@ void CheckTransaction(const std::string& fileBytes, const std::string& section,
   expected.Set(section, key, value);
   const std::string after = expected.Bytes();
 
-  testing_support::FaultyFileSystem faulty(disk, failAt, kill);
-  const auto failure =
-      ChangeSettings(files, [&](IniFile& file) { file.Set(section, key, value); }, faulty);
+  disk.FailAt(failAt, kill);
+  IniProfile profile(files, disk);
+  const auto failure = profile.Edit([&](IniFile& file) { file.Set(section, key, value); });
+  if (failure) RequireValidUtf8(CannotSaveText({Keeping::kRecord, *failure}));
   disk.ForgetOpenFiles();
   const auto now = disk.Get("/g/l.ini");
   Require(now == fileBytes || now == after);
   if (!kill) Require(now == (failure ? fileBytes : after));
-  const SettingsSnapshot snapshot = ReadSettings(files, disk);
+  const SettingsSnapshot snapshot = IniProfile(files, disk).Read();
   Require(!snapshot.failure && snapshot.file.Bytes() == *now);
 }
 
@@ -110,6 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string file = input.ConsumeRemainingBytesAsString();
   lumitile::CheckText(file);
   lumitile::CheckChange(file, section, key, value, otherSection, otherKey);
+  lumitile::CheckProfile(file, section, key, value);
   lumitile::CheckTransaction(file, section, key, value, failAt, kill);
   return 0;
 }

@@ -1,19 +1,16 @@
 // Stand-ins for what a game session is given: a clock moved by hand, a
-// settings file kept in memory, and a board written out as digits.
+// settings file on a disk kept in memory, and a board written out as digits.
 #pragma once
 
-#include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <string>
-#include <vector>
 
 #include "core/board.h"
-#include "core/records/profile.h"
+#include "core/records/ini_profile.h"
 #include "core/tick_source.h"
+#include "support/memory_file_system.h"
 
 namespace lumitile::testing {
 
@@ -23,36 +20,26 @@ struct FakeTicks : TickSource {
   void AdvanceSeconds(double seconds) { now += static_cast<int64_t>(seconds * 1000); }
 };
 
-// Keys are kept as written; the real file matches ASCII names without regard
-// to case, which the game never relies on.
+// The settings file on a disk held in memory, read and changed through the
+// game's own profile; the disk can be made to fail.
 struct MemoryProfile : Profile {
-  std::map<std::pair<std::string, std::string>, std::string> values;
-  std::vector<std::vector<std::string>> changes;  // each change as "section/key=value", in order
-  bool failWrites = false;
+  static constexpr const char* kPath = "/game/lumitile.ini";
+  testing_support::MemoryFileSystem disk;
+  IniProfile file{SettingsFiles{kPath, kPath, "", false}, disk};
 
-  int32_t ReadIniInt(std::string_view section, std::string_view key, int32_t fallback) override {
-    auto it = values.find({std::string(section), std::string(key)});
-    if (it == values.end()) return fallback;
-    const long long value = std::strtoll(it->second.c_str(), nullptr, 10);
-    return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+  MemoryProfile() { disk.MakeFolder("/game"); }
+  SettingsSnapshot Read() override { return file.Read(); }
+  std::optional<FileFailure> Edit(const std::function<void(IniFile&)>& change) override {
+    return file.Edit(change);
   }
-  std::string ReadIniString(std::string_view section, std::string_view key, std::string_view fallback) override {
-    auto it = values.find({std::string(section), std::string(key)});
-    return it == values.end() ? std::string(fallback) : it->second;
+  void Set(std::string_view section, std::string_view key, std::string value) {
+    const Setting setting{section, key, std::move(value)};
+    if (!Change({&setting, 1})) std::abort();
   }
-  bool Change(std::span<const Setting> settings) override {
-    if (failWrites) return false;
-    auto& change = changes.emplace_back();
-    for (const Setting& s : settings) {
-      values[{std::string(s.Section), std::string(s.Key)}] = s.Value;
-      change.push_back(std::string(s.Section) + "/" + std::string(s.Key) + "=" + s.Value);
-    }
-    return true;
+  std::string Get(std::string_view section, std::string_view key) {
+    return ReadIniString(Read().file, section, key, "<missing>");
   }
-  std::string Get(const std::string& section, const std::string& key) const {
-    auto it = values.find({section, key});
-    return it == values.end() ? "<missing>" : it->second;
-  }
+  std::string Bytes() const { return disk.Get(kPath).value_or("<missing>"); }
 };
 
 // A board from 81 solution digits and 81 givens (0 for an open cell).

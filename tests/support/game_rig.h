@@ -44,6 +44,7 @@ struct GameRig {
         game({random, ticks, file ? *file : memory, sounds, std::move(folders),
               [this](QWidget* parent, const Question& question) {
                 asked << question.ObjectName;
+                told = question.Text;
                 return realQuestions ? AskInMessageBox(parent, question) : answer;
               },
               1.0, kept}) {}
@@ -77,6 +78,7 @@ struct GameRig {
   SeededRandom random;
   RecordingSounds sounds;
   QStringList asked;  // the questions put, by objectName
+  QString told;       // the last one's text
   bool answer = true;
   bool realQuestions = false;  // put them in real message boxes instead
   Game game;

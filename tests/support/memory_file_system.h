@@ -1,7 +1,6 @@
 // A file system held in memory, for the settings-file tests and the fuzz
-// target: files, folders and FIFOs, descriptors, flock and a disk that can
-// fill up. FaultyFileSystem stands in front of it and fails, or stops dead
-// as a killed process would, at a chosen call.
+// target: files and folders, descriptors, flock, a disk that can fill up,
+// and a call that fails, or stops dead as a killed process would.
 #pragma once
 
 #include <fcntl.h>
@@ -23,14 +22,13 @@ namespace lumitile::testing_support {
 
 class MemoryFileSystem final : public FileSystem {
  public:
-  enum class Kind { kFile, kFolder, kFifo };
+  enum class Kind { kFile, kFolder };
 
   MemoryFileSystem() { Add("/", Kind::kFolder, {}); }
 
   // Test set-up and inspection, with the parent folder assumed to exist.
   void Put(const std::string& path, std::string bytes) { Add(path, Kind::kFile, std::move(bytes)); }
   void MakeFolder(const std::string& path) { Add(path, Kind::kFolder, {}); }
-  void MakeFifo(const std::string& path) { Add(path, Kind::kFifo, {}); }
   std::optional<std::string> Get(const std::string& path) const {
     const auto found = entries_.find(path);
     if (found == entries_.end() || found->second->kind != Kind::kFile) return std::nullopt;
@@ -43,13 +41,30 @@ class MemoryFileSystem final : public FileSystem {
     }
     return names;
   }
+  // Call number `call` from now on (counting from 1) fails with EIO, ENOSPC
+  // for a write. With kill, that call and every later one fail without
+  // reaching the disk, which is then as a process killed there leaves it.
+  // ForgetOpenFiles ends the plan.
+  void FailAt(int call, bool kill) {
+    failAt_ = call;
+    kill_ = kill;
+    calls_ = 0;
+    dead_ = false;
+  }
+  // Whether the calls got as far as the one set to fail.
+  bool reached() const { return calls_ >= failAt_; }
   // What a process's death does: its descriptors close and its locks go.
-  void ForgetOpenFiles() { open_.clear(); }
+  void ForgetOpenFiles() {
+    open_.clear();
+    failAt_ = 0;
+    dead_ = false;
+  }
   // Bytes that may still be written; unlimited when unset.
   std::optional<std::size_t> spaceLeft;
   int pauses = 0;
 
   int Open(const std::string& path, int flags, mode_t mode) override {
+    if (!Step(EIO)) return -1;
     const auto parent = entries_.find(FolderOf(path));
     if (parent == entries_.end() || parent->second->kind != Kind::kFolder) return Fail(ENOENT);
     auto found = entries_.find(path);
@@ -63,31 +78,37 @@ class MemoryFileSystem final : public FileSystem {
     const Node& node = *found->second;
     if (flags & O_DIRECTORY && node.kind != Kind::kFolder) return Fail(ENOTDIR);
     if (node.kind == Kind::kFolder && writes) return Fail(EISDIR);
-    // A FIFO opened without O_NONBLOCK would wait for a writer for ever.
-    if (node.kind == Kind::kFifo && !(flags & O_NONBLOCK)) std::abort();
     if (flags & O_TRUNC) found->second->bytes.clear();
     open_[nextFd_] = OpenFile{found->second, 0};
     return nextFd_++;
   }
-  int Close(int fd) override { return open_.erase(fd) == 1 ? 0 : Fail(EBADF); }
+  int Close(int fd) override {
+    const bool passes = Step(EIO);
+    if (dead_) return -1;
+    // A failed close still frees the descriptor.
+    if (open_.erase(fd) != 1) return Fail(EBADF);
+    return passes ? 0 : Fail(EIO);
+  }
   int Fstat(int fd, struct stat& info) override {
+    if (!Step(EIO)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     Describe(*file->second.node, info);
     return 0;
   }
   int Stat(const std::string& path, struct stat& info) override {
+    if (!Step(EIO)) return -1;
     const auto found = entries_.find(path);
     if (found == entries_.end()) return Fail(ENOENT);
     Describe(*found->second, info);
     return 0;
   }
   ssize_t Read(int fd, void* buffer, std::size_t size) override {
+    if (!Step(EIO)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     const Node& node = *file->second.node;
     if (node.kind == Kind::kFolder) return Fail(EISDIR);
-    if (node.kind == Kind::kFifo) return Fail(EAGAIN);
     std::size_t& offset = file->second.offset;
     const std::size_t got = offset < node.bytes.size() ? std::min(size, node.bytes.size() - offset) : 0;
     if (got > 0) std::memcpy(buffer, node.bytes.data() + offset, got);
@@ -95,6 +116,7 @@ class MemoryFileSystem final : public FileSystem {
     return static_cast<ssize_t>(got);
   }
   ssize_t Write(int fd, const void* bytes, std::size_t size) override {
+    if (!Step(ENOSPC)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     std::size_t fits = size;
@@ -110,14 +132,16 @@ class MemoryFileSystem final : public FileSystem {
     offset += fits;
     return static_cast<ssize_t>(fits);
   }
-  int Fsync(int fd) override { return open_.count(fd) ? 0 : Fail(EBADF); }
+  int Fsync(int fd) override { return !Step(EIO) ? -1 : open_.count(fd) ? 0 : Fail(EBADF); }
   int Fchmod(int fd, mode_t mode) override {
+    if (!Step(EIO)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     file->second.node->mode = mode;
     return 0;
   }
   int Flock(int fd, int operation) override {
+    if (!Step(EIO)) return -1;
     const auto file = open_.find(fd);
     if (file == open_.end()) return Fail(EBADF);
     const Node* node = file->second.node.get();
@@ -131,6 +155,7 @@ class MemoryFileSystem final : public FileSystem {
     return 0;
   }
   int Rename(const std::string& from, const std::string& to) override {
+    if (!Step(EIO)) return -1;
     const auto source = entries_.find(from);
     if (source == entries_.end()) return Fail(ENOENT);
     if (!entries_.count(FolderOf(to))) return Fail(ENOENT);
@@ -141,6 +166,7 @@ class MemoryFileSystem final : public FileSystem {
     return 0;
   }
   int Unlink(const std::string& path) override {
+    if (!Step(EIO)) return -1;
     const auto found = entries_.find(path);
     if (found == entries_.end()) return Fail(ENOENT);
     if (found->second->kind == Kind::kFolder) return Fail(EISDIR);
@@ -148,12 +174,14 @@ class MemoryFileSystem final : public FileSystem {
     return 0;
   }
   int Mkdir(const std::string& path, mode_t) override {
+    if (!Step(EIO)) return -1;
     if (entries_.count(path)) return Fail(EEXIST);
     if (!entries_.count(FolderOf(path))) return Fail(ENOENT);
     MakeFolder(path);
     return 0;
   }
   int List(const std::string& folder, std::vector<std::string>& names) override {
+    if (!Step(EIO)) return -1;
     const auto found = entries_.find(folder);
     if (found == entries_.end() || found->second->kind != Kind::kFolder) return Fail(ENOTDIR);
     names = Names(folder);
@@ -177,85 +205,27 @@ class MemoryFileSystem final : public FileSystem {
     errno = error;
     return -1;
   }
+  // Whether this call goes through.
+  bool Step(int error) {
+    if (dead_) return Fail(EIO) == 0;
+    if (++calls_ != failAt_) return true;
+    dead_ = kill_;
+    return Fail(error) == 0;
+  }
   void Add(const std::string& path, Kind kind, std::string bytes) {
     entries_[path] = std::make_shared<Node>(Node{kind, std::move(bytes), 0644});
   }
   static void Describe(const Node& node, struct stat& info) {
     info = {};
-    const mode_t type = node.kind == Kind::kFile     ? S_IFREG
-                        : node.kind == Kind::kFolder ? S_IFDIR
-                                                     : S_IFIFO;
-    info.st_mode = type | node.mode;
+    info.st_mode = (node.kind == Kind::kFile ? S_IFREG : S_IFDIR) | node.mode;
     info.st_size = static_cast<off_t>(node.bytes.size());
   }
 
   std::map<std::string, std::shared_ptr<Node>> entries_;
   std::map<int, OpenFile> open_;
   int nextFd_ = 3;
-};
-
-// Passes calls through until call number failAt (counting from 1): that call
-// fails with EIO (ENOSPC for a write). When kill is set, that call and every
-// later one fail without reaching the disk, which is then as a process killed
-// at that point leaves it; call ForgetOpenFiles on the disk afterwards.
-class FaultyFileSystem final : public FileSystem {
- public:
-  FaultyFileSystem(FileSystem& inner, int failAt, bool kill)
-      : inner_(inner), failAt_(failAt), kill_(kill) {}
-  // Whether the sequence got as far as call failAt.
-  bool reached() const { return calls_ >= failAt_; }
-
-  int Open(const std::string& path, int flags, mode_t mode) override {
-    return Step(EIO) ? inner_.Open(path, flags, mode) : -1;
-  }
-  int Close(int fd) override {
-    const bool passes = Step(EIO);
-    if (dead_) return -1;
-    const int result = inner_.Close(fd);  // a failed close still frees the descriptor
-    if (!passes) errno = EIO;
-    return passes ? result : -1;
-  }
-  int Fstat(int fd, struct stat& info) override { return Step(EIO) ? inner_.Fstat(fd, info) : -1; }
-  int Stat(const std::string& path, struct stat& info) override {
-    return Step(EIO) ? inner_.Stat(path, info) : -1;
-  }
-  ssize_t Read(int fd, void* buffer, std::size_t size) override {
-    return Step(EIO) ? inner_.Read(fd, buffer, size) : -1;
-  }
-  ssize_t Write(int fd, const void* bytes, std::size_t size) override {
-    return Step(ENOSPC) ? inner_.Write(fd, bytes, size) : -1;
-  }
-  int Fsync(int fd) override { return Step(EIO) ? inner_.Fsync(fd) : -1; }
-  int Fchmod(int fd, mode_t mode) override { return Step(EIO) ? inner_.Fchmod(fd, mode) : -1; }
-  int Flock(int fd, int operation) override { return Step(EIO) ? inner_.Flock(fd, operation) : -1; }
-  int Rename(const std::string& from, const std::string& to) override {
-    return Step(EIO) ? inner_.Rename(from, to) : -1;
-  }
-  int Unlink(const std::string& path) override { return Step(EIO) ? inner_.Unlink(path) : -1; }
-  int Mkdir(const std::string& path, mode_t mode) override {
-    return Step(EIO) ? inner_.Mkdir(path, mode) : -1;
-  }
-  int List(const std::string& folder, std::vector<std::string>& names) override {
-    return Step(EIO) ? inner_.List(folder, names) : -1;
-  }
-  void Pause() override { inner_.Pause(); }
-
- private:
-  // Whether this call goes through.
-  bool Step(int error) {
-    if (dead_) {
-      errno = EIO;
-      return false;
-    }
-    if (++calls_ != failAt_) return true;
-    dead_ = kill_;
-    errno = error;
-    return false;
-  }
-
-  FileSystem& inner_;
-  int failAt_;
-  bool kill_;
+  int failAt_ = 0;
+  bool kill_ = false;
   int calls_ = 0;
   bool dead_ = false;
 };

@@ -16,17 +16,8 @@
 #include <iterator>
 #include <set>
 #include <string>
-#include <string_view>
-
-#include "core/records/profile.h"
 
 namespace lumitile::testing_support {
-
-// One value written as its own change; true when the file took it.
-inline bool Write(Profile& profile, std::string_view section, std::string_view key, std::string value) {
-  const Setting setting{section, key, std::move(value)};
-  return profile.Change({&setting, 1});
-}
 
 class ScratchFolder {
  public:
@@ -46,7 +37,6 @@ class ScratchFolder {
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  const std::string& root() const { return root_; }
   std::string Path(const std::string& relative) const { return root_ + "/" + relative; }
 
   // A folder anyone may write in, so the unprivileged child can use it too.
@@ -76,37 +66,19 @@ class ScratchFolder {
   std::string root_;
 };
 
-// Collects failed checks inside the child, where gtest cannot report.
-class ChildChecks {
- public:
-  void Expect(bool ok, const std::string& what) {
-    if (!ok) failures_ += what + "\n";
-  }
-  const std::string& failures() const { return failures_; }
-
- private:
-  std::string failures_;
-};
-
-// Runs body in a forked child, as uid/gid 65534 when this process is root.
-// The failures come back through a pipe; the exit status says whether any.
-inline std::string RunAsOrdinaryUser(const std::function<void(ChildChecks&)>& body) {
+// Runs body in a forked child, as uid/gid 65534 when this process is root,
+// and returns what it reported (empty when all went well) through a pipe.
+inline std::string RunAsOrdinaryUser(const std::function<std::string()>& body) {
   int channel[2];
   if (::pipe(channel) != 0) return "pipe failed";
   const pid_t child = ::fork();
   if (child == 0) {
     ::close(channel[0]);
-    ChildChecks checks;
     // Supplementary groups go first: group root could still grant writes.
-    if (::geteuid() == 0 &&
-        (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-      checks.Expect(false, "could not give up root");
-    } else {
-      body(checks);
-    }
-    const std::string& report = checks.failures();
-    const bool sent = ::write(channel[1], report.data(), report.size()) ==
-                      static_cast<ssize_t>(report.size());
+    const bool dropped = ::geteuid() != 0 ||
+                         (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0);
+    const std::string report = dropped ? body() : "could not give up root";
+    const bool sent = ::write(channel[1], report.data(), report.size()) == static_cast<ssize_t>(report.size());
     ::_exit(report.empty() && sent ? 0 : 1);
   }
   ::close(channel[1]);
