@@ -72,16 +72,6 @@ bool WriteIniString(IniFile& file, std::string_view section, std::string_view ke
   return true;
 }
 
-bool Profile::Change(std::span<const Setting> settings) {
-  // One unstorable name spoils the whole change, so nothing is half written.
-  for (const Setting& setting : settings) {
-    if (!FileNames(setting.Section, setting.Key)) return false;
-  }
-  return !Edit([settings](IniFile& file) {
-    for (const Setting& setting : settings) WriteIniString(file, setting.Section, setting.Key, setting.Value);
-  });
-}
-
 IniProfile::IniProfile(ProgramPlace program, FileSystem& fs)
     : locate_([program = std::move(program)] { return LocateSettings(program); }), fs_(&fs) {}
 

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,12 +28,6 @@ std::string ReadIniString(const IniFile& file, std::string_view section, std::st
 bool WriteIniString(IniFile& file, std::string_view section, std::string_view key,
                     std::string_view value);
 
-struct Setting {
-  std::string_view Section;
-  std::string_view Key;
-  std::string Value;
-};
-
 class Profile {
  public:
   virtual ~Profile() = default;
@@ -45,10 +38,6 @@ class Profile {
   // now, under the lock, and what it leaves is written once. The step that
   // failed, or nothing when the file holds the change.
   [[nodiscard]] virtual std::optional<FileFailure> Edit(const std::function<void(IniFile&)>& change) = 0;
-
-  // Stores every value, in order, as one Edit. A name that cannot be stored
-  // fails the whole change. False when the file was left as it was.
-  [[nodiscard]] bool Change(std::span<const Setting> settings);
 };
 
 }  // namespace lumitile

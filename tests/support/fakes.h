@@ -33,8 +33,7 @@ struct MemoryProfile : Profile {
     return file.Edit(change);
   }
   void Set(std::string_view section, std::string_view key, std::string value) {
-    const Setting setting{section, key, std::move(value)};
-    if (!Change({&setting, 1})) std::abort();
+    if (Edit([&](IniFile& file) { WriteIniString(file, section, key, value); })) std::abort();
   }
   std::string Get(std::string_view section, std::string_view key) {
     return ReadIniString(Read().file, section, key, "<missing>");
