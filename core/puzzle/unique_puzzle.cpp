@@ -134,21 +134,38 @@ int OpenCount(const Digits& givens) {
   return static_cast<int>(std::count(givens.begin(), givens.end(), uint8_t{0}));
 }
 
+// The tries of one deal: each a fresh order over the full board, with a new
+// board after kOrdersPerBoard orders; the givens start as the whole solution.
+class Tries {
+ public:
+  Tries(RandomSource& random, DealtPuzzle& puzzle) : random_(random), puzzle_(puzzle) {
+    puzzle_.solution = BuildFullGrid(random_);
+  }
+  Order Next() {
+    if (++tries_ > kOrdersPerBoard) {
+      puzzle_.solution = BuildFullGrid(random_);
+      tries_ = 1;
+    }
+    puzzle_.givens = puzzle_.solution;
+    return DrawOrder(random_);
+  }
+
+ private:
+  RandomSource& random_;
+  DealtPuzzle& puzzle_;
+  int tries_ = 0;
+};
+
 DealtPuzzle DealSuperAdvanced(RandomSource& random) {
   DealtPuzzle puzzle;
-  puzzle.solution = BuildFullGrid(random);
+  Tries tries(random, puzzle);
   // Drawn once, so a target that is hard to reach is not traded for an
   // easier one on the retries.
   const int target = kSuperAdvancedOpenMin - 1 +
                      DrawOneTo(random, static_cast<int16_t>(kSuperAdvancedOpenMax - kSuperAdvancedOpenMin + 1));
-  for (int tries = 1;; ++tries) {
-    if (tries > kOrdersPerBoard) {
-      puzzle.solution = BuildFullGrid(random);
-      tries = 1;
-    }
-    const Order order = DrawOrder(random);
+  for (;;) {
+    const Order order = tries.Next();
     Digits& givens = puzzle.givens;
-    givens = puzzle.solution;
     int open = 0;
     for (int i = 0; i < 81 && open < target && open + (81 - i) >= target; ++i) {
       const uint8_t cell = order[static_cast<std::size_t>(i)];
@@ -166,15 +183,10 @@ DealtPuzzle DealSuperAdvanced(RandomSource& random) {
 
 DealtPuzzle DealMaster(RandomSource& random) {
   DealtPuzzle puzzle;
-  puzzle.solution = BuildFullGrid(random);
-  for (int tries = 1;; ++tries) {
-    if (tries > kOrdersPerBoard) {
-      puzzle.solution = BuildFullGrid(random);
-      tries = 1;
-    }
-    const Order order = DrawOrder(random);
+  Tries tries(random, puzzle);
+  for (;;) {
+    const Order order = tries.Next();
     Digits& givens = puzzle.givens;
-    givens = puzzle.solution;
     const auto kept = [&] {
       return OpenCount(givens) >= kMasterOpenMin && !SolvesByLogic(givens, TechniqueSet::kSinglesOnly);
     };
