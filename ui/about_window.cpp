@@ -1,6 +1,5 @@
 #include "ui/about_window.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -59,14 +58,7 @@ AboutWindow::AboutWindow(const Images& images, QWidget* parent)
   label("Label4", QStringLiteral("Lumitile Project"))->setFont(MakeFont(look::kAboutMakerFont));
 
   ok->setFocus();
-}
-
-void AboutWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+  CloseOnEscape(this);
 }
 
 }  // namespace lumitile

@@ -14,8 +14,6 @@ class AboutWindow : public QWidget {
  public:
   explicit AboutWindow(const Images& images, QWidget* parent = nullptr);
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace lumitile

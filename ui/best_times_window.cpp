@@ -1,7 +1,6 @@
 #include "ui/best_times_window.h"
 
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextDocument>
@@ -86,6 +85,7 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolW
   ok->setAutoDefault(true);
   connect(ok, &QPushButton::clicked, this, &QWidget::close);
   ok->setFocus();
+  CloseOnEscape(this);
 }
 
 void BestTimesWindow::Fill(const std::array<BestTimeRow, kLevelCount>& rows) {
@@ -93,14 +93,6 @@ void BestTimesWindow::Fill(const std::array<BestTimeRow, kLevelCount>& rows) {
     FitTime(times_[level], QString::number(rows[level].Seconds));
     FitName(names_[level], QString::fromStdString(rows[level].Name));
   }
-}
-
-void BestTimesWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace lumitile

@@ -20,10 +20,6 @@ class BestTimesWindow : public QWidget {
   // One row per level: the time in decimal, the name with all its padding.
   void Fill(const std::array<BestTimeRow, kLevelCount>& rows);
 
- protected:
-  // Escape closes the table, as OK does.
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   std::array<QLabel*, kLevelCount> times_{};
   std::array<QLabel*, kLevelCount> names_{};

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QKeyEvent>
 #include <QWidget>
 
 #include "core/game_types.h"
@@ -26,6 +27,23 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
   palette.setColor(QPalette::WindowText, colour);
   widget->setPalette(palette);
 }
+
+namespace {
+
+// Sees the keys the window's controls leave to the window.
+class EscapeCloses final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+    static_cast<QWidget*>(watched)->close();
+    return true;
+  }
+};
+
+}  // namespace
+
+void CloseOnEscape(QWidget* window) { window->installEventFilter(new EscapeCloses(window)); }
 
 QString NoNameText() { return QString::fromUtf8(kNoName.data(), static_cast<qsizetype>(kNoName.size())); }
 

@@ -44,6 +44,8 @@ namespace lumitile {
 // A label at a fixed place, its text in the top-left corner, that never takes the focus.
 QLabel* AddLabel(QWidget* window, const QString& name, const QString& text, const QRect& geometry);
 void SetTextColour(QWidget* widget, const QColor& colour);
+// Escape closes the window, as it does a dialog.
+void CloseOnEscape(QWidget* window);
 // The name for nobody, as the windows show it.
 QString NoNameText();
 
