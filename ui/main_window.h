@@ -67,8 +67,6 @@ class MainWindow : public QMainWindow {
  signals:
   // The game ends (終了, Ctrl+Q, the close box): the game in progress is kept.
   void Ending();
-
- signals:
   // A deal run off this thread came back, shown or given up.
   void DealReturned();
 
