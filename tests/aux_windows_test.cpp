@@ -36,14 +36,6 @@ int OpenWindows(const QString& name) {
   return count;
 }
 
-// A one-cell puzzle solved `seconds` after its deal, at the current level.
-void SolveIn(GameRig& rig, int seconds) {
-  rig.Session().NewGameOn(testing::PuzzleWithOpenCells(1));
-  rig.ticks.AdvanceSeconds(seconds);
-  rig.Window().PickItem(Pick::Panel(0));
-  rig.Window().ClickCell(0, 0);
-}
-
 // The contrast ratio of two colours as legibility guidelines reckon it (1 to 21).
 double Contrast(const QColor& a, const QColor& b) {
   const auto luminance = [](const QColor& c) {
@@ -80,7 +72,7 @@ TEST(SideWindows, TheirCaptionsAndTexts) {
   QApplication::setPalette(dark);
   GameRig rig;
   AuxiliaryWindows& side = rig.Window().SideWindows();
-  SolveIn(rig, 5);
+  rig.SolveOneCellIn(5);
   side.ShowBestTimes();
   side.ShowAbout();
   const struct { QWidget* window; const char* title; std::vector<std::pair<const char*, QString>> texts; } windows[] = {
@@ -114,7 +106,7 @@ TEST(SideWindows, TheirCaptionsAndTexts) {
 TEST(SideWindows, TheEntryStoresOnlyOnOkAndKeepsWhatWasTyped) {
   GameRig rig;
   AuxiliaryWindows& side = rig.Window().SideWindows();
-  SolveIn(rig, 200);
+  rig.SolveOneCellIn(200);
   QWidget* entry = side.RecordEntry();
   ASSERT_TRUE(entry);
   QTest::keyClick(entry->focusWidget(), Qt::Key_Return);
@@ -126,11 +118,11 @@ TEST(SideWindows, TheEntryStoresOnlyOnOkAndKeepsWhatWasTyped) {
   EXPECT_EQ(rig.memory.changes.size(), changes);
   EXPECT_FALSE(side.BestTimes());
 
-  SolveIn(rig, 150);
+  rig.SolveOneCellIn(150);
   entry = side.RecordEntry();
   const QString longName = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねの");
   entry->findChild<QLineEdit*>("Text1")->setText(longName);
-  SolveIn(rig, 123);  // a second record while the entry is open keeps it
+  rig.SolveOneCellIn(123);  // a second record while the entry is open keeps it
   EXPECT_EQ(side.RecordEntry(), entry);
   EXPECT_EQ(OpenWindows("Form4"), 1);
   // Enter on the focused OK presses it.

@@ -283,8 +283,7 @@ TEST(MainWindow, ASolveWithoutARecordSaysSoOnTheBoardForAMoment) {
   testing::MemoryProfile file;
   file.values[{"ハイスコア", "初級"}] = "1";
   GameRig rig(&file);
-  rig.Window().NewGame();
-  rig.SolveIn(5);
+  rig.SolveOneCellIn(5);
   EXPECT_TRUE(rig.Find<BoardWidget>("Board")->FinishedShown());
   EXPECT_TRUE(rig.Window().FinishedTimer().isActive());
   EXPECT_FALSE(rig.Window().SideWindows().RecordEntry());
@@ -345,9 +344,8 @@ TEST(MainWindow, AScreenReaderHearsTheCellsAndCanPressThePalette) {
   const std::pair<const char*, QString> palette[] = {
       {"Picture1(4)", "パネル 5"}, {"Picture2", "消しゴム"}, {"Picture4(0)", "ヒント 1"},
       {"Picture3", "全てのパネルを消す"}, {"Picture5", "タイム 0秒"}};
-  for (const auto& [control, name] : palette) {
+  for (const auto& [control, name] : palette)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(rig.Find(control))->text(QAccessible::Name), name);
-  }
   QAccessibleInterface* five = QAccessible::queryAccessibleInterface(rig.Find("Picture1(4)"));
   five->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(rig.Session().Pointer(), Pick::Panel(4));
