@@ -29,18 +29,14 @@ CandidateMasks Position(const std::vector<Removal>& struck) {
 }
 
 // The cells of a row, a column or a box.
-std::vector<int> Unit(char kind, int index) {
+std::vector<int> Unit(int (*cell)(int index, int i), int index) {
   std::vector<int> cells;
-  for (int i = 0; i < 9; ++i) {
-    cells.push_back(kind == 'r' ? Cell(index, i)
-                    : kind == 'c' ? Cell(i, index)
-                                  : Cell(index / 3 * 3 + i / 3, index % 3 * 3 + i % 3));
-  }
+  for (int i = 0; i < 9; ++i) cells.push_back(cell(index, i));
   return cells;
 }
-std::vector<int> Row(int r) { return Unit('r', r); }
-std::vector<int> Column(int c) { return Unit('c', c); }
-std::vector<int> Box(int b) { return Unit('b', b); }
+std::vector<int> Row(int r) { return Unit([](int x, int i) { return Cell(x, i); }, r); }
+std::vector<int> Column(int c) { return Unit([](int x, int i) { return Cell(i, x); }, c); }
+std::vector<int> Box(int b) { return Unit([](int x, int i) { return Cell(x / 3 * 3 + i / 3, x % 3 * 3 + i % 3); }, b); }
 
 template <typename T>
 std::vector<T> Cat(std::initializer_list<std::vector<T>> parts) {
@@ -150,8 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Techniques, OneTechnique, ::testing::ValuesIn(kCases),
 // A full board, shifted rows, for the cases that need one.
 Digits FullBoard() {
   Digits board{};
-  for (int r = 0; r < 9; ++r)
-    for (int c = 0; c < 9; ++c) board[static_cast<std::size_t>(Cell(r, c))] = static_cast<uint8_t>((r * 3 + r / 3 + c) % 9 + 1);
+  for (int i = 0; i < 81; ++i) board[static_cast<std::size_t>(i)] = static_cast<uint8_t>((i / 9 * 3 + i / 27 + i % 9) % 9 + 1);
   return board;
 }
 

@@ -183,15 +183,6 @@ TEST_P(OpenOdds, ChangeOnlyAtRows3And6AtTheirThresholds) {
 INSTANTIATE_TEST_SUITE_P(Levels, OpenOdds, ::testing::ValuesIn(kOddsCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LevelTable, BeginnerIntermediateAdvanced) {
-  const std::pair<int16_t, int16_t> expected[] = {{7, 10}, {4, 20}, {2, 40}};
-  for (int level = 0; level < 3; ++level) {
-    EXPECT_EQ(LevelParametersFor(level)->OpenOdds, expected[level].first);
-    EXPECT_EQ(LevelParametersFor(level)->OpenQuota, expected[level].second);
-  }
-  EXPECT_FALSE(LevelParametersFor(3) || LevelParametersFor(-1));
-}
-
 // Draws that open every cell they can: exactly the first OpenQuota cells open,
 // all 81 draws are still made after the build, and the board is ready for play.
 TEST(NewPuzzle, OpensAtMostTheQuotaAndLeavesGivensAndEmptyEntries) {

@@ -19,18 +19,22 @@
 namespace lumitile {
 namespace {
 
-std::string File(const QTemporaryDir& folder) {
-  QFile file(folder.filePath("lumitile.ini"));
-  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
-}
+// The real settings file in a folder of its own, with nothing stored yet.
+struct RealFile {
+  std::string Bytes() const {
+    QFile file(folder.filePath("lumitile.ini"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
+  }
+  QTemporaryDir config, folder;
+  bool userFolderSet = qputenv("XDG_CONFIG_HOME", config.path().toUtf8());  // before the file is looked for
+  IniProfile profile{ProgramPlace{folder.path().toStdString(), "lumitile"}};
+};
 
 TEST(WholeGame, FromTheFirstStartToARecordOnDiskAndBack) {
-  QTemporaryDir config, folder;
-  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-  IniProfile file(ProgramPlace{folder.path().toStdString(), "lumitile"});
-  testing::GameRig rig(&file, 77);
+  RealFile disk;
+  testing::GameRig rig(&disk.profile, 77);
   rig.realQuestions = true;
-  EXPECT_EQ(File(folder), testing::Golden("first_run.ini"));
+  EXPECT_EQ(disk.Bytes(), testing::Golden("first_run.ini"));
   rig.game.Show();
   AuxiliaryWindows& side = rig.Window().SideWindows();
 
@@ -48,20 +52,19 @@ TEST(WholeGame, FromTheFirstStartToARecordOnDiskAndBack) {
   ASSERT_TRUE(table && table->isVisible());
   EXPECT_EQ(table->findChild<QLabel*>("Label3(0)")->text(), "42");
   EXPECT_EQ(table->findChild<QLabel*>("Label8(0)")->toolTip(), "あいうえおかきくけこさしすせそたちつてと");
-  EXPECT_EQ(File(folder), testing::Golden("after_record.ini"));
+  EXPECT_EQ(disk.Bytes(), testing::Golden("after_record.ini"));
   table->close();
-
 
   rig.Find<QAction>("hi_game")->trigger();
   rig.Window().NewGame();
   rig.ticks.AdvanceSeconds(5);
-  const std::string before = File(folder);
+  const std::string before = disk.Bytes();
   testing::AnswerNextMessageBox(QMessageBox::Cancel);
   rig.Find<QAction>("mn_HiScClr")->trigger();
-  EXPECT_EQ(File(folder), before);
+  EXPECT_EQ(disk.Bytes(), before);
   testing::AnswerNextMessageBox(QMessageBox::Ok);
   rig.Find<QAction>("mn_HiScClr")->trigger();
-  EXPECT_EQ(File(folder), testing::Golden("first_run.ini")) << "a cleared table is a first start's";
+  EXPECT_EQ(disk.Bytes(), testing::Golden("first_run.ini")) << "a cleared table is a first start's";
   EXPECT_TRUE(rig.Find<QAction>("beg_game")->isChecked());
   EXPECT_TRUE(rig.Session().ClockRunning());
   EXPECT_EQ(rig.Session().ElapsedSeconds(), 5);
@@ -69,10 +72,8 @@ TEST(WholeGame, FromTheFirstStartToARecordOnDiskAndBack) {
 }
 
 TEST(WholeGame, PlayedByKeysAloneToARecordOnDisk) {
-  QTemporaryDir config, folder;
-  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-  IniProfile file(ProgramPlace{folder.path().toStdString(), "lumitile"});
-  testing::GameRig rig(&file, 78);
+  RealFile disk;
+  testing::GameRig rig(&disk.profile, 78);
   rig.game.Show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
   const auto key = [&](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -81,7 +82,7 @@ TEST(WholeGame, PlayedByKeysAloneToARecordOnDisk) {
   Cell at;
   const auto go = [&](Cell to) {
     for (; at.Row != to.Row; at.Row = (at.Row + 1) % 9) key(Qt::Key_Down);
-    for (; at.Column != to.Column; at.Column = (at.Column + 8) % 9) key(Qt::Key_Left);
+    for (; at.Column != to.Column; at.Column = (at.Column + 1) % 9) key(Qt::Key_Right);  // round the right edge
   };
   const auto number = [&](Cell cell) { return rig.Session().CurrentBoard().SolutionAt(cell); };
   const auto open = rig.OpenCells();
@@ -109,7 +110,7 @@ TEST(WholeGame, PlayedByKeysAloneToARecordOnDisk) {
   QTest::keyClick(text, Qt::Key_Tab);
   QTest::keyClick(entry->focusWidget(), Qt::Key_Space);
   EXPECT_EQ(rig.Session().BestTimeTable()[0].Seconds, 42);
-  EXPECT_NE(File(folder).find("Keys"), std::string::npos);
+  EXPECT_NE(disk.Bytes().find("Keys"), std::string::npos);
   rig.Window().SideWindows().BestTimes()->close();
   rig.Window().close();
 }

@@ -1,5 +1,5 @@
 // Stand-ins for what a game session is given: a clock moved by hand, a
-// settings file on a disk kept in memory, and a board written out as digits.
+// settings file on a disk kept in memory, a ready puzzle, and a board written out as digits.
 #pragma once
 
 #include <cstdlib>
@@ -41,16 +41,6 @@ struct MemoryProfile : Profile {
   std::string Bytes() const { return disk.Get(kPath).value_or("<missing>"); }
 };
 
-// A board from 81 solution digits and 81 givens (0 for an open cell).
-inline Board BoardFrom(const std::string& solution, const std::string& givens) {
-  Board board;
-  for (int i = 0; i < 81; ++i) {
-    board.Solution[i / 9][i % 9] = static_cast<int16_t>(solution[i] - '0');
-    board.Givens[i / 9][i % 9] = static_cast<int16_t>(givens[i] - '0');
-  }
-  return board;
-}
-
 // A grid as 81 digits, row by row.
 inline std::string Digits(const Grid& grid) {
   std::string text;
@@ -59,11 +49,16 @@ inline std::string Digits(const Grid& grid) {
   return text;
 }
 
-// A solved board of shifted rows, and the same with the first `open` cells open.
+// A solved board of shifted rows, and a puzzle of it with the first `open` cells open.
 inline const std::string kSolution =
     "123456789456789123789123456234567891567891234891234567345678912678912345912345678";
 inline Board PuzzleWithOpenCells(int open) {
-  return BoardFrom(kSolution, std::string(open, '0') + kSolution.substr(open));
+  Board board;
+  for (int i = 0; i < 81; ++i) {
+    board.Solution[i / 9][i % 9] = static_cast<int16_t>(kSolution[i] - '0');
+    board.Givens[i / 9][i % 9] = i < open ? 0 : board.Solution[i / 9][i % 9];
+  }
+  return board;
 }
 
 // A file of tests/golden/, bytes as recorded.
