@@ -65,8 +65,6 @@ class MemoryFileSystem final : public FileSystem {
     } else if (flags & O_CREAT && flags & O_EXCL) {
       return Fail(EEXIST);
     }
-    if (found->second->folder && (flags & O_ACCMODE) != O_RDONLY) return Fail(EISDIR);
-    if (flags & O_DIRECTORY && !found->second->folder) return Fail(ENOTDIR);
     if (flags & O_TRUNC) found->second->bytes.clear();
     open_[nextFd_] = OpenFile{found->second};
     return nextFd_++;
@@ -86,7 +84,6 @@ class MemoryFileSystem final : public FileSystem {
   ssize_t Read(int fd, void* buffer, std::size_t size) override {
     OpenFile* file = Find(fd, EIO);
     if (!file) return -1;
-    if (file->node->folder) return Fail(EISDIR);
     const std::string part = file->node->bytes.substr(std::min(file->offset, file->node->bytes.size()), size);
     part.copy(static_cast<char*>(buffer), part.size());
     file->offset += part.size();
@@ -119,17 +116,13 @@ class MemoryFileSystem final : public FileSystem {
   int Rename(const std::string& from, const std::string& to) override {
     if (!Step(EIO)) return -1;
     if (!entries_.count(from) || !entries_.count(FolderOf(to))) return Fail(ENOENT);
-    if (entries_.count(to) && entries_[to]->folder) return Fail(EISDIR);
     entries_[to] = entries_[from];
     entries_.erase(from);
     return 0;
   }
   int Unlink(const std::string& path) override {
     if (!Step(EIO)) return -1;
-    if (!entries_.count(path)) return Fail(ENOENT);
-    if (entries_[path]->folder) return Fail(EISDIR);
-    entries_.erase(path);
-    return 0;
+    return entries_.erase(path) == 1 ? 0 : Fail(ENOENT);
   }
   int Mkdir(const std::string& path, mode_t) override {
     if (!Step(EIO)) return -1;
