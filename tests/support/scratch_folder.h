@@ -14,7 +14,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <set>
 #include <string>
 
 namespace lumitile::testing_support {
@@ -53,13 +52,6 @@ class ScratchFolder {
   std::string Get(const std::string& relative) const {
     std::ifstream in(Path(relative), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  std::set<std::string> Names(const std::string& relative) const {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(Path(relative))) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
   }
 
  private:
