@@ -13,11 +13,7 @@ namespace {
 
 enum class Cover { kOpaque, kOverlay, kPointer, kIcon };
 
-struct Expected {
-  QString name;
-  QSize size;
-  Cover cover;
-};
+struct Expected { QString name; QSize size; Cover cover; };
 
 std::vector<Expected> AllPictures() {
   std::vector<Expected> list{{"hint", {32, 32}, Cover::kPointer}, {"eraser", {32, 32}, Cover::kOverlay},
@@ -64,8 +60,7 @@ TEST(Assets, EveryPictureAtItsSizeCoveringWhatItShould) {
         EXPECT_FALSE(ink.isEmpty());
       }
       if (e.cover == Cover::kPointer) {
-        EXPECT_TRUE(ink.top() > 0 && ink.left() > 0 && ink.bottom() < image.height() - 1 &&
-                    ink.right() < image.width() - 1);
+        EXPECT_TRUE(image.rect().adjusted(1, 1, -1, -1).contains(ink));
         // Within one 1x pixel of the middle either way, and most of the square's height.
         EXPECT_LE(std::abs(ink.left() + ink.right() + 1 - image.width()), 2 * scale);
         EXPECT_LE(std::abs(ink.top() + ink.bottom() + 1 - image.height()), 2 * scale);

@@ -27,19 +27,17 @@ TEST(Layout, EveryControlIsNamedInsideItsWindowAndClearOfTheOthersAtEveryZoom) {
         const ControlPlace& control = layout.Controls[i];
         const std::string name = (layout.Name + "/" + control.Name).toStdString() + " at " + std::to_string(percent);
         const QRect at100 = designed->Controls[i].Rect;
-        for (const auto& [edge, design] : {std::pair{control.Rect.left(), at100.left()},
-                                           {control.Rect.top(), at100.top()},
-                                           {control.Rect.right() + 1, at100.right() + 1},
-                                           {control.Rect.bottom() + 1, at100.bottom() + 1}})
+        const QRect& at = control.Rect;
+        for (const auto& [edge, design] : {std::pair{at.left(), at100.left()}, {at.top(), at100.top()},
+                                           {at.right() + 1, at100.right() + 1}, {at.bottom() + 1, at100.bottom() + 1}})
           EXPECT_LE(std::abs(edge - design * zoom), 0.5) << name;
         EXPECT_FALSE(control.Name.isEmpty()) << name;
         EXPECT_TRUE(!control.Rect.isEmpty() && window.contains(control.Rect)) << name;
         for (std::size_t j = i + 1; j < layout.Controls.size(); ++j) {
           const ControlPlace& other = layout.Controls[j];
           EXPECT_NE(control.Name, other.Name) << name;
-          if (!SameArray(control.Name, other.Name)) {
+          if (!SameArray(control.Name, other.Name))
             EXPECT_FALSE(control.Rect.intersects(other.Rect)) << name << " overlaps " << other.Name.toStdString();
-          }
         }
       }
     }
@@ -84,10 +82,9 @@ TEST(Layout, TheWindowsAreBuiltFromTheTable) {
   RecordEntryWindow entry;
   BestTimesWindow table;
   AboutWindow about(rig.game.Pictures());
-  for (QWidget* window : {static_cast<QWidget*>(&entry), static_cast<QWidget*>(&table), static_cast<QWidget*>(&about)}) {
-    const auto layouts = AllLayouts();
-    const auto it = std::find_if(layouts.begin(), layouts.end(),
-                                 [window](const WindowLayout* l) { return l->Name == window->objectName(); });
+  const auto layouts = AllLayouts();
+  for (QWidget* window : std::initializer_list<QWidget*>{&entry, &table, &about}) {
+    const auto it = std::ranges::find_if(layouts, [window](auto* l) { return l->Name == window->objectName(); });
     ASSERT_NE(it, layouts.end()) << window->objectName().toStdString();
     EXPECT_EQ(window->size(), (*it)->Size);
     ExpectBuiltFromTable(window, **it);

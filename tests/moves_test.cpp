@@ -90,9 +90,8 @@ TEST(History, UndoRedoAndANewMoveDropsTheRedo) {
 // Open cells everywhere; 5 is marked in peers of (0, 0) and elsewhere.
 TEST(Marks, PlacingStrikesTheNumberFromRowColumnAndBlockOnly) {
   Board board = PuzzleWithOpenCells(81);
-  for (const Cell cell : {Cell{0, 0}, Cell{0, 8}, Cell{8, 0}, Cell{2, 2}, Cell{3, 3}}) {
+  for (const Cell cell : {Cell{0, 0}, Cell{0, 8}, Cell{8, 0}, Cell{2, 2}, Cell{3, 3}})
     Apply(board, ToggleMark(board, cell, 5));
-  }
   Apply(board, ToggleMark(board, {0, 8}, 4));
   const Board before = board;
   const Move put = PutNumber(board, {0, 0}, 5);
@@ -105,11 +104,9 @@ TEST(Marks, PlacingStrikesTheNumberFromRowColumnAndBlockOnly) {
 
   board.Entries[1][1] = 7;
   for (const Move& none : {ToggleMark(board, {1, 1}, 3), ToggleMark(board, {0, 1}, 0), ToggleMark(board, {0, 1}, 10),
-                           ToggleMark(PuzzleWithOpenCells(0), {0, 0}, 1), ClearMarks(board, {0, 1})}) {
+                           ToggleMark(PuzzleWithOpenCells(0), {0, 0}, 1), ClearMarks(board, {0, 1})})
     EXPECT_TRUE(none.Empty()) << "filled, out of range, given, nothing to clear";
-  }
-  const uint16_t both = MarkBit(4) | MarkBit(5);
-  EXPECT_EQ(ClearMarks(board, {0, 8}).Marks, (std::vector<MarkChange>{{{0, 8}, both, 0}}));
+  EXPECT_EQ(ClearMarks(board, {0, 8}).Marks, (std::vector<MarkChange>{{{0, 8}, uint16_t(MarkBit(4) | MarkBit(5)), 0}}));
 }
 
 // Row 0 of the shifted board is 1..9; cells 0 to 2 are open.
@@ -118,9 +115,7 @@ TEST(Clashes, ARepeatMarksBothCellsGivensIncluded) {
   board.Entries[0][0] = 4;  // a given 4 in its row and another in its block
   board.Entries[0][1] = 2;
   EXPECT_FALSE(IsFull(board));
-  CellSet expected;
-  expected.set(0).set(3).set(9);
-  EXPECT_EQ(Clashes(board), expected);
+  EXPECT_EQ(Clashes(board), CellSet().set(0).set(3).set(9));
   board.Entries[0][2] = 3;
   EXPECT_TRUE(IsFull(board));
   board.Entries[0][0] = 1;

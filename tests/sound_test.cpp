@@ -41,11 +41,9 @@ std::string Samples(const char* file) {
 // Polls a process outside the test (the server, the recorder) for up to five seconds.
 template <typename Done>
 bool WaitFor(Done done) {
-  for (int tries = 0; !done(); ++tries) {
-    if (tries == 1000) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
+  for (int tries = 0; tries < 1000; ++tries, std::this_thread::sleep_for(5ms))
+    if (done()) return true;
+  return done();
 }
 
 // A shell command in a process that dies with the test, even when it crashes.
@@ -62,10 +60,9 @@ pid_t Spawn(const std::string& command) {
 class SoundServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "lumitile-sound-XXXXXX").string();
-    ASSERT_TRUE(mkdtemp(pattern.data()));
-    dir_ = pattern;
-    const std::string dir = dir_.string();
+    std::string dir = (fs::temp_directory_path() / "lumitile-sound-XXXXXX").string();
+    ASSERT_TRUE(mkdtemp(dir.data()));
+    dir_ = dir;
     // The server, parec and the player see only the test's folders (no
     // configuration, cookie, D-Bus or device of the user's).
     for (const auto& [name, value] : {std::pair{"HOME", dir}, {"XDG_CONFIG_HOME", dir}, {"XDG_RUNTIME_DIR", dir},
@@ -118,8 +115,7 @@ TEST_F(SoundServerTest, PickThenSolvedAreHeardInOrder) {
 TEST(SoundWithHungServer, NeverHoldsUpTheGame) {
   std::string folder = (fs::temp_directory_path() / "lumitile-hung-XXXXXX").string();
   ASSERT_TRUE(mkdtemp(folder.data()));
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
+  sockaddr_un address{AF_UNIX, {}};
   const std::string socketPath = folder + "/native";
   ASSERT_LT(socketPath.size(), sizeof address.sun_path);
   std::strcpy(address.sun_path, socketPath.c_str());
@@ -128,11 +124,9 @@ TEST(SoundWithHungServer, NeverHoldsUpTheGame) {
   ASSERT_EQ(listen(listener, 8), 0);
   setenv("PULSE_SERVER", ("unix:" + socketPath).c_str(), 1);
   setenv("CANBERRA_DRIVER", "pulse", 1);
-
   CanberraSoundPlayer player(DataFolders(fs::path(), kAssets));
   player.Play(Sound::Pick);
   EXPECT_EQ(player.State(), CanberraSoundPlayer::Output::kOpening);
-
   close(listener);
   EXPECT_EQ(player.WaitWhileOpening(20s), CanberraSoundPlayer::Output::kSilent);
   unsetenv("CANBERRA_DRIVER");

@@ -21,37 +21,30 @@ int Seeds(int count) {
 #endif
 }
 
-bool Fits(const Digits& board, int cell, int digit) {
-  const int row = cell / 9;
-  const int column = cell % 9;
-  for (int i = 0; i < 9; ++i) {
-    const int boxCell = (row / 3 * 3 + i / 3) * 9 + column / 3 * 3 + i % 3;
-    for (const int other : {row * 9 + i, i * 9 + column, boxCell})
-      if (other != cell && board[static_cast<std::size_t>(other)] == digit) return false;
-  }
+bool Fits(const Digits& board, std::size_t cell, int digit) {
+  const std::size_t row = cell / 9, column = cell % 9;
+  for (std::size_t i = 0; i < 9; ++i)
+    for (const std::size_t other : {row * 9 + i, i * 9 + column, (row / 3 * 3 + i / 3) * 9 + column / 3 * 3 + i % 3})
+      if (other != cell && board[other] == digit) return false;
   return true;
 }
 
 // Solutions up to 2: fill the open cell with the fewest fitting digits, try each.
 int NaiveCount(Digits& board) {
-  int best = -1;
+  std::size_t best = 81;
   int fewest = 10;
-  for (int cell = 0; cell < 81 && fewest > 1; ++cell) {
-    if (board[static_cast<std::size_t>(cell)] != 0) continue;
+  for (std::size_t cell = 0; cell < 81 && fewest > 1; ++cell) {
     int fitting = 0;
-    for (int digit = 1; digit <= 9; ++digit) fitting += Fits(board, cell, digit);
-    if (fitting < fewest) {
-      fewest = fitting;
-      best = cell;
-    }
+    for (int digit = 1; digit <= 9 && board[cell] == 0; ++digit) fitting += Fits(board, cell, digit);
+    if (board[cell] == 0 && fitting < fewest) { fewest = fitting; best = cell; }
   }
-  if (best < 0) return 1;
+  if (best == 81) return 1;
   int found = 0;
-  for (int digit = 1; digit <= 9 && found < 2; ++digit) {
+  for (uint8_t digit = 1; digit <= 9 && found < 2; ++digit) {
     if (!Fits(board, best, digit)) continue;
-    board[static_cast<std::size_t>(best)] = static_cast<uint8_t>(digit);
+    board[best] = digit;
     found += NaiveCount(board);
-    board[static_cast<std::size_t>(best)] = 0;
+    board[best] = 0;
   }
   return found;
 }
@@ -61,11 +54,10 @@ int NaiveCount(Digits& board) {
 void ExpectSoundPuzzle(const DealtPuzzle& puzzle, int openMin, int openMax, uint64_t seed) {
   Board solution;
   std::string givens;
-  for (int cell = 0; cell < 81; ++cell) {
-    const uint8_t given = puzzle.givens[static_cast<std::size_t>(cell)];
-    solution.Givens[cell / 9][cell % 9] = puzzle.solution[static_cast<std::size_t>(cell)];
-    ASSERT_TRUE(given == 0 || given == puzzle.solution[static_cast<std::size_t>(cell)]) << "seed " << seed;
-    givens += static_cast<char>('0' + given);
+  for (std::size_t cell = 0; cell < 81; ++cell) {
+    solution.Givens[cell / 9][cell % 9] = puzzle.solution[cell];
+    ASSERT_TRUE(puzzle.givens[cell] == 0 || puzzle.givens[cell] == puzzle.solution[cell]) << "seed " << seed;
+    givens += static_cast<char>('0' + puzzle.givens[cell]);
   }
   ASSERT_TRUE(IsSolved(solution)) << "seed " << seed;
   Digits board = puzzle.givens;

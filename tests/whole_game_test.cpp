@@ -65,8 +65,7 @@ TEST(WholeGame, FromTheFirstStartToARecordOnDiskAndBack) {
   testing::AnswerNextMessageBox(QMessageBox::Ok);
   rig.Find<QAction>("mn_HiScClr")->trigger();
   EXPECT_EQ(disk.Bytes(), testing::Golden("first_run.ini")) << "a cleared table is a first start's";
-  EXPECT_TRUE(rig.Find<QAction>("beg_game")->isChecked());
-  EXPECT_TRUE(rig.Session().ClockRunning());
+  EXPECT_TRUE(rig.Find<QAction>("beg_game")->isChecked() && rig.Session().ClockRunning());
   EXPECT_EQ(rig.Session().ElapsedSeconds(), 5);
   rig.Window().close();
 }
@@ -134,9 +133,7 @@ TEST(WholeGame, ARestartGoesOnWithTheKeptGameItsMarksAndTime) {
   testing::GameRig again(nullptr, 6, {}, &kept);
   again.game.Show();
   const Board& board = again.Session().CurrentBoard();
-  EXPECT_EQ(board.Givens, played.Givens);
-  EXPECT_EQ(board.Entries, played.Entries);
-  EXPECT_EQ(board.Marks, played.Marks);
+  EXPECT_EQ(std::tie(board.Givens, board.Entries, board.Marks), std::tie(played.Givens, played.Entries, played.Marks));
   EXPECT_NE(board.Marks, MarkGrid{}) << "the mark went in";
   EXPECT_EQ(again.Session().ElapsedSeconds(), 75);
   EXPECT_TRUE(again.Session().ClockRunning());

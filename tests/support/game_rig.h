@@ -57,9 +57,8 @@ struct GameRig {
   void ClickCell(Cell cell) { Click(QStringLiteral("Board"), {cell.Column * 32 + 16, cell.Row * 32 + 16}); }
   std::vector<Cell> OpenCells() {
     std::vector<Cell> open;
-    for (int r = 0; r < 9; ++r)
-      for (int c = 0; c < 9; ++c)
-        if (Session().CellAt({r, c}).Kind != CellKind::Given) open.push_back({r, c});
+    for (int i = 0; i < 81; ++i)
+      if (Session().CellAt({i / 9, i % 9}).Kind != CellKind::Given) open.push_back({i / 9, i % 9});
     return open;
   }
   // Every open cell filled with the solution's number by palette and board
