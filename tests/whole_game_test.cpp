@@ -1,8 +1,7 @@
 // A whole evening's play through the real windows and the real settings
-// file: start-up with nothing stored, seeded deals filled by clicks, the
-// solve, the name typed into the entry, the table, clearing it, and the
-// bytes on disk at every step; a game played by keys alone; a game kept
-// across a restart.
+// file: start-up with nothing stored, a seeded deal played by keys alone,
+// the solve, the name typed into the entry, the table, clearing it, and the
+// bytes on disk at every step; and a game kept across a restart.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -30,16 +29,41 @@ struct RealFile {
   IniProfile profile{ProgramPlace{folder.path().toStdString(), "lumitile"}};
 };
 
-TEST(WholeGame, FromTheFirstStartToARecordOnDiskAndBack) {
+TEST(WholeGame, PlayedByKeysFromTheFirstStartToARecordOnDiskAndBack) {
   RealFile disk;
   testing::GameRig rig(&disk.profile, 77);
   rig.realQuestions = true;
   EXPECT_EQ(disk.Bytes(), testing::Golden("first_run.ini"));
   rig.game.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
   AuxiliaryWindows& side = rig.Window().SideWindows();
-
-  rig.SolveIn(42);
+  const auto key = [&](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(code), modifiers);
+  };
+  Cell at;
+  const auto go = [&](Cell to) {
+    for (; at.Row != to.Row; at.Row = (at.Row + 1) % 9) key(Qt::Key_Down);
+    for (; at.Column != to.Column; at.Column = (at.Column + 1) % 9) key(Qt::Key_Right);  // round the right edge
+  };
+  const auto number = [&](Cell cell) { return rig.Session().CurrentBoard().SolutionAt(cell); };
+  const auto open = rig.OpenCells();
+  go(open[0]);
+  key(Qt::Key_1 + number(open[0]) % 9);  // a wrong number, taken back
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rig.Session().CellAt(open[0]).Kind, CellKind::Empty);
+  key(Qt::Key_0 + number(open[0]), Qt::ControlModifier);
+  EXPECT_EQ(rig.Session().MarksShown(open[0]), MarkBit(number(open[0])));
+  key(Qt::Key_P);
+  EXPECT_TRUE(rig.Find<QAction>("pause")->isChecked());
+  key(Qt::Key_P);
+  for (const Cell cell : open) {
+    go(cell);
+    if (cell == open.back()) rig.ticks.AdvanceSeconds(42);
+    key(Qt::Key_0 + number(cell));
+  }
   EXPECT_EQ(rig.sounds.played.back(), Sound::Solved);
+  EXPECT_EQ(rig.sounds.played.size(), open.size() + 1) << "one sound a key: the wrong number, the cells, the solve";
+
   QWidget* entry = side.RecordEntry();
   ASSERT_TRUE(entry && entry->isVisible());
   auto* text = entry->findChild<QLineEdit*>("Text1");
@@ -67,50 +91,6 @@ TEST(WholeGame, FromTheFirstStartToARecordOnDiskAndBack) {
   EXPECT_EQ(disk.Bytes(), testing::Golden("first_run.ini")) << "a cleared table is a first start's";
   EXPECT_TRUE(rig.Find<QAction>("beg_game")->isChecked() && rig.Session().ClockRunning());
   EXPECT_EQ(rig.Session().ElapsedSeconds(), 5);
-  rig.Window().close();
-}
-
-TEST(WholeGame, PlayedByKeysAloneToARecordOnDisk) {
-  RealFile disk;
-  testing::GameRig rig(&disk.profile, 78);
-  rig.game.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
-  const auto key = [&](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(code), modifiers);
-  };
-  Cell at;
-  const auto go = [&](Cell to) {
-    for (; at.Row != to.Row; at.Row = (at.Row + 1) % 9) key(Qt::Key_Down);
-    for (; at.Column != to.Column; at.Column = (at.Column + 1) % 9) key(Qt::Key_Right);  // round the right edge
-  };
-  const auto number = [&](Cell cell) { return rig.Session().CurrentBoard().SolutionAt(cell); };
-  const auto open = rig.OpenCells();
-  go(open[0]);
-  key(Qt::Key_1 + number(open[0]) % 9);  // a wrong number, taken back
-  key(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(rig.Session().CellAt(open[0]).Kind, CellKind::Empty);
-  key(Qt::Key_0 + number(open[0]), Qt::ControlModifier);
-  EXPECT_EQ(rig.Session().MarksShown(open[0]), MarkBit(number(open[0])));
-  key(Qt::Key_P);
-  EXPECT_TRUE(rig.Find<QAction>("pause")->isChecked());
-  key(Qt::Key_P);
-  for (const Cell cell : open) {
-    go(cell);
-    if (cell == open.back()) rig.ticks.AdvanceSeconds(42);
-    key(Qt::Key_0 + number(cell));
-  }
-  EXPECT_EQ(rig.sounds.played.back(), Sound::Solved);
-  EXPECT_EQ(rig.sounds.played.size(), open.size() + 1) << "one sound a key: the wrong number, the cells, the solve";
-  QWidget* entry = rig.Window().SideWindows().RecordEntry();
-  ASSERT_TRUE(entry && entry->isVisible());
-  auto* text = entry->findChild<QLineEdit*>("Text1");
-  QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(text, "Keys");
-  QTest::keyClick(text, Qt::Key_Tab);
-  QTest::keyClick(entry->focusWidget(), Qt::Key_Space);
-  EXPECT_EQ(rig.Session().BestTimeTable()[0].Seconds, 42);
-  EXPECT_NE(disk.Bytes().find("Keys"), std::string::npos);
-  rig.Window().SideWindows().BestTimes()->close();
   rig.Window().close();
 }
 

@@ -61,17 +61,6 @@ struct GameRig {
       if (Session().CellAt({i / 9, i % 9}).Kind != CellKind::Given) open.push_back({i / 9, i % 9});
     return open;
   }
-  // Every open cell filled with the solution's number by palette and board
-  // clicks; the clock shows `seconds` when the last one goes in.
-  void SolveIn(int seconds) {
-    const auto open = OpenCells();
-    for (std::size_t i = 0; i < open.size(); ++i) {
-      if (i + 1 == open.size()) ticks.now += seconds * 1000;
-      Click(QStringLiteral("Picture1(%1)").arg(Session().CurrentBoard().SolutionAt(open[i]) - 1));
-      ClickCell(open[i]);
-    }
-  }
-
   // A one-cell puzzle solved `seconds` after its deal, at the current level.
   void SolveOneCellIn(int seconds) {
     Session().NewGameOn(PuzzleWithOpenCells(1));
