@@ -57,21 +57,24 @@ pid_t Spawn(const std::string& command) {
   _exit(127);
 }
 
-class SoundServerTest : public ::testing::Test {
+// The server, parec and the player see only the test's folders (no
+// configuration, cookie, D-Bus or device of the user's).
+class SoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string dir = (fs::temp_directory_path() / "lumitile-sound-XXXXXX").string();
     ASSERT_TRUE(mkdtemp(dir.data()));
     dir_ = dir;
-    // The server, parec and the player see only the test's folders (no
-    // configuration, cookie, D-Bus or device of the user's).
     for (const auto& [name, value] : {std::pair{"HOME", dir}, {"XDG_CONFIG_HOME", dir}, {"XDG_RUNTIME_DIR", dir},
                                       {"PULSE_RUNTIME_PATH", dir + "/pulse"}, {"PULSE_STATE_PATH", dir + "/state"},
                                       {"PULSE_SERVER", "unix:" + dir + "/native"}})
       setenv(name, value.c_str(), 1);
     for (const char* name : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "CANBERRA_DRIVER"}) unsetenv(name);
-    // Without rewinds a sound is mixed in from the next block on, not into
-    // blocks the monitor has already passed on (cutting its start off).
+  }
+  // Without rewinds a sound is mixed in from the next block on, not into
+  // blocks the monitor has already passed on (cutting its start off).
+  void StartServerAndRecorder() {
+    const std::string dir = dir_.string();
     server_ = Spawn("exec pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no "
                     "--high-priority=no -L 'module-null-sink sink_name=null rate=44100 norewinds=1' "
                     "-L 'module-native-protocol-unix auth-anonymous=1 socket=" + dir + "/native' "
@@ -85,6 +88,7 @@ class SoundServerTest : public ::testing::Test {
   void TearDown() override {
     for (pid_t pid : {parec_, server_})
       if (pid > 0 && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
+    unsetenv("CANBERRA_DRIVER");
     std::error_code error;
     fs::remove_all(dir_, error);
   }
@@ -95,7 +99,8 @@ class SoundServerTest : public ::testing::Test {
 };
 
 // np1.wav is heard whole, then np2.wav, and Play returns while a sound plays.
-TEST_F(SoundServerTest, PickThenSolvedAreHeardInOrder) {
+TEST_F(SoundTest, PickThenSolvedAreHeardInOrder) {
+  ASSERT_NO_FATAL_FAILURE(StartServerAndRecorder());
   const std::string pick = Samples("np1.wav"), solved = Samples("np2.wav");
   CanberraSoundPlayer player(DataFolders(fs::path(), kAssets));
   ASSERT_EQ(player.WaitWhileOpening(5s), CanberraSoundPlayer::Output::kOpen);
@@ -112,28 +117,22 @@ TEST_F(SoundServerTest, PickThenSolvedAreHeardInOrder) {
 // socket is never accepted from): making the player and playing return while
 // it is still waiting, and it goes silent once the server is gone. Only the
 // PulseAudio backend is allowed, so a sound card does not answer through ALSA.
-TEST(SoundWithHungServer, NeverHoldsUpTheGame) {
-  std::string folder = (fs::temp_directory_path() / "lumitile-hung-XXXXXX").string();
-  ASSERT_TRUE(mkdtemp(folder.data()));
+TEST_F(SoundTest, AHungServerNeverHoldsUpTheGame) {
   sockaddr_un address{AF_UNIX, {}};
-  const std::string socketPath = folder + "/native";
+  const std::string socketPath = (dir_ / "native").string();
   ASSERT_LT(socketPath.size(), sizeof address.sun_path);
   std::strcpy(address.sun_path, socketPath.c_str());
   const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
   ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
   ASSERT_EQ(listen(listener, 8), 0);
-  setenv("PULSE_SERVER", ("unix:" + socketPath).c_str(), 1);
   setenv("CANBERRA_DRIVER", "pulse", 1);
   CanberraSoundPlayer player(DataFolders(fs::path(), kAssets));
   player.Play(Sound::Pick);
   EXPECT_EQ(player.State(), CanberraSoundPlayer::Output::kOpening);
   close(listener);
   EXPECT_EQ(player.WaitWhileOpening(20s), CanberraSoundPlayer::Output::kSilent);
-  unsetenv("CANBERRA_DRIVER");
   EXPECT_FALSE(player.CanPlay(Sound::Pick) || player.CanPlay(Sound::Solved));
   player.Play(Sound::Pick);
-  std::error_code error;
-  fs::remove_all(folder, error);
 }
 
 }  // namespace
