@@ -216,23 +216,6 @@ TEST_F(GameSessionTest, TwoGamesOnOneFileLoseNothing) {
   EXPECT_EQ(other.BestTimeTable()[0], game.BestTimeTable()[0]);
 }
 
-TEST_F(GameSessionTest, ClearingPanelsKeepsGivensClockTokensAndPick) {
-  Play(4);
-  Put(0);
-  Put(1);
-  game.PickItem(Pick::Hint(2));
-  game.ApplyPick({0, 2});
-  ticks.AdvanceSeconds(4);
-  EXPECT_TRUE(game.ClearPlacedPanels().Cells);
-  EXPECT_EQ(Entry(0) + Entry(1) + Entry(2), 0);
-  EXPECT_EQ(game.CellAt({0, 4}), (CellView{CellKind::Given, 5}));
-  EXPECT_EQ(game.ElapsedSeconds(), 34);
-  EXPECT_FALSE(game.HintVisible(2));
-  game.PickItem(Pick::Panel(6));
-  game.ClearPlacedPanels();
-  EXPECT_EQ(game.Pointer(), Pick::Panel(6));
-}
-
 // What the file did not take is told once per cause, the game stays
 // playable, and the table says what the file says.
 TEST_F(GameSessionTest, WhatCannotBeSavedIsToldOnceAndNothingPretendsItWas) {
@@ -279,7 +262,7 @@ TEST_F(GameSessionTest, AFailedRecordLeavesMemoryAsTheFile) {
   EXPECT_GT(failAt, 15) << "the sequence was really walked";
 }
 
-TEST_F(GameSessionTest, UndoAndRedoMoveTheBoardOnly) {
+TEST_F(GameSessionTest, UndoRedoAndClearingMoveTheBoardOnly) {
   Play(3);
   Put(0);
   game.PickItem(Pick::Hint(0));
@@ -295,6 +278,12 @@ TEST_F(GameSessionTest, UndoAndRedoMoveTheBoardOnly) {
   EXPECT_EQ(game.Pointer(), Pick::Panel(4));
   EXPECT_TRUE(game.Redo().Cells);
   EXPECT_EQ(Entry(1), 2);
+  EXPECT_TRUE(game.ClearPlacedPanels().Cells);
+  EXPECT_EQ(Entry(0) + Entry(1), 0);
+  EXPECT_EQ(game.ElapsedSeconds(), 31);
+  EXPECT_FALSE(game.HintVisible(0));
+  EXPECT_EQ(game.Pointer(), Pick::Panel(4));
+  EXPECT_TRUE(game.Undo().Cells) << "clearing is a move too";
   Put(2);  // the right 3 completes the board, and the redo is gone
   EXPECT_FALSE(game.Redo().Cells);
   EXPECT_FALSE(game.Undo().Solved);
