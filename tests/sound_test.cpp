@@ -1,6 +1,6 @@
 // The game's sounds, really played through a PulseAudio server of the
 // test's own (null sink, private folders) and found, sample for sample, in a
-// recording of its output; and the player with no server at all.
+// recording of its output; and a server that never answers.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -11,11 +11,10 @@
 
 #include <chrono>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 #include "core/data_files.h"
+#include "support/fakes.h"
 #include "ui/canberra_sound_player.h"
 
 namespace lumitile {
@@ -25,15 +24,10 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 const fs::path kAssets = LUMITILE_ASSETS_DIR;
 
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The sound's samples without the silence around them: a null sink at the
 // files' rate and format passes them through unchanged.
 std::string Samples(const char* file) {
-  const std::string pcm = ReadFile(kAssets / file).substr(44);
+  const std::string pcm = testing::FileBytes(kAssets / file).substr(44);
   const std::size_t first = pcm.find_first_not_of('\0') & ~std::size_t{1};
   return pcm.substr(first, (pcm.find_last_not_of('\0') | 1) + 1 - first);
 }
@@ -80,7 +74,7 @@ class SoundTest : public ::testing::Test {
                     "-L 'module-native-protocol-unix auth-anonymous=1 socket=" + dir + "/native' "
                     "</dev/null >/dev/null 2>'" + dir + "/server.log'");
     ASSERT_TRUE(WaitFor([] { return std::system("pactl info >/dev/null 2>&1") == 0; }))
-        << "PulseAudio did not start: " << ReadFile(dir_ / "server.log");
+        << "PulseAudio did not start: " << testing::FileBytes(dir_ / "server.log");
     parec_ = Spawn("exec parec -d null.monitor --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 "
                    "</dev/null >'" + dir + "/monitor.raw' 2>/dev/null");
     ASSERT_TRUE(WaitFor([&] { return !Recording().empty(); })) << "parec did not record";
@@ -92,7 +86,7 @@ class SoundTest : public ::testing::Test {
     std::error_code error;
     fs::remove_all(dir_, error);
   }
-  std::string Recording() const { return ReadFile(dir_ / "monitor.raw"); }
+  std::string Recording() const { return testing::FileBytes(dir_ / "monitor.raw"); }
 
   fs::path dir_;
   pid_t server_ = -1, parec_ = -1;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,10 +19,7 @@ namespace {
 
 // The real settings file in a folder of its own, with nothing stored yet.
 struct RealFile {
-  std::string Bytes() const {
-    QFile file(folder.filePath("lumitile.ini"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
-  }
+  std::string Bytes() const { return testing::FileBytes(folder.filePath("lumitile.ini").toStdString()); }
   QTemporaryDir config, folder;
   bool userFolderSet = qputenv("XDG_CONFIG_HOME", config.path().toUtf8());  // before the file is looked for
   IniProfile profile{ProgramPlace{folder.path().toStdString(), "lumitile"}};

@@ -61,10 +61,11 @@ inline Board PuzzleWithOpenCells(int open) {
   return board;
 }
 
-// A file of tests/golden/, bytes as recorded.
-inline std::string Golden(const std::string& name) {
-  std::ifstream in(std::string(LUMITILE_TESTS_DIR) + "/golden/" + name, std::ios::binary);
+// A file's bytes (none when it cannot be read), and a file of tests/golden/.
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+inline std::string Golden(const std::string& name) { return FileBytes(LUMITILE_TESTS_DIR "/golden/" + name); }
 
 }  // namespace lumitile::testing
