@@ -1,7 +1,6 @@
 // Answers, for the install test, where a game placed in this executable's
-// folder would find its run-time files: the same search the game makes, with
-// the same compiled-in data folder, but without starting any window.
-//   data_lookup_probe NAME...   one found path per line; exit 1 if any is missing
+// folder would find its run-time files (NAME... in, one path a line out): the
+// same search with the same compiled-in data folder, but without any window.
 #include <cstdio>
 #include <string>
 

@@ -80,9 +80,7 @@ TEST(ChangeSettings, WaitsABoundedTimeForAnotherChangeAndKeepsBoth) {
 
   // Tried again, the second change starts from the first one's file.
   EXPECT_EQ(ChangeSettings(kInPlace, addW, disk), std::nullopt);
-  const IniFile now = ReadSettings(kInPlace, disk).file;
-  EXPECT_EQ(now.Find("s", "t"), "12");
-  EXPECT_EQ(now.Find("s", "w"), "40");
+  EXPECT_EQ(ReadSettings(kInPlace, disk).file.Bytes(), "; kept\r\n[s]\r\nt=12\r\nn=Old\r\nw=40\r\n[level]\r\nv=1\n");
 }
 
 TEST(ChangeSettings, WritesNothingWhenNothingChangedAndSaysWhereThereIsNoPlace) {

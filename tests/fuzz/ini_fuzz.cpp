@@ -37,7 +37,6 @@ void CheckText(std::string_view bytes) {
   RequireValidUtf8(Cp932ToUtf8(bytes));
   const std::string_view prefix = Cp932Prefix(bytes, kMaxValueBytes);
   Require(prefix.size() <= kMaxValueBytes && bytes.starts_with(prefix));
-  RequireValidUtf8(Cp932ToUtf8(prefix));
   Require(RequireValidUtf8(FitName(bytes)) == static_cast<std::size_t>(kNameLength));
   RequireValidUtf8(Cp932ToUtf8(Utf8ToCp932(bytes)));
   // A number survives being written back as decimal text.

@@ -27,17 +27,14 @@ class MemoryFileSystem final : public FileSystem {
   void Put(const std::string& path, std::string bytes) { entries_[path] = std::make_shared<Node>(Node{false, bytes}); }
   void MakeFolder(const std::string& path) { entries_[path] = std::make_shared<Node>(Node{true, {}}); }
   std::optional<std::string> Get(const std::string& path) const {
-    const auto found = entries_.find(path);
-    if (found == entries_.end() || found->second->folder) return std::nullopt;
-    return found->second->bytes;
+    return !entries_.count(path) || IsFolder(path) ? std::nullopt : std::optional(entries_.at(path)->bytes);
   }
   // Call number `call` from now on (counting from 1) fails with EIO, ENOSPC
   // for a write. With kill, that call and every later one fail without
   // reaching the disk, which is then as a process killed there leaves it.
   void FailAt(int call, bool kill) { failAt_ = call, kill_ = kill, calls_ = 0, dead_ = false; }
   bool reached() const { return calls_ >= failAt_; }
-  // What a process's death does: its descriptors close, its locks go, and
-  // the fault plan ends.
+  // What a process's death does: its descriptors close, its locks go, the fault plan ends.
   void ForgetOpenFiles() { open_.clear(), failAt_ = 0, dead_ = false; }
   std::optional<std::size_t> spaceLeft;  // bytes that may still be written; unset: no limit
   int pauses = 0;
@@ -136,9 +133,7 @@ class MemoryFileSystem final : public FileSystem {
   }
   OpenFile* Find(int fd, int error) {
     if (!Step(error)) return nullptr;
-    if (open_.count(fd)) return &open_[fd];
-    Fail(EBADF);
-    return nullptr;
+    return open_.count(fd) ? &open_[fd] : (Fail(EBADF), nullptr);
   }
   bool IsFolder(const std::string& path) const { return entries_.count(path) && entries_.at(path)->folder; }
   static int Describe(const Node* node, struct stat& info) {
