@@ -1,34 +1,27 @@
-// The file format on its own, over bytes: what the profile functions find,
-// what a change touches, and the CP932 text rules under them.
+// The settings file on its own, over bytes: what the profile functions find,
+// what a change touches, the CP932 text rules under them, and the best-time
+// table and the level as the file holds them.
 #include "core/records/ini_file.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
+#include "core/records/best_times.h"
 #include "core/records/profile.h"
 #include "core/records/shift_jis.h"
 
 namespace lumitile {
 namespace {
 
-// A file as people leave them: comments, odd spacing, mixed case, mixed line
-// endings, a duplicate section and a last line without an ending.
+// A file as people leave them, one section a line here: comments, odd
+// spacing, mixed case, mixed line endings, a duplicate section and a last
+// line without an ending.
 constexpr std::string_view kUsedFile =
-    "; written by hand\r\n"
-    "[Other]\n"
-    "x=1\r\n"
-    "  [ scores ]  \r\n"
-    "  Easy =  12  \r\n"
-    "note without equals\n"
-    "easy=99\r\n"
-    "Name=\r\n"
-    "\r\n"
-    "; about the next section\r\n"
-    "[SCORES]\r\n"
-    "hard=5\r\n"
-    "[tail]\n"
-    "last=end";
+    "; written by hand\r\n[Other]\nx=1\r\n"
+    "  [ scores ]  \r\n  Easy =  12  \r\nnote without equals\neasy=99\r\nName=\r\n\r\n; about the next section\r\n"
+    "[SCORES]\r\nhard=5\r\n"
+    "[tail]\nlast=end";
 
 TEST(IniFileFind, FollowsTheProfileRules) {
   const IniFile file = IniFile::Parse(kUsedFile);
@@ -39,30 +32,22 @@ TEST(IniFileFind, FollowsTheProfileRules) {
   EXPECT_EQ(file.Find("tail", "last"), "end");
   EXPECT_EQ(file.Find("missing", "x"), std::nullopt);
   EXPECT_EQ(IniFile::Parse("").Find("a", "b"), std::nullopt);
-}
-
-TEST(IniFileFind, ReadsTrailBytesThatLookLikeBrackets) {
   // 'ゾ' is 83 5D: its second byte is ']'.
-  const IniFile file = IniFile::Parse("[\x83\x5D\x81\x5B\x83\x93]\r\nk=v\r\n");
-  EXPECT_EQ(file.Find("\x83\x5D\x81\x5B\x83\x93", "k"), "v");
+  EXPECT_EQ(IniFile::Parse("[\x83\x5D\x81\x5B]\r\nk=v\r\n").Find("\x83\x5D\x81\x5B", "k"), "v");
   // Case folding must not touch a trail byte that happens to be a letter.
   EXPECT_EQ(IniFile::Parse("[\x83\x41]\nk=v\n").Find("\x83\x61", "k"), std::nullopt);
 }
 
-TEST(IniFileSet, ChangesOnlyTheLineItIsAbout) {
+// The line a change is about is replaced, a new key follows the section's
+// last key, a new section goes at the end; nothing else moves.
+TEST(IniFileSet, ChangesOnlyTheLinesItIsAbout) {
   IniFile file = IniFile::Parse(kUsedFile);
   file.Set("scores", "EASY", "7  ");
-  std::string expected(kUsedFile);
-  expected.replace(expected.find("  Easy =  12  \r\n"), 16, "Easy=7  \r\n");
-  EXPECT_EQ(file.Bytes(), expected);
-}
-
-TEST(IniFileSet, AddsKeysAfterTheLastKeyAndSectionsAtTheEnd) {
-  IniFile file = IniFile::Parse(kUsedFile);
   file.Set("Scores", "hard", "3");
   file.Set("tail", "more", "x");
   file.Set("New", "k", "v");
   std::string expected(kUsedFile);
+  expected.replace(expected.find("  Easy =  12  \r\n"), 16, "Easy=7  \r\n");
   expected.insert(expected.find("\r\n; about"), "hard=3\r\n");
   expected += "\r\nmore=x\r\n[New]\r\nk=v\r\n";
   EXPECT_EQ(file.Bytes(), expected);
@@ -77,10 +62,8 @@ TEST(IniFileNames, RefusesNamesThatCouldNotBeFoundAgain) {
 
 TEST(ParseDecimalInt, TakesOnlyWholeNumbersAndSaturates) {
   const std::pair<std::string_view, std::optional<int32_t>> cases[] = {
-      {"7", 7},          {" -1\t", -1},    {"+3", 3},
-      {"abc", {}},       {"12abc", {}},     {"- 5", {}},
-      {"0x10", {}},      {"1e3", {}},       {"", {}},     {" ", {}},   {"+", {}},
-      {"1 2", {}},       {"\xef\xbc\x91", {}},  // a full-width digit
+      {"7", 7}, {" -1\t", -1}, {"+3", 3}, {"abc", {}}, {"12abc", {}}, {"- 5", {}}, {"0x10", {}}, {"1e3", {}},
+      {"", {}}, {" ", {}}, {"+", {}}, {"1 2", {}}, {"\xef\xbc\x91", {}},  // a full-width digit
       {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN},
       {"2147483648", INT32_MAX}, {"-2147483648", INT32_MIN},
       {std::string_view("0000000000000000000000000000042"), 42},
@@ -103,7 +86,7 @@ TEST(Cp932Text, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
 
 // The profile functions over a file in memory: UTF-8 in and out, one line
 // of CP932 in the file.
-TEST(ProfileFunctions, StoreOneLineAndReadItBack) {
+TEST(ProfileFunctions, StoreOneLineReadItBackAndFallBack) {
   const std::pair<std::string, std::string> cases[] = {
       {"山田太郎", "山田太郎"}, {"ｶﾅ mixed 漢字", "ｶﾅ mixed 漢字"}, {"x=y;z[1]", "x=y;z[1]"}, {"", ""},
       {"  padded  ", "padded"},                   // blanks around a value are not part of it
@@ -116,9 +99,7 @@ TEST(ProfileFunctions, StoreOneLineAndReadItBack) {
     ASSERT_TRUE(WriteIniString(file, "ハイスコア", "初級名前", written));
     EXPECT_EQ(ReadIniString(file, "ハイスコア", "初級名前", "fb"), read) << written;
   }
-}
 
-TEST(ProfileFunctions, FallBackAndRefuseNamesThatCannotBeStored) {
   IniFile file = IniFile::Parse("[s]\r\nk=a\x85\x40\xff\x81\r\nempty=\r\n");
   EXPECT_EQ(ReadIniString(file, "s", "k", ""), "a\uFFFD\uFFFD\uFFFD");
   EXPECT_EQ(ReadIniString(file, "s", "other", "fb"), "fb");
@@ -130,6 +111,51 @@ TEST(ProfileFunctions, FallBackAndRefuseNamesThatCannotBeStored) {
   EXPECT_FALSE(WriteIniString(file, "€", "k", "v"));
   EXPECT_FALSE(WriteIniString(file, "s", "\n[t]", "v"));
   EXPECT_EQ(file.Bytes(), before);
+}
+
+TEST(FitName, IsAlwaysTwentyCharacters) {
+  EXPECT_EQ(FitName("名前なし"), "名前なし" + std::string(16, ' '));
+  EXPECT_EQ(FitName(""), std::string(20, ' '));
+  EXPECT_EQ(FitName("abcdefghijklmnopqrstuvwxy"), "abcdefghijklmnopqrst");
+  EXPECT_EQ(FitName("一二三四五六七八九十一二三四五六七八九十超"), "一二三四五六七八九十一二三四五六七八九十");
+  EXPECT_EQ(FitName("a\tb\nc\x7f"), "a b c " + std::string(14, ' '));
+  EXPECT_EQ(FitName("x\xff\xe3\x81"), "x\uFFFD\uFFFD" + std::string(17, ' '));
+}
+
+TEST(BestTimes, RoundTripAndImpossibleTimesAreNone) {
+  BestTimes times = EmptyBestTimes();
+  times[0] = {61, FitName("山田")};
+  times[1] = {0, FitName("Alexandra Konstantinopoulou")};
+  times[2] = {1000, FitName("x")};
+  times[4] = {998, FitName("達人")};
+  IniFile file;
+  SaveBestTimes(file, times);
+  SaveLevel(file, 2);
+  BestTimes expected = times;
+  expected[2].Seconds = kNoRecord;  // the clock never shows 1000
+  EXPECT_EQ(LoadBestTimes(file), expected);
+  EXPECT_EQ(LoadLevel(file), 2);
+  SaveBestTime(file, 0, {-5, FitName("y")});
+  EXPECT_EQ(LoadBestTimes(file)[0].Seconds, kNoRecord);
+}
+
+// Files from before the two hard levels keep their bytes until one of them
+// holds something: a record, or keys the file already has.
+TEST(BestTimes, TheHardLevelsKeysAreWrittenOnlyOnceTheyHoldSomething) {
+  const auto hardKeys = [](const std::string& utf8, const BestTimes& times) {
+    IniFile file = IniFile::Parse(Utf8ToCp932(utf8));
+    SaveBestTimes(file, times);
+    std::string keys;
+    for (const char* key : {"超上級", "超上級名前", "達人", "達人名前"})
+      if (ReadIniString(file, "ハイスコア", key, "0") == ReadIniString(file, "ハイスコア", key, "1")) keys += std::string(key) + " ";
+    return keys;
+  };
+  BestTimes times = EmptyBestTimes();
+  EXPECT_EQ(hardKeys("", times), "");
+  times[3] = {40, FitName("a")};
+  EXPECT_EQ(hardKeys("", times), "超上級 超上級名前 ");
+  for (const char* stored : {"[ハイスコア]\r\n達人名前=\r\n", "[ハイスコア]\r\n達人=999\r\n"})
+    EXPECT_EQ(hardKeys(stored, EmptyBestTimes()), "達人 達人名前 ") << stored;
 }
 
 }  // namespace

@@ -2,15 +2,13 @@
 # Installs the game into a throw-away prefix and checks that every file lands
 # where the desktop entry, the metainfo and the game itself look for it, and
 # that both validators accept what a desktop reads.
-#   install_test.sh BUILD_DIR SOURCE_DIR DATA_LOOKUP_PROBE
+#   install_test.sh BUILD_DIR SOURCE_DIR DATA_LOOKUP_PROBE INSTALLED_DATA_DIR
 set -uo pipefail
-build_dir=$1 source_dir=$2 probe=$3
-failures=0
+build_dir=$1 source_dir=$2 probe=$3 installed_dir=$4 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # The probe reports paths through /proc/self/exe, which has every link resolved.
-scratch=$(cd "$(mktemp -d)" && pwd -P)
-prefix=$scratch/prefix
+scratch=$(cd "$(mktemp -d)" && pwd -P) prefix=$scratch/prefix
 # cmake --install rewrites the build folder's install manifest; a real
 # install's list is put back so that it can still be undone.
 manifest=$build_dir/install_manifest.txt
@@ -19,33 +17,28 @@ trap '[[ -f "$scratch/manifest" ]] && mv -f "$scratch/manifest" "$manifest" || r
 cmake --install "$build_dir" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
   { cat "$scratch/install.log" >&2; echo "FAIL: cmake --install" >&2; exit 1; }
 
-app_id=org.lumitile.lumitile
-desktop=share/applications/$app_id.desktop
-metainfo=share/metainfo/$app_id.metainfo.xml
+app_id=org.lumitile.lumitile desktop=share/applications/$app_id.desktop
+metainfo=share/metainfo/$app_id.metainfo.xml svg=share/icons/hicolor/scalable/apps/$app_id.svg
 value() { sed -n "s/^$1=//p" "$prefix/$desktop" | head -n 1; }
-xml() { sed -n "s:.*<$1\\( [^>]*\\)\\{0,1\\}>\\([^<]*\\)</$1>.*:\\2:p" "$prefix/$metainfo" | head -n 1; }
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3*256 + $4, $7*256 + $8 }'; }
+xml() { sed -n "s:.*<$1\\( [^>]*\\)\\{0,1\\}>\\([^<]*\\)</$1>.*:\\2:p" "$prefix/$metainfo" | head -n 1; }
 
-expected=("$desktop" "$metainfo" bin/lumitile share/man/man6/lumitile.6)
+data_names=(np1.wav np2.wav Lumihlp.html)
+expected=("$desktop" "$metainfo" "$svg" bin/lumitile share/man/man6/lumitile.6 "${data_names[@]/#/share/lumitile/}")
 [[ -f "$prefix/$desktop" ]] || { fail "no desktop entry $desktop"; exit 1; }
 # Icon= names a theme icon, Exec= a program on PATH.
 [[ $(value Icon) == "$app_id" && $(value Exec) == lumitile && $(value TryExec) == lumitile ]] ||
   fail "desktop entry: Icon=$(value Icon) Exec=$(value Exec) TryExec=$(value TryExec)"
 [[ -x "$prefix/bin/lumitile" ]] || fail "bin/lumitile is not an executable"
 for size in 16 32 48 64 128 256; do
-  file=share/icons/hicolor/${size}x${size}/apps/$app_id.png
-  expected+=("$file")
-  [[ $(png_size "$prefix/$file" 2>/dev/null) == "${size}x${size}" ]] || fail "icon $file is missing or not ${size}x${size}"
+  png=share/icons/hicolor/${size}x${size}/apps/$app_id.png
+  expected+=("$png")
+  [[ $(png_size "$prefix/$png" 2>/dev/null) == "${size}x${size}" ]] || fail "icon $png is missing or not ${size}x${size}"
 done
-file=share/icons/hicolor/scalable/apps/$app_id.svg
-expected+=("$file")
-grep -q '<svg' "$prefix/$file" 2>/dev/null || fail "icon $file is missing or holds no SVG"
+grep -q '<svg' "$prefix/$svg" 2>/dev/null || fail "icon $svg is missing or holds no SVG"
 [[ $(xml id) == "$app_id" && $(xml launchable) == "$app_id.desktop" && $(xml binary) == lumitile ]] ||
   fail "metainfo: id $(xml id), launchable $(xml launchable), binary $(xml binary)"
-
-data_names=(np1.wav np2.wav Lumihlp.html)
 for name in "${data_names[@]}"; do
-  expected+=("share/lumitile/$name")
   cmp -s "$source_dir/assets/$name" "$prefix/share/lumitile/$name" || fail "share/lumitile/$name is not assets/$name"
 done
 if command -v groff >/dev/null; then
@@ -69,16 +62,12 @@ found=$("$prefix/bin/data_lookup_probe" "${data_names[@]}") || fail "the install
 [[ "$found" == "$(printf "$prefix/share/lumitile/%s\n" "${data_names[@]}")" ]] || fail "the installed game finds: $found"
 
 # A packager's staged install puts the files where the compiled-in data folder points.
-installed_dir=$("$probe" --installed-dir)
-if [[ "$installed_dir" != /* ]]; then
-  fail "the compiled-in data folder '$installed_dir' is not absolute"
-elif ! DESTDIR=$scratch/stage cmake --install "$build_dir" >"$scratch/stage.log" 2>&1; then
+[[ "$installed_dir" == /* ]] || fail "the compiled-in data folder '$installed_dir' is not absolute"
+DESTDIR=$scratch/stage cmake --install "$build_dir" >"$scratch/stage.log" 2>&1 ||
   fail "cmake --install with DESTDIR: $(cat "$scratch/stage.log")"
-else
-  for name in "${data_names[@]}"; do
-    [[ -f "$scratch/stage$installed_dir/$name" ]] || fail "a staged install has no $installed_dir/$name"
-  done
-fi
+for name in "${data_names[@]}"; do
+  [[ -f "$scratch/stage$installed_dir/$name" ]] || fail "a staged install has no $installed_dir/$name"
+done
 
 ((failures == 0)) || { echo "$failures install check(s) failed" >&2; exit 1; }
 echo "install layout checks passed"

@@ -1,18 +1,22 @@
-// Where the settings file is found and what happens when the program's
-// folder cannot be written.
+// The settings file on a real disk: where it is found, what happens when
+// the program's folder cannot be written, and what a game starting on
+// whatever sits there does: it neither hangs nor crashes, reads what can be
+// read, mends what makes no sense and writes it back, or leaves the thing
+// alone and says why.
 #include "core/records/settings_location.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include "core/game_session.h"
 #include "core/records/ini_profile.h"
 #include "core/records/shift_jis.h"
+#include "support/fakes.h"
 #include "support/scratch_folder.h"
 
 namespace lumitile {
 namespace {
-
-using testing_support::RunAsOrdinaryUser;
-using testing_support::ScratchFolder;
 
 // The file is the program's name with .ini beside it, or in the user's folder.
 TEST(SettingsPaths, BesideTheProgramAndInTheUsersFolder) {
@@ -25,49 +29,35 @@ TEST(SettingsPaths, BesideTheProgramAndInTheUsersFolder) {
   EXPECT_EQ(UserSettingsFolder("", "/home/p"), "/home/p/.config/lumitile");
   EXPECT_EQ(UserSettingsFolder("relative", "/home/p/"), "/home/p/.config/lumitile");
   EXPECT_EQ(UserSettingsFolder(nullptr, "relative"), std::nullopt);
+  EXPECT_EQ(ThisProgram().value_or(ProgramPlace{}).name, "records_tests");
 }
 
-TEST(ThisProgram, NamesTheRunningExecutable) {
-  const auto program = ThisProgram();
-  ASSERT_TRUE(program.has_value());
-  EXPECT_EQ(program->name, "records_tests");
-  EXPECT_EQ(program->folder.front(), '/');
-}
-
-// [ハイスコア] 初級=120 in CP932, as a system-wide install leaves it.
-const std::string kInstalled = "[\x83\x6e\x83\x43\x83\x58\x83\x52\x83\x41]\r\n\x8f\x89\x8b\x89=120\r\n";
-const std::string kIntermediate300 = "\x92\x86\x8b\x89=300\r\n";  // 中級=300
+const std::string kInstalled = Utf8ToCp932("[ハイスコア]\r\n初級=120\r\n");  // as a system-wide install leaves it
+const std::string kUserFile = Utf8ToCp932("[ハイスコア]\r\n初級=7\r\n");
 
 struct Install {
   const char* name;
   mode_t programFolder, file;
-  std::string fileName;    // the file beside the program
-  std::string userFile;    // a file in the user's folder already, or none
-  int32_t read;            // 初級 as the game reads it
-  std::string written;     // where 中級=300 lands; empty when nowhere
-  std::string expected;    // and what that file then holds
+  std::string fileName;  // the file beside the program
+  std::string userFile;  // a file in the user's folder already, or none
+  int32_t read;          // 初級 as the game reads it
+  std::string written;   // where 中級=300 lands, after what the file read held; empty when nowhere
 };
 
-const std::string kUserFile = Utf8ToCp932("[ハイスコア]\r\n初級=7\r\n");
 const Install kInstalls[] = {
-    {"read-only install", 0555, 0644, "lumitile.ini", "", 120, "config/lumitile/lumitile.ini",
-     kInstalled + kIntermediate300},
-    {"user file wins once it exists", 0555, 0644, "lumitile.ini", kUserFile, 7,
-     "config/lumitile/LUMITILE.ini", kUserFile + kIntermediate300},
-    {"read-only file in a writable folder", 0777, 0444, "lumitile.ini", "", 120,
-     "config/lumitile/lumitile.ini", kInstalled + kIntermediate300},
-    {"writable copy", 0777, 0666, "lumitile.ini", "", 120, "program/lumitile.ini",
-     kInstalled + kIntermediate300},
-    {"file named in another case", 0777, 0666, "Lumitile.INI", "", 120, "program/Lumitile.INI",
-     kInstalled + kIntermediate300},
-    {"unreadable file", 0777, 0222, "lumitile.ini", "", 0, "", ""},
+    {"read-only install", 0555, 0644, "lumitile.ini", "", 120, "config/lumitile/lumitile.ini"},
+    {"user file wins once it exists", 0555, 0644, "lumitile.ini", kUserFile, 7, "config/lumitile/LUMITILE.ini"},
+    {"read-only file in a writable folder", 0777, 0444, "lumitile.ini", "", 120, "config/lumitile/lumitile.ini"},
+    {"writable copy", 0777, 0666, "lumitile.ini", "", 120, "program/lumitile.ini"},
+    {"file named in another case", 0777, 0666, "Lumitile.INI", "", 120, "program/Lumitile.INI"},
+    {"unreadable file", 0777, 0222, "lumitile.ini", "", 0, ""},
 };
 
 // Run as an ordinary user: root writes straight through read-only permissions.
 TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
   for (const Install& install : kInstalls) {
     SCOPED_TRACE(install.name);
-    ScratchFolder folder;
+    testing_support::ScratchFolder folder;
     folder.MakeFolder("config");
     folder.MakeFolder("program");
     const std::string installed = "program/" + install.fileName;
@@ -77,20 +67,69 @@ TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
       folder.MakeFolder("config/lumitile");
       folder.Put("config/lumitile/LUMITILE.ini", install.userFile);
     }
-    const std::string report = RunAsOrdinaryUser([&] {
+    EXPECT_TRUE(testing_support::HoldsAsOrdinaryUser([&] {
       IniProfile profile(ProgramPlace{folder.Path("program"), "lumitile"});
       const int32_t read = ReadIniInt(profile.Read().file, "ハイスコア", "初級", 0);
       const auto failure = profile.Edit([](IniFile& file) { WriteIniString(file, "ハイスコア", "中級", "300"); });
-      return std::string(read != install.read ? "read " : "") +
-             (failure.has_value() != install.written.empty() ? "written or not" : "");
-    });
-    EXPECT_EQ(report, "");
+      return read == install.read && failure.has_value() == install.written.empty();
+    })) << "初級 reads as " << install.read << (install.written.empty() ? ", nothing is written" : ", 中級 is written");
     ::chmod(folder.Path(installed).c_str(), 0644);
     if (installed != install.written) EXPECT_EQ(folder.Get(installed), kInstalled);
-    if (!install.written.empty()) EXPECT_EQ(folder.Get(install.written), install.expected);
+    const std::string before = install.userFile.empty() ? kInstalled : kUserFile;
+    if (!install.written.empty()) EXPECT_EQ(folder.Get(install.written), before + Utf8ToCp932("中級=300\r\n"));
     if (!install.written.starts_with("config/")) EXPECT_TRUE(std::filesystem::is_empty(folder.Path("config")));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("program/lumitile.ini")) && install.fileName != "lumitile.ini");
   }
+}
+
+using Make = std::function<void(const std::string& path)>;
+Make Bytes(std::string bytes) { return [bytes](const std::string& path) { std::ofstream(path, std::ios::binary) << bytes; }; }
+Make Text(const std::string& utf8) { return Bytes(Utf8ToCp932(utf8)); }
+const std::string kTwelve = "[ハイスコア]\n初級=12\n";
+
+// What start-up could not keep the file for, and the beginner time and level the game then holds.
+const std::tuple<const char*, Make, std::optional<FileStep>, int32_t, int> kHostileFiles[] = {
+    {"fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); }, FileStep::kNotRegularFile, kNoRecord, 0},
+    {"folder", [](const std::string& p) { std::filesystem::create_directory(p); }, FileStep::kNotRegularFile, kNoRecord, 0},
+    {"device", [](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); },
+     FileStep::kNotRegularFile, kNoRecord, 0},
+    {"too large", Text(kTwelve + std::string(kMaxSettingsFileBytes, ';')), FileStep::kTooLarge, kNoRecord, 0},
+    // Read in one pass; written back it would grow past what can be read again.
+    {"4 MiB of blank lines", Text(std::string(kMaxSettingsFileBytes - 64, '\n') + kTwelve), FileStep::kTooLarge, 12, 0},
+    {"byte order mark", Bytes("\xEF\xBB\xBF" + Utf8ToCp932(kTwelve)), {}, 12, 0},
+    {"CR only", Text("[ハイスコア]\r初級=12\r;end\r[レベル]\r値=2\r"), {}, 12, 2},
+    {"abc", Text("[ハイスコア]\n初級=abc\n"), {}, kNoRecord, 0},
+};
+
+TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSense) {
+  // A read that blocks would hang the suite; this ends it with a failure instead.
+  ::alarm(60);
+  for (const auto& [name, make, failure, time, level] : kHostileFiles) {
+    SCOPED_TRACE(name);
+    const testing_support::ScratchFolder folder;
+    const std::string path = folder.Path("lumitile.ini");
+    make(path);
+    struct stat before {}, after {};
+    ::lstat(path.c_str(), &before);
+
+    IniProfile file(SettingsFiles{path, path, "", false});
+    SeededRandom random(1);
+    testing::FakeTicks ticks;
+    GameSession game(random, ticks, file);
+    const Outcome started = game.Start();
+    EXPECT_EQ(started.Trouble ? std::optional(started.Trouble->Failure.step) : std::nullopt, failure);
+    EXPECT_EQ(game.BestTimeTable()[0].Seconds, time);
+    EXPECT_EQ(game.Level(), level);
+
+    ::lstat(path.c_str(), &after);
+    if (failure) {
+      EXPECT_EQ(std::tie(after.st_mode, after.st_ino, after.st_mtime), std::tie(before.st_mode, before.st_ino, before.st_mtime));
+    } else {  // written back as the game holds them
+      EXPECT_EQ(ReadIniString(file.Read().file, "ハイスコア", "初級", ""), std::to_string(time));
+      EXPECT_EQ(ReadIniString(file.Read().file, "レベル", "値", ""), std::to_string(level));
+    }
+  }
+  ::alarm(0);
 }
 
 }  // namespace

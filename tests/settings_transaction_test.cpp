@@ -5,41 +5,30 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "support/memory_file_system.h"
 
 namespace lumitile {
 namespace {
 
-using testing_support::MemoryFileSystem;
-
 const std::string kOld = "; kept\r\n[s]\r\nt=30\r\nn=Old\r\n[level]\r\nv=1\n";
-const std::string kStaleTemporary = ".lumitile.ini.4242.7.tmp";
+const SettingsFiles kInPlace{"/g/lumitile.ini", "/g/lumitile.ini", "", false};
 
-void StoreRecord(IniFile& file) {
-  file.Set("s", "t", "12");
-  file.Set("s", "n", "New name");
-}
+void StoreRecord(IniFile& file) { file.Set("s", "t", "12"); file.Set("s", "n", "New name"); }
 
-const std::pair<const char*, SettingsFiles> kScenarios[] = {
-    {"in place", {"/g/lumitile.ini", "/g/lumitile.ini", "", false}},
-    // The first write into a user folder that does not exist yet starts from
-    // the file beside the game.
-    {"first write elsewhere", {"/g/lumitile.ini", "/u/cfg/lumitile.ini", "/g/lumitile.ini", true}},
-};
-
-MemoryFileSystem DiskWithOldFile() {
-  MemoryFileSystem disk;
+testing_support::MemoryFileSystem DiskWithOldFile() {
+  testing_support::MemoryFileSystem disk;
   disk.MakeFolder("/g");
   disk.MakeFolder("/u");
   disk.Put("/g/lumitile.ini", kOld);
-  disk.Put("/g/" + kStaleTemporary, "[s]\r\nt=1");
+  disk.Put("/g/.lumitile.ini.4242.7.tmp", "[s]\r\nt=1");  // a killed writer's
   return disk;
 }
 
 TEST(ChangeSettings, StoppedOrFailedAtAnyCallLeavesTheOldFileOrTheNew) {
-  for (const auto& [name, files] : kScenarios) {
+  // The first write into a user folder that does not exist yet starts from
+  // the file beside the game.
+  const SettingsFiles elsewhere{"/g/lumitile.ini", "/u/cfg/lumitile.ini", "/g/lumitile.ini", true};
+  for (const SettingsFiles& files : {kInPlace, elsewhere}) {
     const std::string& path = files.writePath;
     const std::optional<std::string> before = DiskWithOldFile().Get(path);
     IniFile expected = IniFile::Parse(kOld);
@@ -48,9 +37,8 @@ TEST(ChangeSettings, StoppedOrFailedAtAnyCallLeavesTheOldFileOrTheNew) {
     for (const bool kill : {true, false}) {
       int failAt = 1;
       for (;; ++failAt) {
-        SCOPED_TRACE(::testing::Message() << name << (kill ? ", killed" : ", failed")
-                                          << " at call " << failAt);
-        MemoryFileSystem disk = DiskWithOldFile();
+        SCOPED_TRACE(::testing::Message() << path << (kill ? " killed" : " failed") << " at call " << failAt);
+        auto disk = DiskWithOldFile();
         disk.FailAt(failAt, kill);
         const auto failure = ChangeSettings(files, StoreRecord, disk);
         if (!disk.reached()) break;
@@ -68,25 +56,22 @@ TEST(ChangeSettings, StoppedOrFailedAtAnyCallLeavesTheOldFileOrTheNew) {
         disk.List(FolderOf(path), left);
         for (const std::string& name : left) EXPECT_FALSE(IsTemporaryFileFor(name, NameOf(path))) << name;
       }
-      EXPECT_GT(failAt, 15) << name;  // the sequence was really walked
+      EXPECT_GT(failAt, 15) << path;  // the sequence was really walked
     }
   }
 }
 
 TEST(ChangeSettings, WaitsABoundedTimeForAnotherChangeAndKeepsBoth) {
-  MemoryFileSystem disk = DiskWithOldFile();
-  const SettingsFiles files{"/g/lumitile.ini", "/g/lumitile.ini", "", false};
+  auto disk = DiskWithOldFile();
+  const auto addW = [](IniFile& file) { file.Set("s", "w", "40"); };
   std::optional<FileFailure> inner;
   SettingsSnapshot duringChange;
-  const auto outer = ChangeSettings(
-      files,
-      [&](IniFile& file) {
-        file.Set("s", "t", "12");
-        inner = ChangeSettings(files, [](IniFile& other) { other.Set("s", "w", "40"); }, disk);
-        duringChange = ReadSettings(files, disk);
-      },
-      disk);
-  EXPECT_EQ(outer, std::nullopt);
+  const auto addTWhileAnotherChangeTriesW = [&](IniFile& file) {
+    file.Set("s", "t", "12");
+    inner = ChangeSettings(kInPlace, addW, disk);
+    duringChange = ReadSettings(kInPlace, disk);
+  };
+  EXPECT_EQ(ChangeSettings(kInPlace, addTWhileAnotherChangeTriesW, disk), std::nullopt);
   EXPECT_EQ(inner, (FileFailure{FileStep::kLock, EWOULDBLOCK, "/g/.lumitile.ini.lock"}));
   EXPECT_EQ(disk.pauses, 2 * (kLockAttempts - 1));
   // A reader that cannot wait any longer still sees one whole file.
@@ -94,30 +79,20 @@ TEST(ChangeSettings, WaitsABoundedTimeForAnotherChangeAndKeepsBoth) {
   EXPECT_EQ(duringChange.file.Bytes(), kOld);
 
   // Tried again, the second change starts from the first one's file.
-  EXPECT_EQ(ChangeSettings(files, [](IniFile& other) { other.Set("s", "w", "40"); }, disk),
-            std::nullopt);
-  const IniFile now = ReadSettings(files, disk).file;
-  EXPECT_EQ(now.Find("s", "t"), "12");
-  EXPECT_EQ(now.Find("s", "w"), "40");
+  EXPECT_EQ(ChangeSettings(kInPlace, addW, disk), std::nullopt);
+  EXPECT_EQ(ReadSettings(kInPlace, disk).file.Bytes(), "; kept\r\n[s]\r\nt=12\r\nn=Old\r\nw=40\r\n[level]\r\nv=1\n");
 }
 
-TEST(ChangeSettings, WritesNothingWhenNothingChanged) {
-  MemoryFileSystem disk = DiskWithOldFile();
+TEST(ChangeSettings, WritesNothingWhenNothingChangedAndSaysWhereThereIsNoPlace) {
+  auto disk = DiskWithOldFile();
   disk.spaceLeft = 0;  // any write would fail
-  const auto same = [](IniFile& file) { file.Set("s", "t", "30"); };
-  EXPECT_EQ(ChangeSettings({"/g/lumitile.ini", "/g/lumitile.ini", "", false}, same, disk),
-            std::nullopt);
-  EXPECT_EQ(ChangeSettings({"/u/lumitile.ini", "/u/lumitile.ini", "", false}, [](IniFile&) {}, disk),
-            std::nullopt);
-  EXPECT_EQ(disk.Get("/u/lumitile.ini"), std::nullopt);
-}
+  EXPECT_EQ(ChangeSettings(kInPlace, [](IniFile& file) { file.Set("s", "t", "30"); }, disk), std::nullopt);
+  EXPECT_EQ(ChangeSettings({"/u/l.ini", "/u/l.ini", "", false}, [](IniFile&) {}, disk), std::nullopt);
+  EXPECT_EQ(disk.Get("/u/l.ini"), std::nullopt);
 
-TEST(ChangeSettings, ReportsWhereThereIsNoPlaceForTheFile) {
-  MemoryFileSystem disk;
   disk.Put("/home", "a file where a folder should be");
-  const auto failure =
-      ChangeSettings({"", "/home/.config/lumitile/lumitile.ini", "", true}, StoreRecord, disk);
-  EXPECT_EQ(failure, (FileFailure{FileStep::kMakeFolder, ENOTDIR, "/home/.config/lumitile"}));
+  EXPECT_EQ(ChangeSettings({"", "/home/.config/lumitile/lumitile.ini", "", true}, StoreRecord, disk),
+            (FileFailure{FileStep::kMakeFolder, ENOTDIR, "/home/.config/lumitile"}));
   EXPECT_EQ(ChangeSettings({}, StoreRecord, disk)->step, FileStep::kMakeFolder);
 }
 

@@ -6,15 +6,7 @@
 
 #include "core/saved_game.h"
 
-namespace lumitile {
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
-}  // namespace lumitile
+static void Require(bool condition) { if (!condition) std::abort(); }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace lumitile;
@@ -23,12 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (!game) return 0;
   const Board& board = game->Position;
   Require(IsCompleteGrid(board.Solution) && !IsSolved(board));
-  for (int r = 0; r < kBoardSize; ++r) {
-    for (int c = 0; c < kBoardSize; ++c) {
-      const Cell cell{r, c};
-      if (board.Given(cell) != 0) Require(board.Given(cell) == board.SolutionAt(cell) && board.Entry(cell) == 0);
-      Require(board.Entry(cell) >= 0 && board.Entry(cell) <= 9 && board.MarksAt(cell) < (1u << 10));
-    }
+  for (int i = 0; i < kBoardSize * kBoardSize; ++i) {
+    const Cell cell{i / kBoardSize, i % kBoardSize};
+    if (board.Given(cell) != 0) Require(board.Given(cell) == board.SolutionAt(cell) && board.Entry(cell) == 0);
+    Require(board.Entry(cell) >= 0 && board.Entry(cell) <= 9 && board.MarksAt(cell) < (1u << 10));
   }
   Require(WriteSavedGame(*game) == text);
   return 0;

@@ -1,6 +1,6 @@
-// A file system held in memory, for the settings-file tests and the fuzz
-// target: files and folders, descriptors, flock, a disk that fills up, and a
-// call that fails, or stops dead as a killed process would.
+// A file system held in memory, for the settings-file tests: files and
+// folders, descriptors, flock, a disk that fills up, and a call that fails,
+// or stops dead as a killed process would.
 #pragma once
 
 #include <fcntl.h>
@@ -27,46 +27,26 @@ class MemoryFileSystem final : public FileSystem {
   void Put(const std::string& path, std::string bytes) { entries_[path] = std::make_shared<Node>(Node{false, bytes}); }
   void MakeFolder(const std::string& path) { entries_[path] = std::make_shared<Node>(Node{true, {}}); }
   std::optional<std::string> Get(const std::string& path) const {
-    const auto found = entries_.find(path);
-    if (found == entries_.end() || found->second->folder) return std::nullopt;
-    return found->second->bytes;
+    return !entries_.count(path) || IsFolder(path) ? std::nullopt : std::optional(entries_.at(path)->bytes);
   }
   // Call number `call` from now on (counting from 1) fails with EIO, ENOSPC
   // for a write. With kill, that call and every later one fail without
   // reaching the disk, which is then as a process killed there leaves it.
-  void FailAt(int call, bool kill) {
-    failAt_ = call;
-    kill_ = kill;
-    calls_ = 0;
-    dead_ = false;
-  }
-  // Whether the calls got as far as the one set to fail.
+  void FailAt(int call, bool kill) { failAt_ = call, kill_ = kill, calls_ = 0, dead_ = false; }
   bool reached() const { return calls_ >= failAt_; }
-  // What a process's death does: its descriptors close, its locks go, and
-  // the fault plan ends.
-  void ForgetOpenFiles() {
-    open_.clear();
-    failAt_ = 0;
-    dead_ = false;
-  }
-  // Bytes that may still be written; unlimited when unset.
-  std::optional<std::size_t> spaceLeft;
+  // What a process's death does: its descriptors close, its locks go, the fault plan ends.
+  void ForgetOpenFiles() { open_.clear(), failAt_ = 0, dead_ = false; }
+  std::optional<std::size_t> spaceLeft;  // bytes that may still be written; unset: no limit
   int pauses = 0;
 
   int Open(const std::string& path, int flags, mode_t) override {
     if (!Step(EIO)) return -1;
-    const auto parent = entries_.find(FolderOf(path));
-    if (parent == entries_.end() || !parent->second->folder) return Fail(ENOENT);
-    auto found = entries_.find(path);
-    if (found == entries_.end()) {
-      if (!(flags & O_CREAT)) return Fail(ENOENT);
-      Put(path, {});
-      found = entries_.find(path);
-    } else if (flags & O_CREAT && flags & O_EXCL) {
-      return Fail(EEXIST);
-    }
-    if (flags & O_TRUNC) found->second->bytes.clear();
-    open_[nextFd_] = OpenFile{found->second};
+    const bool exists = entries_.count(path);
+    if (!IsFolder(FolderOf(path)) || (!exists && !(flags & O_CREAT))) return Fail(ENOENT);
+    if (exists && flags & O_CREAT && flags & O_EXCL) return Fail(EEXIST);
+    if (!exists) Put(path, {});
+    if (flags & O_TRUNC) entries_[path]->bytes.clear();  // in place: other descriptors see it
+    open_[nextFd_] = OpenFile{entries_[path]};
     return nextFd_++;
   }
   int Close(int fd) override {
@@ -85,8 +65,7 @@ class MemoryFileSystem final : public FileSystem {
     OpenFile* file = Find(fd, EIO);
     if (!file) return -1;
     const std::string part = file->node->bytes.substr(std::min(file->offset, file->node->bytes.size()), size);
-    part.copy(static_cast<char*>(buffer), part.size());
-    file->offset += part.size();
+    file->offset += part.copy(static_cast<char*>(buffer), part.size());
     return static_cast<ssize_t>(part.size());
   }
   ssize_t Write(int fd, const void* bytes, std::size_t size) override {
@@ -105,10 +84,9 @@ class MemoryFileSystem final : public FileSystem {
     OpenFile* file = Find(fd, EIO);
     if (!file) return -1;
     for (const auto& [otherFd, other] : open_) {
-      if (otherFd != fd && other.node == file->node && other.locked) {
-        if (operation & LOCK_NB) return Fail(EWOULDBLOCK);
-        std::abort();  // would wait for ever: nobody else runs
-      }
+      if (otherFd == fd || other.node != file->node || !other.locked) continue;
+      if (operation & LOCK_NB) return Fail(EWOULDBLOCK);
+      std::abort();  // would wait for ever: nobody else runs
     }
     file->locked = (operation & LOCK_EX) != 0;
     return 0;
@@ -133,7 +111,7 @@ class MemoryFileSystem final : public FileSystem {
   }
   int List(const std::string& folder, std::vector<std::string>& names) override {
     if (!Step(EIO)) return -1;
-    if (!entries_.count(folder) || !entries_[folder]->folder) return Fail(ENOTDIR);
+    if (!IsFolder(folder)) return Fail(ENOTDIR);
     names.clear();
     for (const auto& [path, node] : entries_)
       if (path != folder && FolderOf(path) == folder) names.push_back(NameOf(path));
@@ -142,20 +120,10 @@ class MemoryFileSystem final : public FileSystem {
   void Pause() override { ++pauses; }
 
  private:
-  struct Node {
-    bool folder;
-    std::string bytes;
-  };
-  struct OpenFile {
-    std::shared_ptr<Node> node;
-    std::size_t offset = 0;
-    bool locked = false;
-  };
+  struct Node { bool folder; std::string bytes; };
+  struct OpenFile { std::shared_ptr<Node> node; std::size_t offset = 0; bool locked = false; };
 
-  static int Fail(int error) {
-    errno = error;
-    return -1;
-  }
+  static int Fail(int error) { errno = error; return -1; }
   // Whether this call goes through.
   bool Step(int error) {
     if (dead_) return Fail(EIO) == 0;
@@ -165,11 +133,9 @@ class MemoryFileSystem final : public FileSystem {
   }
   OpenFile* Find(int fd, int error) {
     if (!Step(error)) return nullptr;
-    const auto file = open_.find(fd);
-    if (file != open_.end()) return &file->second;
-    Fail(EBADF);
-    return nullptr;
+    return open_.count(fd) ? &open_[fd] : (Fail(EBADF), nullptr);
   }
+  bool IsFolder(const std::string& path) const { return entries_.count(path) && entries_.at(path)->folder; }
   static int Describe(const Node* node, struct stat& info) {
     if (!node) return Fail(ENOENT);
     info = {};
@@ -180,11 +146,8 @@ class MemoryFileSystem final : public FileSystem {
 
   std::map<std::string, std::shared_ptr<Node>> entries_;
   std::map<int, OpenFile> open_;
-  int nextFd_ = 3;
-  int failAt_ = 0;
-  bool kill_ = false;
-  int calls_ = 0;
-  bool dead_ = false;
+  int nextFd_ = 3, failAt_ = 0, calls_ = 0;
+  bool kill_ = false, dead_ = false;
 };
 
 }  // namespace lumitile::testing_support
