@@ -15,30 +15,25 @@ using testing::PuzzleWithOpenCells;
 TEST(BoardClick, EachPickOnEachKindOfCell) {
   Board board = PuzzleWithOpenCells(2);
   board.Entries[0][1] = 5;
-  const struct {
-    std::optional<Pick> pick;
-    Cell cell;
-    std::optional<std::vector<CellChange>> changes;  // nothing: the click means nothing
-    bool putNumber;
-    std::optional<int> hint;
-  } cases[] = {
-      {std::nullopt, {0, 0}, std::nullopt, false, {}},
-      {Pick::Panel(3), {0, 2}, std::nullopt, false, {}},
-      {Pick::Panel(3), {0, 9}, std::nullopt, false, {}},
-      {Pick::Panel(3), {0, 0}, std::vector<CellChange>{{{0, 0}, 0, 4}}, true, {}},
-      {Pick::Panel(8), {0, 1}, std::vector<CellChange>{{{0, 1}, 5, 9}}, true, {}},
-      {Pick::Panel(4), {0, 1}, std::vector<CellChange>{}, true, {}},
-      {Pick::Eraser(), {0, 1}, std::vector<CellChange>{{{0, 1}, 5, 0}}, false, {}},
-      {Pick::Eraser(), {0, 0}, std::vector<CellChange>{}, false, {}},
-      {Pick::Eraser(), {0, 2}, std::nullopt, false, {}},
-      {Pick::Hint(2), {0, 1}, std::vector<CellChange>{{{0, 1}, 5, 2}}, true, 2},
-      {Pick::Hint(0), {0, 2}, std::nullopt, false, {}},
+  // What a click becomes: the changes, whether a number was put, the hint token spent.
+  using Action = std::tuple<std::vector<CellChange>, bool, std::optional<int>>;
+  const std::tuple<std::optional<Pick>, Cell, std::optional<Action>> cases[] = {  // nothing: the click means nothing
+      {std::nullopt, {0, 0}, std::nullopt},
+      {Pick::Panel(3), {0, 2}, std::nullopt},
+      {Pick::Panel(3), {0, 9}, std::nullopt},
+      {Pick::Panel(3), {0, 0}, Action{{{{0, 0}, 0, 4}}, true, {}}},
+      {Pick::Panel(8), {0, 1}, Action{{{{0, 1}, 5, 9}}, true, {}}},
+      {Pick::Panel(4), {0, 1}, Action{std::vector<CellChange>{}, true, {}}},
+      {Pick::Eraser(), {0, 1}, Action{{{{0, 1}, 5, 0}}, false, {}}},
+      {Pick::Eraser(), {0, 0}, Action{std::vector<CellChange>{}, false, {}}},
+      {Pick::Eraser(), {0, 2}, std::nullopt},
+      {Pick::Hint(2), {0, 1}, Action{{{{0, 1}, 5, 2}}, true, 2}},
+      {Pick::Hint(0), {0, 2}, std::nullopt},
   };
-  for (const auto& c : cases) {
-    const auto action = BoardClick(board, c.pick, c.cell);
-    ASSERT_EQ(action.has_value(), c.changes.has_value()) << "case " << &c - cases;
-    if (action) EXPECT_TRUE(action->Change.Changes == *c.changes && action->PutNumber == c.putNumber &&
-                            action->Hint == c.hint) << "case " << &c - cases;
+  for (const auto& [pick, cell, expected] : cases) {
+    const auto action = BoardClick(board, pick, cell);
+    EXPECT_EQ(action ? std::optional(Action{action->Change.Changes, action->PutNumber, action->Hint}) : std::nullopt,
+              expected) << cell.Row << "," << cell.Column;
   }
 }
 
