@@ -72,7 +72,6 @@ TEST(Layout, TheWindowsAreBuiltFromTheTable) {
     EXPECT_EQ(panel.size(), QSize(32, 32) * zoom);
     const QString drawn = percent == 100 ? QString() : QStringLiteral("@%1x").arg(percent / 100);
     if (percent % 100 == 0) EXPECT_EQ(panel, testing::Pixels(QImage(":/images/panel_1" + drawn + ".png")));
-    EXPECT_EQ(rig.Find("Board")->grab().size(), QSize(288, 288) * zoom);
   }
   RecordEntryWindow entry;
   BestTimesWindow table;

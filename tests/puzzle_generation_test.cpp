@@ -40,7 +40,6 @@ TEST(MakeSolution, ScriptedBuildsEndOnTheExpectedBoard) {
     std::string script;  // digits drawn in order; the build may halt at their end
     std::string board;   // rows 0 to 8 afterwards
   } cases[] = {
-      {"every_draw_fits", Rows(0, 8), Rows(0, 8)},
       {"row0_repeats_redrawn_in_place", std::string(31, '1'), "11" + kZeros.substr(2)},
       {"row0_repeats_drawn_again", std::string(31, '1') + "23456789" + Rows(1, 8), Rows(0, 8)},
       // At (1,1) a 2 clashes with the 2 above; a 4 repeats the row.
