@@ -62,19 +62,16 @@ TEST(History, UndoRedoAndANewMoveDropsTheRedo) {
   play(SetEntry(board, {0, 0}, 5));
   play(SetEntry(board, {0, 0}, 5));  // no change, not kept
   play(SetEntry(board, {0, 1}, 6));
-  const auto entries = [&] { return std::to_string(board.Entries[0][0]) + std::to_string(board.Entries[0][1]); };
-
-  Revert(board, *history.Undo());
-  EXPECT_EQ(entries(), "50");
-  Revert(board, *history.Undo());
-  EXPECT_EQ(entries(), "00");
+  const auto entries = [&] { return board.Entries[0][0] * 10 + board.Entries[0][1]; };
+  const auto undo = [&] { Revert(board, *history.Undo()); return entries(); };
+  EXPECT_EQ(undo(), 50);
+  EXPECT_EQ(undo(), 0);
   EXPECT_EQ(history.Undo(), nullptr);
   Apply(board, *history.Redo());
-  EXPECT_EQ(entries(), "50");
+  EXPECT_EQ(entries(), 50);
   play(SetEntry(board, {0, 1}, 9));
   EXPECT_FALSE(history.CanRedo());
-  Revert(board, *history.Undo());
-  EXPECT_EQ(entries(), "50");
+  EXPECT_EQ(undo(), 50);
   history.Clear();
   EXPECT_FALSE(history.CanUndo());
 }

@@ -25,9 +25,6 @@ struct ScriptEnded {};
 struct ScriptedRandom final : RandomSource {
   std::vector<float> draws;
   std::size_t used = 0;
-  void AddDigits(const std::string& digits) {  // each draw mid-way in its digit's share of Int(r * 9 + 1)
-    for (char d : digits) draws.push_back((static_cast<float>(d - '0') - 0.5f) / 9.0f);
-  }
   float Next() override {
     if (used == draws.size()) throw ScriptEnded{};
     return draws[used++];
@@ -57,7 +54,8 @@ TEST(MakeSolution, ScriptedBuildsEndOnTheExpectedBoard) {
   for (const auto& build : cases) {
     Grid grid{};
     ScriptedRandom random;
-    random.AddDigits(build.script);
+    // Each draw mid-way in its digit's share of Int(r * 9 + 1).
+    for (const char d : build.script) random.draws.push_back((static_cast<float>(d - '0') - 0.5f) / 9.0f);
     try {
       MakeSolution(grid, random);
     } catch (const ScriptEnded&) {
