@@ -1,16 +1,14 @@
-// Puzzle generation: seeded builds are complete boards, scripted draws walk
-// MakeSolution and CheckCell through each branch, and the setup opens cells
-// by the level's odds and quota.
+// Puzzle generation: scripted draws walk MakeSolution and CheckCell through
+// each branch, and the setup opens cells by the level's odds and quota. What
+// seeded builds deal is pinned by the puzzle_dump test.
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
+#include <vector>
 
-#include "core/level_table.h"
 #include "core/puzzle/puzzle_setup.h"
 #include "core/puzzle/solution_builder.h"
 #include "support/fakes.h"
-#include "support/scripted_random.h"
 
 namespace lumitile {
 namespace {
@@ -21,67 +19,51 @@ const std::string kZeros(81, '0');  // a fresh grid
 // Rows of the shifted-row solution: drawn in reading order, every first draw fits.
 std::string Rows(int from, int to) { return testing::kSolution.substr(from * 9, (to - from + 1) * 9); }
 
-// Seeded draws, but a build that runs far longer than a real one fails instead of hanging.
-struct BoundedRandom final : RandomSource {
-  SeededRandom seeded;
-  int left = 1'000'000;
-  explicit BoundedRandom(uint64_t seed) : seeded(seed) {}
+struct ScriptEnded {};
+
+// Plays back written draws; running out throws, so a build on a wrong path stops.
+struct ScriptedRandom final : RandomSource {
+  std::vector<float> draws;
+  std::size_t used = 0;
   float Next() override {
-    if (left-- == 0) throw std::runtime_error("no end after a million draws");
-    return seeded.Next();
+    if (used == draws.size()) throw ScriptEnded{};
+    return draws[used++];
   }
 };
 
-TEST(MakeSolution, SeededBuildsAreCompleteBoards) {
-  Grid grid{};  // one grid throughout, so each build starts over the last
-  for (uint64_t seed = 1; seed <= 3000; ++seed) {
-    BoundedRandom random(seed);
-    MakeSolution(grid, random);
-    ASSERT_TRUE(IsSolved(Board{grid, grid, {}})) << "seed " << seed << ": " << Digits(grid);
+TEST(MakeSolution, ScriptedBuildsEndOnTheExpectedBoard) {
+  const struct {
+    const char* name;
+    std::string script;  // digits drawn in order; the build may halt at their end
+    std::string board;   // rows 0 to 8 afterwards
+  } cases[] = {
+      {"row0_repeats_redrawn_in_place", std::string(31, '1'), "11" + kZeros.substr(2)},
+      {"row0_repeats_drawn_again", std::string(31, '1') + "23456789" + Rows(1, 8), Rows(0, 8)},
+      // At (1,1) a 2 clashes with the 2 above; a 4 repeats the row.
+      {"lower_repeats_change_no_count", Rows(0, 0) + "4222" + std::string(25, '4'),
+       Rows(0, 0) + "44" + kZeros.substr(0, 70)},
+      // 4 5 6 7 8 1 2 3 leaves only 9 for column 8, and 9 stands above.
+      {"column8_clash_clears_row", Rows(0, 0) + "456781239", Rows(0, 0) + std::string(9, '0') + kZeros.substr(0, 63)},
+      {"column8_clash_restarts_row", Rows(0, 0) + "456781239" + Rows(1, 8), Rows(0, 8)},
+      // At (3,1) a 5 clashes with the 5 above.
+      {"clash_20_redraws_cell", Rows(0, 2) + "2" + std::string(20, '5') + "34567891" + Rows(4, 8), Rows(0, 8)},
+      // The 2 is in the abandoned row string: a stale one would refuse it.
+      {"clash_21_restarts_board_uncleared", Rows(0, 2) + "2" + std::string(21, '5') + "298",
+       "298456789" + Rows(1, 2) + "250000000" + kZeros.substr(0, 45)},
+  };
+  for (const auto& build : cases) {
+    Grid grid{};
+    ScriptedRandom random;
+    // Each draw mid-way in its digit's share of Int(r * 9 + 1).
+    for (const char d : build.script) random.draws.push_back((static_cast<float>(d - '0') - 0.5f) / 9.0f);
+    try {
+      MakeSolution(grid, random);
+    } catch (const ScriptEnded&) {
+    }
+    EXPECT_EQ(random.used, random.draws.size()) << build.name;
+    EXPECT_EQ(Digits(grid), build.board) << build.name;
   }
 }
-
-struct BuildCase {
-  const char* name;
-  std::string script;  // digits drawn in order; the build may halt at their end
-  std::string board;   // rows 0 to 8 afterwards
-};
-
-const BuildCase kBuildCases[] = {
-    {"every_draw_fits", Rows(0, 8), Rows(0, 8)},
-    {"row0_repeats_redrawn_in_place", std::string(31, '1'), "11" + kZeros.substr(2)},
-    {"row0_repeats_drawn_again", std::string(31, '1') + "23456789" + Rows(1, 8), Rows(0, 8)},
-    // At (1,1) a 2 clashes with the 2 above; a 4 repeats the row.
-    {"lower_repeats_change_no_count", Rows(0, 0) + "4222" + std::string(25, '4'),
-     Rows(0, 0) + "44" + kZeros.substr(0, 70)},
-    // 4 5 6 7 8 1 2 3 leaves only 9 for column 8, and 9 stands above.
-    {"column8_clash_clears_row", Rows(0, 0) + "456781239", Rows(0, 0) + std::string(9, '0') + kZeros.substr(0, 63)},
-    {"column8_clash_restarts_row", Rows(0, 0) + "456781239" + Rows(1, 8), Rows(0, 8)},
-    // At (3,1) a 5 clashes with the 5 above.
-    {"clash_20_redraws_cell", Rows(0, 2) + "2" + std::string(20, '5') + "34567891" + Rows(4, 8), Rows(0, 8)},
-    // The 2 is in the abandoned row string: a stale one would refuse it.
-    {"clash_21_restarts_board_uncleared", Rows(0, 2) + "2" + std::string(21, '5') + "298",
-     "298456789" + Rows(1, 2) + "250000000" + kZeros.substr(0, 45)},
-};
-
-class ScriptedBuild : public ::testing::TestWithParam<BuildCase> {};
-
-TEST_P(ScriptedBuild, EndsOnTheExpectedBoard) {
-  const BuildCase& build = GetParam();
-  Grid grid{};
-  test::ScriptedRandom random;
-  random.AddDigits(build.script);
-  random.haltAtEnd = true;
-  try {
-    MakeSolution(grid, random);
-  } catch (const test::ScriptEnded&) {
-  }
-  EXPECT_EQ(random.used, random.draws.size());
-  EXPECT_EQ(Digits(grid), build.board);
-}
-
-INSTANTIATE_TEST_SUITE_P(Scripts, ScriptedBuild, ::testing::ValuesIn(kBuildCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // Every cell below row 0 against every other cell holding the same number: a
 // clash exactly when the other is higher up in the same column or in an
@@ -124,79 +106,54 @@ TEST(CheckCell, ADeadEndNeedsAClashAndEveryMissingNumberAbove) {
 }
 
 constexpr float kOpens = 0.0f;  // Int(0 * odds + 1) is 1 for any odds
-constexpr float kStays = 0.9f;  // never 1 once the odds are 2 or more
 
 // A draw that opens a cell exactly when the odds are k or less.
 float OpensWhenOddsAtMost(int k) { return (1.0f / static_cast<float>(k) + 1.0f / static_cast<float>(k + 1)) / 2.0f; }
 
-struct OddsCase {
-  const char* name;
-  int16_t odds, quota;
-  int openBeforeRow3, row3Odds;  // the odds expected in rows 3 to 5
-  int openInRow4, row6Odds;      // the odds expected in rows 6 to 8
-};
-
-// Beginner 7/10 (thresholds 3.3 and 6.7), intermediate 4/20 (6.7, 13.3),
-// advanced 2/40 (13.3, 26.7; never below 2), and a quota of 9 whose thresholds
-// 3 and 6 are met exactly and change nothing.
-const OddsCase kOddsCases[] = {
-    {"beginner_row3_at_4_lowers", 7, 10, 6, 6, 0, 6},      {"beginner_row3_at_3_raises", 7, 10, 7, 8, 0, 8},
-    {"beginner_row6_at_7_lowers", 7, 10, 0, 6, 1, 5},      {"beginner_row6_at_6_keeps", 7, 10, 0, 6, 2, 6},
-    {"beginner_lowers_once_only", 7, 10, 0, 6, 0, 5},      {"intermediate_row3_at_7_lowers", 4, 20, 13, 3, 0, 3},
-    {"intermediate_row3_at_6_raises", 4, 20, 14, 5, 0, 5}, {"intermediate_row6_at_14_lowers", 4, 20, 0, 3, 4, 2},
-    {"intermediate_row6_at_13_keeps", 4, 20, 0, 3, 5, 3},  {"advanced_row6_at_38_stays_2", 2, 40, 0, 2, 0, 2},
-    {"advanced_row3_at_14_keeps", 2, 40, 26, 2, 0, 2},     {"advanced_row3_at_13_raises", 2, 40, 27, 3, 0, 3},
-    {"exact_third_keeps", 5, 9, 6, 5, 0, 5},               {"exact_two_thirds_keeps", 5, 9, 0, 4, 1, 4},
-};
-
-class OpenOdds : public ::testing::TestWithParam<OddsCase> {};
-
-TEST_P(OpenOdds, ChangeOnlyAtRows3And6AtTheirThresholds) {
-  const OddsCase& odds = GetParam();
-  Board board;
-  for (auto& row : board.Solution) row.fill(1);  // so a given cell is never 0
-  test::ScriptedRandom random;
-  random.draws.assign(81, kStays);
-  std::string expected(81, '.');
-  int remaining = odds.quota;
-  const auto put = [&](int cell, float draw, bool opens) {
-    random.draws[cell] = draw;
-    if (opens && remaining-- > 0) expected[cell] = 'o';
+TEST(OpenCells, OddsChangeOnlyAtRows3And6AtTheirThresholds) {
+  const struct {
+    int16_t odds, quota;
+    int openBeforeRow3, row3Odds;  // the odds expected in rows 3 to 5
+    int openInRow4, row6Odds;      // the odds expected in rows 6 to 8
+  } cases[] = {
+      // Beginner 7/10, thresholds 3.3 and 6.7: row 3 lowers at 4 left and raises at 3; row 6 lowers at 7, keeps at 6.
+      {7, 10, 6, 6, 0, 6}, {7, 10, 7, 8, 0, 8}, {7, 10, 0, 6, 1, 5}, {7, 10, 0, 6, 2, 6}, {7, 10, 0, 6, 0, 5},
+      // Intermediate 4/20, thresholds 6.7 and 13.3.
+      {4, 20, 13, 3, 0, 3}, {4, 20, 14, 5, 0, 5}, {4, 20, 0, 3, 4, 2}, {4, 20, 0, 3, 5, 3},
+      // Advanced 2/40, thresholds 13.3 and 26.7: never below 2.
+      {2, 40, 0, 2, 0, 2}, {2, 40, 26, 2, 0, 2}, {2, 40, 27, 3, 0, 3},
+      // A quota of 9, whose thresholds 3 and 6 are met exactly and change nothing.
+      {5, 9, 6, 5, 0, 5}, {5, 9, 0, 4, 1, 4},
   };
-  // Two cells read the odds: the first opens only below k, the second at k or below.
-  const auto probe = [&](int row, int k) {
-    put(row * 9, OpensWhenOddsAtMost(k - 1), false);
-    put(row * 9 + 1, OpensWhenOddsAtMost(k), true);
-  };
-  for (int i = 0; i < odds.openBeforeRow3; ++i) put(i, kOpens, true);
-  probe(3, odds.row3Odds);
-  for (int i = 0; i < odds.openInRow4; ++i) put(36 + i, kOpens, true);
-  probe(5, odds.row3Odds);
-  probe(6, odds.row6Odds);
-  probe(8, odds.row6Odds);
-  OpenCells(board, {odds.odds, odds.quota}, random);
-  std::string opened;
-  for (int i = 0; i < 81; ++i) opened += board.Givens[i / 9][i % 9] == 0 ? 'o' : '.';
-  EXPECT_EQ(opened, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Levels, OpenOdds, ::testing::ValuesIn(kOddsCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// Draws that open every cell they can: exactly the first OpenQuota cells open,
-// all 81 draws are still made after the build, and the board is ready for play.
-TEST(NewPuzzle, OpensAtMostTheQuotaAndLeavesGivensAndEmptyEntries) {
-  for (const LevelParameters level : {kLevelTable[0], kLevelTable[1], kLevelTable[2], LevelParameters{0, 0}}) {
+  for (const auto& odds : cases) {
     Board board;
-    for (auto& row : board.Entries) row.fill(7);
-    test::ScriptedRandom random;
-    random.AddDigits(Rows(0, 8));
-    random.draws.resize(81 + 81, kOpens);
-    NewPuzzle(board, level, random);
-    EXPECT_EQ(random.used, random.draws.size()) << "quota " << level.OpenQuota;
-    EXPECT_EQ(Digits(board.Solution), Rows(0, 8));
-    EXPECT_EQ(Digits(board.Givens), std::string(level.OpenQuota, '0') + Rows(0, 8).substr(level.OpenQuota));
-    EXPECT_EQ(Digits(board.Entries), std::string(81, '0'));
+    for (auto& row : board.Solution) row.fill(1);  // so a given cell is never 0
+    for (auto& row : board.Entries) row.fill(7);   // a new deal empties them
+    ScriptedRandom random;
+    random.draws.assign(81, 0.9f);  // never 1 once the odds are 2 or more
+    std::string expected(81, '.');
+    int remaining = odds.quota;
+    const auto put = [&](int cell, float draw, bool opens) {
+      random.draws[cell] = draw;
+      if (opens && remaining-- > 0) expected[cell] = 'o';
+    };
+    // Two cells read the odds: the first opens only below k, the second at k or below.
+    const auto probe = [&](int row, int k) {
+      put(row * 9, OpensWhenOddsAtMost(k - 1), false);
+      put(row * 9 + 1, OpensWhenOddsAtMost(k), true);
+    };
+    for (int i = 0; i < odds.openBeforeRow3; ++i) put(i, kOpens, true);
+    probe(3, odds.row3Odds);
+    for (int i = 0; i < odds.openInRow4; ++i) put(36 + i, kOpens, true);
+    probe(5, odds.row3Odds);
+    probe(6, odds.row6Odds);
+    probe(8, odds.row6Odds);
+    OpenCells(board, {odds.odds, odds.quota}, random);
+    std::string opened;
+    for (int i = 0; i < 81; ++i) opened += board.Givens[i / 9][i % 9] == 0 ? 'o' : '.';
+    EXPECT_EQ(opened, expected) << "case " << &odds - cases;
+    EXPECT_EQ(Digits(board.Entries), kZeros);
+    EXPECT_EQ(random.used, 81u) << "a draw for every cell, the quota spent or not";
   }
 }
 
