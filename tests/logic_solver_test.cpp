@@ -59,6 +59,10 @@ TEST(LogicSolver, EachTechniqueRemovesExactlyItsCandidatesWhereNoOtherProgresses
       // In box 0, 5 keeps to row 0: the rest of row 0 loses it; and the other way round.
       {"locked pointing", Technique::kLockedCandidates, Strike(Box(0) & ~Row(0), "5"), Strike(Row(0) & ~Box(0), "5")},
       {"locked claiming", Technique::kLockedCandidates, Strike(Row(0) & ~Box(0), "5"), Strike(Box(0) & ~Row(0), "5")},
+      {"locked pointing down a column", Technique::kLockedCandidates, Strike(Box(4) & ~Column(4), "5"),
+       Strike(Column(4) & ~Box(4), "5")},
+      {"locked claiming in a column", Technique::kLockedCandidates, Strike(Column(4) & ~Box(4), "5"),
+       Strike(Box(4) & ~Column(4), "5")},
       {"naked pair", Technique::kNakedSubset, Strike(pair, "3456789"), Strike(Row(0) & ~pair, "12")},
       {"naked triple", Technique::kNakedSubset,
        Strike(At(0, 0), "3456789") | Strike(At(0, 4), "1456789") | Strike(At(0, 8), "2456789"),
