@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   Require(IsCompleteGrid(board.Solution) && !IsSolved(board));
   for (int i = 0; i < kBoardSize * kBoardSize; ++i) {
     const Cell cell{i / kBoardSize, i % kBoardSize};
-    if (board.Given(cell) != 0) Require(board.Given(cell) == board.SolutionAt(cell) && board.Entry(cell) == 0);
+    if (board.Given(cell) != 0)
+      Require(board.Given(cell) == board.SolutionAt(cell) && board.Entry(cell) == 0 && board.MarksAt(cell) == 0);
     Require(board.Entry(cell) >= 0 && board.Entry(cell) <= 9 && board.MarksAt(cell) < (1u << 10));
   }
   Require(WriteSavedGame(*game) == text);
