@@ -48,15 +48,14 @@ class GameSessionTest : public ::testing::Test {
   GameSession game{random, ticks, settings};
 };
 
-TEST_F(GameSessionTest, AFirstStartWritesTheBytesItAlwaysHas) {
+// A first start writes the bytes it always has; then the stored level is
+// read, mended and stored, and decides the next deal only.
+TEST_F(GameSessionTest, StartUpAndTheLevel) {
   EXPECT_FALSE(game.Start().Trouble);
   EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini"));
   EXPECT_FALSE(game.Dealt());
   game.PickItem(Pick::Panel(0));
   EXPECT_FALSE(game.ApplyPick({0, 0}).Cells) << "a click before the first deal";
-}
-
-TEST_F(GameSessionTest, TheLevelIsReadMendedAndStoredAndDecidesTheNextDealOnly) {
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
            {"1", 1}, {"2", 2}, {"4", 4}, {"5", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
     settings.Set("レベル", "値", stored);
