@@ -193,7 +193,7 @@ TEST(MainWindow, ThePaletteTheClockAndThePointer) {
 
 // The board's geometry both ways: black until dealt, then each cell's picture
 // under strokes of 1 and 3 pixels; a pixel's cell; and a click is the cell
-// under the pixel where the button comes up after a press there.
+// under the pixel where the button comes up after a press on the board.
 TEST(Board, PaintsCellsUnderTheStrokesAndTurnsFinishedClicksIntoCells) {
   GameRig rig;
   auto* board = rig.Find<BoardWidget>("Board");
