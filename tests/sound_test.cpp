@@ -102,7 +102,8 @@ TEST_F(SoundTest, PickThenSolvedAreHeardInOrder) {
   player.Play(Sound::Pick);
   ASSERT_TRUE(WaitFor([&] { return Recording().find(pick) != std::string::npos; })) << "np1.wav was not heard";
   player.Play(Sound::Solved);
-  EXPECT_EQ(std::system("pactl list short sink-inputs | grep -q ."), 0) << "Play waited for the sound to end";
+  EXPECT_TRUE(WaitFor([] { return std::system("pactl list short sink-inputs | grep -q .") == 0; }))
+      << "Play waited for the sound to end";
   ASSERT_TRUE(WaitFor([&] { return Recording().find(solved) != std::string::npos; })) << "np2.wav was not heard";
   EXPECT_LT(Recording().find(pick), Recording().find(solved));
 }
