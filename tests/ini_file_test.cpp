@@ -147,7 +147,8 @@ TEST(BestTimes, TheHardLevelsKeysAreWrittenOnlyOnceTheyHoldSomething) {
     SaveBestTimes(file, times);
     std::string keys;
     for (const char* key : {"超上級", "超上級名前", "達人", "達人名前"})
-      if (ReadIniString(file, "ハイスコア", key, "0") == ReadIniString(file, "ハイスコア", key, "1")) keys += std::string(key) + " ";
+      if (ReadIniString(file, "ハイスコア", key, "0") == ReadIniString(file, "ハイスコア", key, "1"))
+        keys += std::string(key) + " ";
     return keys;
   };
   BestTimes times = EmptyBestTimes();

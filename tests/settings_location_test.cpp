@@ -83,14 +83,17 @@ TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
 }
 
 using Make = std::function<void(const std::string& path)>;
-Make Bytes(std::string bytes) { return [bytes](const std::string& path) { std::ofstream(path, std::ios::binary) << bytes; }; }
+Make Bytes(std::string bytes) {
+  return [bytes](const std::string& path) { std::ofstream(path, std::ios::binary) << bytes; };
+}
 Make Text(const std::string& utf8) { return Bytes(Utf8ToCp932(utf8)); }
 const std::string kTwelve = "[ハイスコア]\n初級=12\n";
 
 // What start-up could not keep the file for, and the beginner time and level the game then holds.
 const std::tuple<const char*, Make, std::optional<FileStep>, int32_t, int> kHostileFiles[] = {
     {"fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); }, FileStep::kNotRegularFile, kNoRecord, 0},
-    {"folder", [](const std::string& p) { std::filesystem::create_directory(p); }, FileStep::kNotRegularFile, kNoRecord, 0},
+    {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }, FileStep::kNotRegularFile,
+     kNoRecord, 0},
     {"device", [](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); },
      FileStep::kNotRegularFile, kNoRecord, 0},
     {"too large", Text(kTwelve + std::string(kMaxSettingsFileBytes, ';')), FileStep::kTooLarge, kNoRecord, 0},
@@ -123,7 +126,8 @@ TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSens
 
     ::lstat(path.c_str(), &after);
     if (failure) {
-      EXPECT_EQ(std::tie(after.st_mode, after.st_ino, after.st_mtime), std::tie(before.st_mode, before.st_ino, before.st_mtime));
+      EXPECT_EQ(std::tie(after.st_mode, after.st_ino, after.st_mtime),
+                std::tie(before.st_mode, before.st_ino, before.st_mtime));
     } else {  // written back as the game holds them
       EXPECT_EQ(ReadIniString(file.Read().file, "ハイスコア", "初級", ""), std::to_string(time));
       EXPECT_EQ(ReadIniString(file.Read().file, "レベル", "値", ""), std::to_string(level));

@@ -32,10 +32,10 @@ class MemoryFileSystem final : public FileSystem {
   // Call number `call` from now on (counting from 1) fails with EIO, ENOSPC
   // for a write. With kill, that call and every later one fail without
   // reaching the disk, which is then as a process killed there leaves it.
-  void FailAt(int call, bool kill) { failAt_ = call, kill_ = kill, calls_ = 0, dead_ = false; }
+  void FailAt(int call, bool kill) { failAt_ = call; kill_ = kill; calls_ = 0; dead_ = false; }
   bool reached() const { return calls_ >= failAt_; }
   // What a process's death does: its descriptors close, its locks go, the fault plan ends.
-  void ForgetOpenFiles() { open_.clear(), failAt_ = 0, dead_ = false; }
+  void ForgetOpenFiles() { open_.clear(); failAt_ = 0; dead_ = false; }
   std::optional<std::size_t> spaceLeft;  // bytes that may still be written; unset: no limit
   int pauses = 0;
 
@@ -133,7 +133,9 @@ class MemoryFileSystem final : public FileSystem {
   }
   OpenFile* Find(int fd, int error) {
     if (!Step(error)) return nullptr;
-    return open_.count(fd) ? &open_[fd] : (Fail(EBADF), nullptr);
+    if (open_.count(fd)) return &open_[fd];
+    Fail(EBADF);
+    return nullptr;
   }
   bool IsFolder(const std::string& path) const { return entries_.count(path) && entries_.at(path)->folder; }
   static int Describe(const Node* node, struct stat& info) {
