@@ -10,7 +10,7 @@ namespace lumitile {
 
 Game::Game(GameParts parts)
     : session_(parts.Random, parts.Ticks, parts.Settings),
-      started_(session_.Start()),
+      started_(session_.Execute(cmd::Start{})),
       images_(parts.DevicePixelRatio),
       window_(session_, images_, parts.Sounds, std::move(parts.DataFolders), std::move(parts.Asker)),
       kept_(parts.Kept) {
@@ -28,7 +28,7 @@ void Game::Show() {
   if (started_.Trouble) window_.SideWindows().TellCannotSave(*started_.Trouble);
   // A kept game that does not read back whole is no game: a fresh deal, and
   // the file stays until the next keep replaces it.
-  const auto kept = kept_ ? ReadSavedGame(kept_->Read()) : std::nullopt;
+  const auto kept = kept_ ? ReadSavedGame(kept_->Read(kMaxSavedGameBytes)) : std::nullopt;
   if (kept) {
     window_.RestoreGame(*kept);
   } else {

@@ -1,12 +1,11 @@
 #include "core/game_session.h"
 
-#include <algorithm>
+#include <type_traits>
 
 #include "core/board_click.h"
 #include "core/level_table.h"
 #include "core/puzzle/puzzle_setup.h"
 #include "core/puzzle/unique_puzzle.h"
-#include "core/records/zoom_setting.h"
 
 namespace lumitile {
 
@@ -19,8 +18,13 @@ uint64_t DrawSeed(RandomSource& random) {
   return seed;
 }
 
-constexpr std::string_view kOptionsSection = "Options";
-constexpr std::string_view kShowDuplicatesKey = "ShowDuplicates";
+// The commands that change the board or move over it.
+template <typename T>
+constexpr bool kPlaysOnBoard =
+    std::is_same_v<T, cmd::PickAndApply> || std::is_same_v<T, cmd::HintAt> || std::is_same_v<T, cmd::ToggleMark> ||
+    std::is_same_v<T, cmd::MarkWithPick> || std::is_same_v<T, cmd::MoveCursor> ||
+    std::is_same_v<T, cmd::CursorToRowEdge> || std::is_same_v<T, cmd::ClearPlacedPanels> ||
+    std::is_same_v<T, cmd::Undo> || std::is_same_v<T, cmd::Redo>;
 
 }  // namespace
 
@@ -37,65 +41,68 @@ Board DealBoard(const DealOrder& order) {
 }
 
 GameSession::GameSession(RandomSource& random, TickSource& ticks, Profile& settings)
-    : random_(random), settings_(settings), clock_(ticks) {}
+    : random_(random), game_(ticks), records_(settings) {}
 
-Outcome GameSession::Start() {
-  Outcome outcome{.Level = true, .Table = true, .Zoom = true};
-  // Read and written back in one change: a record another game stores
-  // meanwhile is not overwritten with what this one read a moment earlier.
-  // A file that cannot be written leaves the game playable with what was read.
-  const FileAfter after = ChangeFile(Keeping::kSettings, [](IniFile& file) {
-    SaveBestTimes(file, LoadBestTimes(file));
-    SaveLevel(file, LoadLevel(file));
-  }, outcome);
-  level_ = LoadLevel(after.File);
-  // Options are read but not written back: a first run writes no [Options].
-  zoom_ = LoadZoom(after.File);
-  showDuplicates_ = ReadIniInt(after.File, kOptionsSection, kShowDuplicatesKey, 0) == 1;
-  return outcome;
+bool GameSession::Accepts(const Command& command) const {
+  return std::visit([this](const auto& c) {
+    using T = std::decay_t<decltype(c)>;
+    // The board is covered while paused: nothing on it moves, and a click
+    // on the cover only resumes.
+    if constexpr (kPlaysOnBoard<T>) return Dealt() && !Paused();
+    if constexpr (std::is_same_v<T, cmd::ApplyPick>) return Dealt() && !(c.ByKey && Paused());
+    return true;
+  }, command);
 }
 
-Outcome GameSession::NewGame() {
+Outcome GameSession::Execute(const Command& command) {
+  if (!Accepts(command)) return {};
+  return std::visit([this](const auto& c) { return Do(c); }, command);
+}
+
+Outcome GameSession::Do(const cmd::Start&) {
+  // A file that cannot be written leaves the game playable with what was read.
+  FileChange opened = records_.Open();
+  level_ = LoadLevel(opened.File);
+  // Options are read but not written back: a first run writes no [Options].
+  options_.Load(opened.File);
+  return {.Level = true, .Table = true, .Zoom = true, .Trouble = opened.Trouble};
+}
+
+Outcome GameSession::Do(const cmd::NewGame&) {
   if (const auto parameters = LevelParametersFor(level_)) {
     Board board;
     NewPuzzle(board, *parameters, random_);
-    return NewGameOn(board);
+    return Do(cmd::NewGameOn{board});
   }
   const DealOrder order{++deals_, level_, DrawSeed(random_)};
   awaited_ = order.Number;
   return {.Deal = order};
 }
 
-Outcome GameSession::FinishDeal(const DealOrder& order, const Board& board) {
-  if (awaited_ != order.Number) return {};
-  return NewGameOn(board);
+Outcome GameSession::Do(const cmd::FinishDeal& command) {
+  if (awaited_ != command.Order.Number) return {};
+  return Do(cmd::NewGameOn{command.Dealt});
 }
 
-Outcome GameSession::NewGameOn(const Board& board) {
+Outcome GameSession::Do(const cmd::NewGameOn& command) {
   awaited_.reset();
-  const bool wasPaused = Paused();
-  BeginGame(board);
-  hints_ = {true, true, true};
-  dealtLevel_ = level_;
-  clock_.Start();
-  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Pause = wasPaused};
+  game_.Begin(command.Position, level_);
+  input_.NewGame();
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
 }
 
-void GameSession::BeginGame(const Board& board) {
-  board_ = board;
-  dealtLevel_ = level_;
-  history_.Clear();
-  cursor_ = {};
-  keyboardUsed_ = false;
-  dealt_ = true;
+Outcome GameSession::Do(const cmd::Restore& command) {
+  game_.Restore(command.Game);
+  input_.NewGame();
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
 }
 
-Outcome GameSession::SelectLevel(int level) {
+Outcome GameSession::Do(const cmd::SelectLevel& command) {
+  const int level = command.Level;
   if (level < 0 || level >= kLevelCount) return {};
   SetLevel(level);
-  Outcome outcome{.Level = true};
-  ChangeFile(Keeping::kLevel, [level](IniFile& file) { SaveLevel(file, level); }, outcome);
-  return outcome;
+  const FileChange stored = records_.Change(Keeping::kLevel, [level](IniFile& file) { SaveLevel(file, level); });
+  return {.Level = true, .Trouble = stored.Trouble};
 }
 
 void GameSession::SetLevel(int level) {
@@ -103,265 +110,171 @@ void GameSession::SetLevel(int level) {
   level_ = level;
 }
 
-Outcome GameSession::SetZoom(int percent) {
-  if (!IsZoomPercent(percent) || percent == zoom_) return {};
-  zoom_ = percent;
-  // As with the level, a file that cannot be written still lets the choice stand.
-  Outcome outcome{.Zoom = true};
-  ChangeFile(Keeping::kOptions, [percent](IniFile& file) { SaveZoom(file, percent); }, outcome);
-  return outcome;
-}
-
-bool GameSession::HintVisible(int index) const {
-  return index >= 0 && index < kHintCount && hints_[static_cast<std::size_t>(index)];
-}
-
-Outcome GameSession::PickItem(Pick pick) {
+Outcome GameSession::Do(const cmd::PickItem& command) {
+  Pick pick = command.Item;
   const bool there = pick.What == Pick::Kind::Panel  ? pick.Index >= 0 && pick.Index <= 8
                      : pick.What == Pick::Kind::Hint ? HintVisible(pick.Index)
                                                      : true;
   if (!there) return {};
   if (pick.What == Pick::Kind::Eraser) pick.Index = 0;
-  pick_ = pick;
+  input_.Picked = pick;
   return {.Pointer = true, .Play = Sound::Pick};
 }
 
-Outcome GameSession::ApplyPick(Cell cell) {
-  if (!dealt_) return {};
-  // The board is covered while paused; a click on it only resumes.
-  if (Paused()) return Resume();
-  if (OnBoard(cell)) cursor_ = cell;
-  auto action = BoardClick(board_, pick_, cell);
-  if (!action) return {};
-  Outcome outcome{.Cells = !action->Change.Empty()};
-  Apply(board_, action->Change);
-  history_.Record(std::move(action->Change));
-  if (action->Hint) {
-    clock_.ChargeHintTime();
-    hints_[static_cast<std::size_t>(*action->Hint)] = false;
-    // One token, one reveal: the spent token is put down with the pointer.
-    pick_.reset();
-    outcome.Pointer = outcome.Tokens = outcome.Clock = true;
+Outcome GameSession::Do(const cmd::ApplyPick& command) {
+  if (Paused()) return Do(cmd::Resume{});
+  const Cell cell = command.At;
+  if (OnBoard(cell)) input_.Cursor = cell;
+  Outcome outcome;
+  if (auto action = BoardClick(game_.CurrentBoard(), input_.Picked, cell)) {
+    outcome.Cells = game_.Play(std::move(action->Change));
+    if (action->Hint) {
+      game_.SpendHint(*action->Hint);
+      // One token, one reveal: the spent token is put down with the pointer.
+      input_.Picked.reset();
+      outcome.Pointer = outcome.Tokens = outcome.Clock = true;
+    }
+    if (action->PutNumber) CheckSolved(outcome);
   }
-  if (action->PutNumber) CheckSolved(outcome);
+  return command.ByKey ? ByKey(outcome) : outcome;
+}
+
+Outcome GameSession::Do(const cmd::PickAndApply& command) {
+  const Outcome picked = Do(cmd::PickItem{command.Item});
+  if (!picked.Pointer) return {};
+  Outcome outcome = Do(cmd::ApplyPick{command.At, true});
+  outcome.Pointer = true;
+  // One key, one sound: the solve's if it solved, else the pick's.
+  if (!outcome.Play) outcome.Play = picked.Play;
   return outcome;
 }
 
-Outcome GameSession::ClearPlacedPanels() {
-  if (Paused()) return {};
-  Move move = ClearEntries(board_);
-  const Outcome outcome{.Cells = !move.Empty()};
-  Apply(board_, move);
-  history_.Record(std::move(move));
+Outcome GameSession::Do(const cmd::HintAt& command) {
+  if (!OnBoard(command.At) || CurrentBoard().Given(command.At) != 0) return {};
+  for (int i = 0; i < kHintCount; ++i) {
+    if (HintVisible(i)) return Do(cmd::PickAndApply{Pick::Hint(i), command.At});
+  }
+  return {};
+}
+
+Outcome GameSession::Do(const cmd::PutPickDown&) {
+  if (!input_.Picked) return {};
+  input_.Picked.reset();
+  return {.Pointer = true};
+}
+
+Outcome GameSession::Do(const cmd::ToggleMark& command) {
+  const Outcome outcome{.Cells = game_.Play(ToggleMark(CurrentBoard(), command.At, command.Number))};
+  return command.ByKey ? ByKey(outcome) : outcome;
+}
+
+Outcome GameSession::Do(const cmd::MarkWithPick& command) {
+  const auto& pick = input_.Picked;
+  if (!pick || !OnBoard(command.At)) return {};
+  if (pick->What == Pick::Kind::Panel) return Do(cmd::ToggleMark{command.At, pick->Index + 1});
+  if (pick->What == Pick::Kind::Eraser) return {.Cells = game_.Play(ClearMarks(CurrentBoard(), command.At))};
+  return {};
+}
+
+Outcome GameSession::ByKey(Outcome outcome) {
+  // The first key of a game brings the cursor out: the board must repaint.
+  if (!input_.KeyboardUsed) outcome.Cells = outcome.Cursor = true;
+  input_.KeyboardUsed = true;
   return outcome;
 }
 
-// Nothing changes under the pause cover.
-Outcome GameSession::Undo() { return Paused() ? Outcome{} : Replay(history_.Undo(), Revert); }
+Outcome GameSession::Do(const cmd::MoveCursor& command) {
+  input_.MoveCursor(command.Rows, command.Columns);
+  return ByKey({.Cells = true, .Cursor = true});
+}
 
-Outcome GameSession::Redo() { return Paused() ? Outcome{} : Replay(history_.Redo(), Apply); }
+Outcome GameSession::Do(const cmd::CursorToRowEdge& command) {
+  input_.Cursor.Column = command.Last ? kBoardSize - 1 : 0;
+  return ByKey({.Cells = true, .Cursor = true});
+}
 
-Outcome GameSession::Replay(const Move* move, void (*step)(Board&, const Move&)) {
-  if (!move) return {};
-  step(board_, *move);
+Outcome GameSession::Do(const cmd::ClearPlacedPanels&) {
+  return {.Cells = game_.Play(ClearEntries(CurrentBoard()))};
+}
+
+Outcome GameSession::Do(const cmd::Undo&) { return Replayed(game_.Undo()); }
+
+Outcome GameSession::Do(const cmd::Redo&) { return Replayed(game_.Redo()); }
+
+Outcome GameSession::Replayed(bool moved) {
+  if (!moved) return {};
   Outcome outcome{.Cells = true};
   CheckSolved(outcome);
   return outcome;
 }
 
 void GameSession::CheckSolved(Outcome& outcome) {
-  if (!IsSolved(board_)) return;
+  const auto seconds = game_.CheckSolved();
+  if (!seconds) return;
   outcome.Solved = true;
   outcome.Play = Sound::Solved;
-  outcome.Clock = true;
-  // Stopping freezes the time at this moment, hint charges included.
-  clock_.Stop();
-  const int32_t seconds = clock_.ElapsedSeconds();
+  outcome.Clock = outcome.Table = true;
   // Judged against the file, which another game may have changed, and under
   // the level the board was dealt at, whatever the menu says by now.
-  bestTimes_ = LoadBestTimes(settings_.Read().file);
-  outcome.Table = true;
-  // A record must beat the best time; an equal time is none.
-  if (bestTimes_[static_cast<std::size_t>(dealtLevel_)].Seconds <= seconds) return;
-  pending_ = PendingRecord{seconds, dealtLevel_};
-  outcome.RecordWaiting = true;
+  outcome.RecordWaiting = records_.Judge(*seconds, game_.DealtLevel());
 }
 
-Outcome GameSession::ByKey(Outcome outcome) {
-  // The first key of a game brings the cursor out: the board must repaint.
-  if (!keyboardUsed_) outcome.Cells = outcome.Cursor = true;
-  keyboardUsed_ = true;
+Outcome GameSession::Do(const cmd::Pause&) {
+  if (!CanPause() || !game_.Pause()) return {};
+  return {.Cells = true, .Clock = true};
+}
+
+Outcome GameSession::Do(const cmd::Resume&) {
+  if (!game_.Resume()) return {};
+  return {.Cells = true, .Clock = true};
+}
+
+Outcome GameSession::Do(const cmd::TogglePause&) { return Paused() ? Do(cmd::Resume{}) : Do(cmd::Pause{}); }
+
+Outcome GameSession::Do(const cmd::ShowDuplicates& command) {
+  if (!options_.SetShowDuplicates(command.On)) return {};
+  Outcome outcome{.Cells = true};
+  StoreOption(DisplayOption::ShowDuplicates, outcome);
   return outcome;
 }
 
-Outcome GameSession::MoveCursor(int rows, int columns) {
-  if (!dealt_ || Paused()) return {};
-  const auto wrap = [](int value) { return ((value % kBoardSize) + kBoardSize) % kBoardSize; };
-  cursor_ = {wrap(cursor_.Row + rows), wrap(cursor_.Column + columns)};
-  return ByKey({.Cells = true, .Cursor = true});
-}
-
-Outcome GameSession::CursorToRowEdge(bool last) {
-  if (!dealt_ || Paused()) return {};
-  cursor_.Column = last ? kBoardSize - 1 : 0;
-  return ByKey({.Cells = true, .Cursor = true});
-}
-
-Outcome GameSession::PickAndApply(Pick pick) {
-  if (!dealt_ || Paused()) return {};
-  const Outcome picked = PickItem(pick);
-  if (!picked.Pointer) return {};
-  Outcome outcome = ApplyPick(cursor_);
-  outcome.Pointer = true;
-  // One key, one sound: the solve's if it solved, else the pick's.
-  if (!outcome.Play) outcome.Play = picked.Play;
-  return ByKey(outcome);
-}
-
-Outcome GameSession::HintAtCursor() {
-  if (!dealt_ || Paused() || board_.Given(cursor_) != 0) return {};
-  for (int i = 0; i < kHintCount; ++i) {
-    if (HintVisible(i)) return PickAndApply(Pick::Hint(i));
-  }
-  return {};
-}
-
-Outcome GameSession::ApplyPickAtCursor() {
-  if (!dealt_ || Paused()) return {};
-  return ByKey(ApplyPick(cursor_));
-}
-
-Outcome GameSession::PutPickDown() {
-  if (!pick_) return {};
-  pick_.reset();
-  return {.Pointer = true};
-}
-
-Outcome GameSession::Mark(Move move) {
-  if (!dealt_ || Paused() || move.Empty()) return {};
-  Apply(board_, move);
-  history_.Record(std::move(move));
-  return {.Cells = true};
-}
-
-Outcome GameSession::ToggleMark(Cell cell, int number) { return Mark(lumitile::ToggleMark(board_, cell, number)); }
-
-Outcome GameSession::ToggleMarkAtCursor(int number) {
-  if (!dealt_ || Paused()) return {};
-  return ByKey(ToggleMark(cursor_, number));
-}
-
-Outcome GameSession::MarkWithPick(Cell cell) {
-  if (!pick_ || !OnBoard(cell) || Paused()) return {};
-  if (pick_->What == Pick::Kind::Panel) return ToggleMark(cell, pick_->Index + 1);
-  if (pick_->What == Pick::Kind::Eraser) return Mark(ClearMarks(board_, cell));
-  return {};
-}
-
-uint16_t GameSession::MarksShown(Cell cell) const {
-  if (!OnBoard(cell) || ViewOf(board_, cell).Kind != CellKind::Empty) return 0;
-  return board_.MarksAt(cell);
-}
-
-Outcome GameSession::Pause() {
-  if (!CanPause()) return {};
-  clock_.Pause();
-  return {.Cells = true, .Clock = true, .Pause = true};
-}
-
-Outcome GameSession::Resume() {
-  if (!Paused()) return {};
-  clock_.Resume();
-  return {.Cells = true, .Clock = true, .Pause = true};
-}
-
-Outcome GameSession::TogglePause() { return Paused() ? Resume() : Pause(); }
-
-Outcome GameSession::ShowDuplicates(bool on) {
-  if (on == showDuplicates_) return {};
-  showDuplicates_ = on;
-  // Not stored, the option still holds for this run.
-  Outcome outcome{.Cells = true, .Options = true};
-  ChangeFile(Keeping::kOptions, [on](IniFile& file) {
-    WriteIniString(file, kOptionsSection, kShowDuplicatesKey, on ? "1" : "0");
-  }, outcome);
+Outcome GameSession::Do(const cmd::SetZoom& command) {
+  if (!options_.SetZoom(command.Percent)) return {};
+  Outcome outcome{.Zoom = true};
+  StoreOption(DisplayOption::Zoom, outcome);
   return outcome;
 }
 
-CellSet GameSession::ShownClashes() const {
-  if (!dealt_) return {};
-  if (showDuplicates_ || (IsFull(board_) && !IsSolved(board_))) return Clashes(board_);
+void GameSession::StoreOption(DisplayOption which, Outcome& outcome) {
+  // As with the level, a file that cannot take it still lets the choice
+  // stand for this run.
+  outcome.Trouble = records_.Change(Keeping::kOptions, [&](IniFile& file) { options_.Save(file, which); }).Trouble;
+}
+
+Outcome GameSession::Do(const cmd::ConfirmRecord& command) {
+  const auto stored = records_.Confirm(command.Name);
+  if (!stored) return {};
+  return {.Table = true, .Trouble = stored->Trouble};
+}
+
+Outcome GameSession::Do(const cmd::DismissRecord&) {
+  records_.Dismiss();
   return {};
 }
 
-std::optional<SavedGame> GameSession::GameToKeep() const {
-  if (!dealt_ || !(clock_.Running() || clock_.Paused()) || IsSolved(board_)) return std::nullopt;
-  return SavedGame{board_, hints_, dealtLevel_, clock_.ElapsedSeconds(), clock_.Paused()};
-}
-
-Outcome GameSession::RestoreGame(const SavedGame& game) {
-  BeginGame(game.Position);
-  hints_ = game.Hints;
-  dealtLevel_ = game.Level;
-  clock_.StartFrom(game.Seconds);
-  if (game.Paused) clock_.Pause();
-  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Pause = true};
-}
-
-Outcome GameSession::ConfirmRecord(std::string_view name) {
-  if (!pending_) return {};
-  const PendingRecord record = *pending_;
-  const BestTimeRow row{record.Seconds, FitName(name)};
-  pending_.reset();
-  Outcome outcome{.Table = true};
-  ChangeFile(Keeping::kRecord, [&](IniFile& file) {
-    if (LoadBestTimes(file)[static_cast<std::size_t>(record.Level)].Seconds > record.Seconds) {
-      SaveBestTime(file, record.Level, row);
-    }
-  }, outcome);
-  return outcome;
-}
-
-Outcome GameSession::DismissRecord() {
-  pending_.reset();
-  return {};
-}
-
-Outcome GameSession::ClearBestTimes() {
-  Outcome outcome{.Table = true};
-  const FileAfter after = ChangeFile(Keeping::kClearedTable, [](IniFile& file) {
-    // The level goes first, as it always has, so a file missing both
-    // sections gets them in the same order as before.
-    SaveLevel(file, 0);
-    SaveBestTimes(file, EmptyBestTimes());
-  }, outcome);
-  if (after.Saved) {
+Outcome GameSession::Do(const cmd::ClearBestTimes&) {
+  const FileChange cleared = records_.Clear();
+  Outcome outcome{.Table = true, .Trouble = cleared.Trouble};
+  if (cleared.Saved) {
     SetLevel(0);
     outcome.Level = true;
   }
   return outcome;
 }
 
-Outcome GameSession::ReadBestTimes() {
-  bestTimes_ = LoadBestTimes(settings_.Read().file);
+Outcome GameSession::Do(const cmd::ReadBestTimes&) {
+  records_.Reread();
   return {.Table = true};
-}
-
-GameSession::FileAfter GameSession::ChangeFile(Keeping what,
-                                               const std::function<void(IniFile&)>& change,
-                                               Outcome& outcome) {
-  std::optional<IniFile> changed;
-  const auto failure = settings_.Edit([&](IniFile& file) {
-    change(file);
-    changed = file;
-  });
-  FileAfter after{failure ? settings_.Read().file : std::move(*changed), !failure};
-  bestTimes_ = LoadBestTimes(after.File);
-  if (failure && std::find(told_.begin(), told_.end(), *failure) == told_.end()) {
-    told_.push_back(*failure);
-    outcome.Trouble = CannotSave{what, *failure};
-  }
-  return after;
 }
 
 }  // namespace lumitile

@@ -59,8 +59,6 @@ struct Pick {
 using PointerView = std::optional<Pick>;
 
 enum class Sound { Pick, Solved };
-// The sound's file, without a path.
-inline const char* SoundFileName(Sound sound) { return sound == Sound::Pick ? "np1.wav" : "np2.wav"; }
 
 struct BestTimeRow {
   int32_t Seconds = kNoRecord;

@@ -25,21 +25,21 @@ class GameSessionTest : public ::testing::Test {
  protected:
   // Starts up and plays a board whose first `open` cells are open.
   void Play(int open) {
-    game.Start();
-    game.NewGameOn(PuzzleWithOpenCells(open));
+    game.Execute(cmd::Start{});
+    game.Execute(cmd::NewGameOn{PuzzleWithOpenCells(open)});
   }
   // The solution's number into cell i of the first row, by panel.
   Outcome Put(int column) {
-    game.PickItem(Pick::Panel(testing::kSolution[column] - '1'));
-    return game.ApplyPick({0, column});
+    game.Execute(cmd::PickItem{Pick::Panel(testing::kSolution[column] - '1')});
+    return game.Execute(cmd::ApplyPick{{0, column}});
   }
   int Entry(int column) const { return game.CurrentBoard().Entries[0][column]; }
   // A board one panel short, solved after `seconds`: whether a record waits.
   bool SolveIn(GameSession& session, int seconds) {
-    session.NewGameOn(PuzzleWithOpenCells(1));
+    session.Execute(cmd::NewGameOn{PuzzleWithOpenCells(1)});
     ticks.AdvanceSeconds(seconds);
-    session.PickItem(Pick::Panel(0));
-    return session.ApplyPick({0, 0}).RecordWaiting;
+    session.Execute(cmd::PickItem{Pick::Panel(0)});
+    return session.Execute(cmd::ApplyPick{{0, 0}}).RecordWaiting;
   }
 
   SeededRandom random{20261206};
@@ -51,41 +51,41 @@ class GameSessionTest : public ::testing::Test {
 // A first start writes the bytes it always has; then the stored level is
 // read, mended and stored, and decides the next deal only.
 TEST_F(GameSessionTest, StartUpAndTheLevel) {
-  EXPECT_FALSE(game.Start().Trouble);
+  EXPECT_FALSE(game.Execute(cmd::Start{}).Trouble);
   EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini"));
   EXPECT_FALSE(game.Dealt());
-  game.PickItem(Pick::Panel(0));
-  EXPECT_FALSE(game.ApplyPick({0, 0}).Cells) << "a click before the first deal";
+  game.Execute(cmd::PickItem{Pick::Panel(0)});
+  EXPECT_FALSE(game.Execute(cmd::ApplyPick{{0, 0}}).Cells) << "a click before the first deal";
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
            {"1", 1}, {"2", 2}, {"4", 4}, {"5", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
     settings.Set("レベル", "値", stored);
-    game.Start();
+    game.Execute(cmd::Start{});
     EXPECT_EQ(game.Level(), level) << stored;
     EXPECT_EQ(settings.Get("レベル", "値"), std::to_string(level)) << stored;
   }
-  game.NewGame();
+  game.Execute(cmd::NewGame{});
   const Board first = game.CurrentBoard();
-  EXPECT_TRUE(game.SelectLevel(2).Level);
-  EXPECT_FALSE(game.SelectLevel(5).Level);
+  EXPECT_TRUE(game.Execute(cmd::SelectLevel{2}).Level);
+  EXPECT_FALSE(game.Execute(cmd::SelectLevel{5}).Level);
   EXPECT_EQ(settings.Get("レベル", "値"), "2");
   EXPECT_EQ(game.CurrentBoard().Givens, first.Givens);
-  game.NewGame();
+  game.Execute(cmd::NewGame{});
   EXPECT_GT(OpenCells(game.CurrentBoard()), OpenCells(first) + 10);
 }
 
 TEST_F(GameSessionTest, TheZoomIsStoredOnlyWhenThePlayerChangesIt) {
-  game.Start();
+  game.Execute(cmd::Start{});
   const std::string started = settings.Bytes();
   EXPECT_EQ(game.Zoom(), 100);
-  EXPECT_FALSE(game.SetZoom(100).Zoom);
-  EXPECT_FALSE(game.SetZoom(125).Zoom);
+  EXPECT_FALSE(game.Execute(cmd::SetZoom{100}).Zoom);
+  EXPECT_FALSE(game.Execute(cmd::SetZoom{125}).Zoom);
   EXPECT_EQ(settings.Bytes(), started) << "only start-up wrote";
-  EXPECT_TRUE(game.SetZoom(200).Zoom);
+  EXPECT_TRUE(game.Execute(cmd::SetZoom{200}).Zoom);
   EXPECT_EQ(settings.Get("Options", "Zoom"), "200");
   for (const auto& [stored, zoom] : std::vector<std::pair<std::string, int>>{
            {"300", 300}, {"150", 150}, {"125", 100}, {"-200", 100}, {"abc", 100}}) {
     settings.Set("Options", "Zoom", stored);
-    game.Start();
+    game.Execute(cmd::Start{});
     EXPECT_EQ(game.Zoom(), zoom) << stored;
     EXPECT_EQ(settings.Get("Options", "Zoom"), stored) << "read, never mended by a write";
   }
@@ -96,50 +96,50 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
   SeededRandom again(20261206);
   GameSession twin(again, ticks, settings);
   for (const int level : {kSuperAdvancedLevel, kMasterLevel}) {
-    game.SelectLevel(level);
-    twin.SelectLevel(level);
-    const Outcome first = game.NewGame();
+    game.Execute(cmd::SelectLevel{level});
+    twin.Execute(cmd::SelectLevel{level});
+    const Outcome first = game.Execute(cmd::NewGame{});
     ASSERT_TRUE(first.Deal);
     EXPECT_FALSE(first.Cells || first.Clock) << "the game on the board goes on";
-    EXPECT_EQ(twin.NewGame().Deal->Seed, first.Deal->Seed) << "the game's seed fixes the deal";
-    const Outcome second = game.NewGame();
-    twin.NewGame();  // the twin's draws kept in step
+    EXPECT_EQ(twin.Execute(cmd::NewGame{}).Deal->Seed, first.Deal->Seed) << "the game's seed fixes the deal";
+    const Outcome second = game.Execute(cmd::NewGame{});
+    twin.Execute(cmd::NewGame{});  // the twin's draws kept in step
     ticks.AdvanceSeconds(7);
-    EXPECT_FALSE(game.FinishDeal(*first.Deal, DealBoard(*first.Deal)).Cells) << "a replaced deal is dropped";
+    EXPECT_FALSE(game.Execute(cmd::FinishDeal{*first.Deal, DealBoard(*first.Deal)}).Cells) << "a replaced deal is dropped";
     EXPECT_TRUE(game.Dealing());
     const Board dealt = DealBoard(*second.Deal);
-    EXPECT_TRUE(game.FinishDeal(*second.Deal, dealt).Cells);
+    EXPECT_TRUE(game.Execute(cmd::FinishDeal{*second.Deal, dealt}).Cells);
     EXPECT_FALSE(game.Dealing());
     EXPECT_EQ(game.CurrentBoard().Givens, dealt.Givens);
     EXPECT_GE(OpenCells(dealt), level == kMasterLevel ? kMasterOpenMin : kSuperAdvancedOpenMin);
     EXPECT_EQ(game.ElapsedSeconds(), 0) << "the clock starts when the board shows";
     EXPECT_TRUE(game.HintVisible(0) && game.HintVisible(2));
   }
-  const Outcome waiting = game.NewGame();
-  EXPECT_TRUE(game.SelectLevel(kMasterLevel).Level);
+  const Outcome waiting = game.Execute(cmd::NewGame{});
+  EXPECT_TRUE(game.Execute(cmd::SelectLevel{kMasterLevel}).Level);
   EXPECT_TRUE(game.Dealing()) << "choosing the same level changes nothing";
-  game.SelectLevel(2);
+  game.Execute(cmd::SelectLevel{2});
   EXPECT_FALSE(game.Dealing()) << "another level gives the deal up";
-  EXPECT_FALSE(game.FinishDeal(*waiting.Deal, DealBoard(*waiting.Deal)).Cells);
+  EXPECT_FALSE(game.Execute(cmd::FinishDeal{*waiting.Deal, DealBoard(*waiting.Deal)}).Cells);
 }
 
 TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {
   Play(4);
-  EXPECT_EQ(game.PickItem(Pick::Panel(8)).Play, Sound::Pick);
-  EXPECT_FALSE(game.PickItem(Pick::Panel(9)).Play || game.PickItem(Pick::Hint(3)).Play) << "nothing there";
-  EXPECT_EQ(game.PickItem(Pick::Eraser()).Play, Sound::Pick);
+  EXPECT_EQ(game.Execute(cmd::PickItem{Pick::Panel(8)}).Play, Sound::Pick);
+  EXPECT_FALSE(game.Execute(cmd::PickItem{Pick::Panel(9)}).Play || game.Execute(cmd::PickItem{Pick::Hint(3)}).Play) << "nothing there";
+  EXPECT_EQ(game.Execute(cmd::PickItem{Pick::Eraser()}).Play, Sound::Pick);
   EXPECT_EQ(game.Pointer(), Pick::Eraser());
   ticks.AdvanceSeconds(5);
   EXPECT_TRUE(Put(0).Cells);
-  game.PickItem(Pick::Hint(0));
+  game.Execute(cmd::PickItem{Pick::Hint(0)});
   EXPECT_EQ(game.Pointer(), Pick::Hint(0));
-  const Outcome hint = game.ApplyPick({0, 1});
+  const Outcome hint = game.Execute(cmd::ApplyPick{{0, 1}});
   EXPECT_TRUE(hint.Cells && hint.Tokens && hint.Clock && hint.Pointer);
   EXPECT_EQ(game.ElapsedSeconds(), 35);
   EXPECT_EQ(game.Pointer(), std::nullopt) << "a spent hint is put down";
-  EXPECT_FALSE(game.HintVisible(0) || game.PickItem(Pick::Hint(0)).Play) << "and cannot be picked again";
-  game.PickItem(Pick::Hint(1));
-  game.ApplyPick({0, 1});  // the number that is already there still costs
+  EXPECT_FALSE(game.HintVisible(0) || game.Execute(cmd::PickItem{Pick::Hint(0)}).Play) << "and cannot be picked again";
+  game.Execute(cmd::PickItem{Pick::Hint(1)});
+  game.Execute(cmd::ApplyPick{{0, 1}});  // the number that is already there still costs
   EXPECT_EQ(game.ElapsedSeconds(), 65);
   EXPECT_FALSE(Put(2).Solved);
   EXPECT_TRUE(game.ClockRunning());
@@ -150,12 +150,12 @@ TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {
   EXPECT_FALSE(game.ClockRunning());
   ticks.AdvanceSeconds(100);
   EXPECT_EQ(game.Pending(), (PendingRecord{67, 0}));
-  EXPECT_TRUE(game.ConfirmRecord("Tanaka\tTaro").Table);
+  EXPECT_TRUE(game.Execute(cmd::ConfirmRecord{"Tanaka\tTaro"}).Table);
   EXPECT_EQ(game.BestTimeTable()[0], (BestTimeRow{67, "Tanaka Taro         "}));
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "67");
   EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Tanaka Taro");
-  EXPECT_FALSE(game.ConfirmRecord("again").Table) << "no record waits any more";
-  game.NewGame();
+  EXPECT_FALSE(game.Execute(cmd::ConfirmRecord{"again"}).Table) << "no record waits any more";
+  game.Execute(cmd::NewGame{});
   EXPECT_TRUE(game.HintVisible(0) && game.HintVisible(1)) << "a new game brings the tokens back";
 }
 
@@ -166,13 +166,13 @@ TEST_F(GameSessionTest, ARecordBelongsToTheLevelTheBoardWasDealtAt) {
   Play(1);
   ticks.AdvanceSeconds(3);
   Put(0);
-  game.SelectLevel(2);
-  game.Undo();
+  game.Execute(cmd::SelectLevel{2});
+  game.Execute(cmd::Undo{});
   ticks.AdvanceSeconds(50);
-  EXPECT_TRUE(game.Redo().RecordWaiting);
+  EXPECT_TRUE(game.Execute(cmd::Redo{}).RecordWaiting);
   EXPECT_EQ(game.Pending(), (PendingRecord{3, 0}));
-  game.ConfirmRecord("Ann");
-  game.SelectLevel(2);
+  game.Execute(cmd::ConfirmRecord{"Ann"});
+  game.Execute(cmd::SelectLevel{2});
   EXPECT_TRUE(Put(0).Solved);
   EXPECT_FALSE(game.Pending()) << "an equal time is no record";
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "3");
@@ -184,24 +184,24 @@ TEST_F(GameSessionTest, ARecordBelongsToTheLevelTheBoardWasDealtAt) {
 // writes nothing, so neither loses the other's record.
 TEST_F(GameSessionTest, TwoGamesOnOneFileLoseNothing) {
   GameSession other{random, ticks, settings};
-  game.Start();
-  other.Start();
+  game.Execute(cmd::Start{});
+  other.Execute(cmd::Start{});
   EXPECT_TRUE(SolveIn(game, 30));
   EXPECT_TRUE(SolveIn(other, 25));
-  game.ConfirmRecord("Ann");
+  game.Execute(cmd::ConfirmRecord{"Ann"});
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "30");
   const std::string stored = settings.Bytes();
-  other.ReadBestTimes();
+  other.Execute(cmd::ReadBestTimes{});
   EXPECT_EQ(other.BestTimeTable()[0].Seconds, 30) << "the table shows the other game's record";
   EXPECT_EQ(settings.Bytes(), stored) << "showing the table writes nothing";
-  other.ConfirmRecord("Bob");
+  other.Execute(cmd::ConfirmRecord{"Bob"});
   EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Bob");
   EXPECT_FALSE(SolveIn(game, 28)) << "judged against the file, 28 does not beat Bob's 25";
   EXPECT_TRUE(SolveIn(game, 20));
   EXPECT_TRUE(SolveIn(other, 22));
-  game.ConfirmRecord("Cid");
-  other.ConfirmRecord("Dee");  // no longer a record by the time of OK
-  other.SelectLevel(1);
+  game.Execute(cmd::ConfirmRecord{"Cid"});
+  other.Execute(cmd::ConfirmRecord{"Dee"});  // no longer a record by the time of OK
+  other.Execute(cmd::SelectLevel{1});
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "20");
   EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Cid");
   EXPECT_EQ(other.BestTimeTable()[0], game.BestTimeTable()[0]);
@@ -212,23 +212,23 @@ TEST_F(GameSessionTest, TwoGamesOnOneFileLoseNothing) {
 TEST_F(GameSessionTest, WhatCannotBeSavedIsToldOnceAndNothingPretendsItWas) {
   settings.Set("ハイスコア", "上級", "12");
   settings.Set("レベル", "値", "2");
-  game.Start();
+  game.Execute(cmd::Start{});
   settings.disk.spaceLeft = 0;
   SolveIn(game, 3);
-  const Outcome record = game.ConfirmRecord("Ann");
+  const Outcome record = game.Execute(cmd::ConfirmRecord{"Ann"});
   ASSERT_TRUE(record.Trouble);
   EXPECT_EQ(record.Trouble->What, Keeping::kRecord);
   EXPECT_EQ(record.Trouble->Failure, (FileFailure{FileStep::kWrite, ENOSPC, MemoryProfile::kPath}));
   EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12);
-  EXPECT_FALSE(game.SelectLevel(1).Trouble) << "told once";
+  EXPECT_FALSE(game.Execute(cmd::SelectLevel{1}).Trouble) << "told once";
   EXPECT_EQ(game.Level(), 1) << "the game goes on at the chosen level";
-  const Outcome clear = game.ClearBestTimes();
+  const Outcome clear = game.Execute(cmd::ClearBestTimes{});
   EXPECT_FALSE(clear.Level || clear.Trouble) << "nothing cleared";
   EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12);
   EXPECT_EQ(game.Level(), 1);
 
   settings.disk.spaceLeft.reset();
-  EXPECT_TRUE(game.ClearBestTimes().Level);
+  EXPECT_TRUE(game.Execute(cmd::ClearBestTimes{}).Level);
   EXPECT_EQ(game.BestTimeTable(), EmptyBestTimes());
   EXPECT_EQ(game.Level(), 0);
   EXPECT_EQ(settings.Get("レベル", "値"), "0");
@@ -242,10 +242,10 @@ TEST_F(GameSessionTest, AFailedRecordLeavesMemoryAsTheFile) {
     SCOPED_TRACE(failAt);
     settings.Set("ハイスコア", "初級", "40");
     GameSession session{random, ticks, settings};
-    session.Start();
+    session.Execute(cmd::Start{});
     SolveIn(session, 9);
     settings.disk.FailAt(failAt, false);
-    const Outcome outcome = session.ConfirmRecord("Ann");
+    const Outcome outcome = session.Execute(cmd::ConfirmRecord{"Ann"});
     if (!settings.disk.reached()) break;
     EXPECT_EQ(settings.Get("ハイスコア", "初級"), outcome.Trouble ? "40" : "9");
     EXPECT_EQ(session.BestTimeTable(), LoadBestTimes(settings.Read().file));
@@ -256,149 +256,149 @@ TEST_F(GameSessionTest, AFailedRecordLeavesMemoryAsTheFile) {
 TEST_F(GameSessionTest, UndoRedoAndClearingMoveTheBoardOnly) {
   Play(3);
   Put(0);
-  game.PickItem(Pick::Hint(0));
-  game.ApplyPick({0, 1});
-  game.PickItem(Pick::Panel(4));
-  game.ApplyPick({0, 2});  // a wrong 5
+  game.Execute(cmd::PickItem{Pick::Hint(0)});
+  game.Execute(cmd::ApplyPick{{0, 1}});
+  game.Execute(cmd::PickItem{Pick::Panel(4)});
+  game.Execute(cmd::ApplyPick{{0, 2}});  // a wrong 5
   ticks.AdvanceSeconds(1);
-  EXPECT_TRUE(game.Undo().Cells);
-  EXPECT_TRUE(game.Undo().Cells);
+  EXPECT_TRUE(game.Execute(cmd::Undo{}).Cells);
+  EXPECT_TRUE(game.Execute(cmd::Undo{}).Cells);
   EXPECT_EQ(Entry(0) * 100 + Entry(1) * 10 + Entry(2), 100);
   EXPECT_EQ(game.ElapsedSeconds(), 31) << "the hint's charge stays";
   EXPECT_FALSE(game.HintVisible(0));
   EXPECT_EQ(game.Pointer(), Pick::Panel(4));
-  EXPECT_TRUE(game.Redo().Cells);
+  EXPECT_TRUE(game.Execute(cmd::Redo{}).Cells);
   EXPECT_EQ(Entry(1), 2);
-  EXPECT_TRUE(game.ClearPlacedPanels().Cells);
+  EXPECT_TRUE(game.Execute(cmd::ClearPlacedPanels{}).Cells);
   EXPECT_EQ(Entry(0) + Entry(1), 0);
   EXPECT_EQ(game.ElapsedSeconds(), 31);
   EXPECT_FALSE(game.HintVisible(0));
   EXPECT_EQ(game.Pointer(), Pick::Panel(4));
-  EXPECT_TRUE(game.Undo().Cells) << "clearing is a move too";
+  EXPECT_TRUE(game.Execute(cmd::Undo{}).Cells) << "clearing is a move too";
   Put(2);  // the right 3 completes the board, and the redo is gone
-  EXPECT_FALSE(game.Redo().Cells);
-  EXPECT_FALSE(game.Undo().Solved);
-  const Outcome again = game.Redo();
+  EXPECT_FALSE(game.Execute(cmd::Redo{}).Cells);
+  EXPECT_FALSE(game.Execute(cmd::Undo{}).Solved);
+  const Outcome again = game.Execute(cmd::Redo{});
   EXPECT_TRUE(again.Solved) << "a board completed by redo is checked";
   EXPECT_EQ(again.Play, Sound::Solved);
-  game.NewGame();
+  game.Execute(cmd::NewGame{});
   EXPECT_FALSE(game.CanUndo()) << "a new game forgets the moves";
 }
 
 TEST_F(GameSessionTest, KeysPlayAtTheCursorWithOneSoundEach) {
   Play(3);
   EXPECT_FALSE(game.CursorShown());
-  game.MoveCursor(0, -1);
-  game.MoveCursor(-1, 0);
+  game.Execute(cmd::MoveCursor{0, -1});
+  game.Execute(cmd::MoveCursor{-1, 0});
   EXPECT_EQ(game.Cursor(), (Cell{8, 8})) << "wraps at both edges";
   EXPECT_TRUE(game.CursorShown());
-  game.CursorToRowEdge(false);
+  game.Execute(cmd::CursorToRowEdge{false});
   EXPECT_EQ(game.Cursor(), (Cell{8, 0}));
-  game.ApplyPick({0, 3});
+  game.Execute(cmd::ApplyPick{{0, 3}});
   EXPECT_EQ(game.Cursor(), (Cell{0, 3})) << "a click moves the cursor";
-  EXPECT_FALSE(game.HintAtCursor().Tokens) << "no hint on a given";
-  const Outcome onGiven = game.PickAndApply(Pick::Panel(6));
+  EXPECT_FALSE(game.Execute(cmd::HintAt{game.Cursor()}).Tokens) << "no hint on a given";
+  const Outcome onGiven = game.Execute(cmd::PickAndApply{Pick::Panel(6), game.Cursor()});
   EXPECT_TRUE(onGiven.Pointer && !onGiven.Cells) << "the pick changes, the given stays";
-  game.MoveCursor(0, -2);
-  const Outcome put = game.PickAndApply(Pick::Panel(1));
+  game.Execute(cmd::MoveCursor{0, -2});
+  const Outcome put = game.Execute(cmd::PickAndApply{Pick::Panel(1), game.Cursor()});
   EXPECT_EQ(Entry(1), 2);
   EXPECT_EQ(put.Play, Sound::Pick);
-  game.MoveCursor(0, 1);
-  EXPECT_TRUE(game.HintAtCursor().Tokens);
+  game.Execute(cmd::MoveCursor{0, 1});
+  EXPECT_TRUE(game.Execute(cmd::HintAt{game.Cursor()}).Tokens);
   EXPECT_EQ(Entry(2), 3);
   EXPECT_FALSE(game.HintVisible(0));
-  game.PickItem(Pick::Panel(0));
-  EXPECT_TRUE(game.PutPickDown().Pointer);
+  game.Execute(cmd::PickItem{Pick::Panel(0)});
+  EXPECT_TRUE(game.Execute(cmd::PutPickDown{}).Pointer);
   EXPECT_EQ(game.Pointer(), std::nullopt);
-  game.NewGame();
+  game.Execute(cmd::NewGame{});
   EXPECT_EQ(game.Cursor(), (Cell{0, 0}));
   EXPECT_FALSE(game.CursorShown()) << "each game starts without the cursor";
 }
 
 TEST_F(GameSessionTest, MarksAreMovesAndHideUnderPanels) {
   Play(3);
-  game.ToggleMark({0, 0}, 1);
-  game.ToggleMarkAtCursor(2);
-  game.PickItem(Pick::Panel(2));
-  game.MarkWithPick({0, 1});
+  game.Execute(cmd::ToggleMark{{0, 0}, 1});
+  game.Execute(cmd::ToggleMark{game.Cursor(), 2, true});
+  game.Execute(cmd::PickItem{Pick::Panel(2)});
+  game.Execute(cmd::MarkWithPick{{0, 1}});
   EXPECT_EQ(game.MarksShown({0, 0}), MarkBit(1) | MarkBit(2));
   Put(0);
   EXPECT_EQ(game.MarksShown({0, 0}), 0) << "hidden under the panel";
-  EXPECT_TRUE(game.Undo().Cells);
+  EXPECT_TRUE(game.Execute(cmd::Undo{}).Cells);
   EXPECT_EQ(game.MarksShown({0, 0}), MarkBit(1) | MarkBit(2)) << "back with the panel undone";
-  game.Undo();
+  game.Execute(cmd::Undo{});
   EXPECT_EQ(game.MarksShown({0, 1}), 0);
-  game.Redo();
-  game.PickItem(Pick::Eraser());
-  EXPECT_TRUE(game.MarkWithPick({0, 1}).Cells);
+  game.Execute(cmd::Redo{});
+  game.Execute(cmd::PickItem{Pick::Eraser()});
+  EXPECT_TRUE(game.Execute(cmd::MarkWithPick{{0, 1}}).Cells);
   EXPECT_EQ(game.MarksShown({0, 1}), 0);
-  game.PickItem(Pick::Hint(0));
-  EXPECT_FALSE(game.MarkWithPick({0, 1}).Cells) << "a hint token marks nothing";
+  game.Execute(cmd::PickItem{Pick::Hint(0)});
+  EXPECT_FALSE(game.Execute(cmd::MarkWithPick{{0, 1}}).Cells) << "a hint token marks nothing";
 }
 
 TEST_F(GameSessionTest, APauseHoldsTheClockAndCoversTheBoard) {
   Play(3);
   ticks.AdvanceSeconds(5);
-  EXPECT_TRUE(game.TogglePause().Pause);
+  EXPECT_TRUE(game.Execute(cmd::TogglePause{}).Clock);
   ticks.AdvanceSeconds(100);
   EXPECT_EQ(game.ElapsedSeconds(), 5);
-  for (const Outcome& nothing : {game.PickAndApply(Pick::Panel(0)), game.MoveCursor(0, 1), game.ToggleMark({0, 0}, 1),
-                                 game.ClearPlacedPanels(), game.Undo()}) {
+  for (const Outcome& nothing : {game.Execute(cmd::PickAndApply{Pick::Panel(0), game.Cursor()}), game.Execute(cmd::MoveCursor{0, 1}), game.Execute(cmd::ToggleMark{{0, 0}, 1}),
+                                 game.Execute(cmd::ClearPlacedPanels{}), game.Execute(cmd::Undo{})}) {
     EXPECT_FALSE(nothing.Cells || nothing.Cursor) << "nothing moves under the cover";
   }
-  game.PickItem(Pick::Panel(0));
-  EXPECT_TRUE(game.ApplyPick({0, 0}).Pause) << "a click on the cover resumes";
+  game.Execute(cmd::PickItem{Pick::Panel(0)});
+  EXPECT_TRUE(game.Execute(cmd::ApplyPick{{0, 0}}).Clock) << "a click on the cover resumes";
   EXPECT_EQ(Entry(0), 0) << "and only resumes";
   ticks.AdvanceSeconds(1);
   EXPECT_EQ(game.ElapsedSeconds(), 6);
-  game.Pause();
-  game.NewGame();
+  game.Execute(cmd::Pause{});
+  game.Execute(cmd::NewGame{});
   EXPECT_FALSE(game.Paused()) << "a new game runs";
   Play(1);
   Put(0);
   EXPECT_FALSE(game.CanPause());
-  EXPECT_FALSE(game.Pause().Pause) << "a solved game has nothing to pause";
+  EXPECT_FALSE(game.Execute(cmd::Pause{}).Clock) << "a solved game has nothing to pause";
 }
 
 TEST_F(GameSessionTest, ClashesShowWhenAskedOrWhenTheBoardIsFullButWrong) {
   Play(2);
   EXPECT_EQ(settings.Get("Options", "ShowDuplicates"), "<missing>") << "not written before it is changed";
-  game.PickItem(Pick::Panel(3));
-  game.ApplyPick({0, 0});  // a 4 in the row of a given 4
+  game.Execute(cmd::PickItem{Pick::Panel(3)});
+  game.Execute(cmd::ApplyPick{{0, 0}});  // a 4 in the row of a given 4
   EXPECT_TRUE(game.ShownClashes().none()) << "off by default";
-  EXPECT_TRUE(game.ShowDuplicates(true).Cells);
+  EXPECT_TRUE(game.Execute(cmd::ShowDuplicates{true}).Cells);
   EXPECT_TRUE(game.ShownClashes()[0]);
-  EXPECT_FALSE(game.ShowDuplicates(true).Options);
+  EXPECT_FALSE(game.Execute(cmd::ShowDuplicates{true}).Cells);
   EXPECT_EQ(settings.Get("Options", "ShowDuplicates"), "1");
   GameSession next{random, ticks, settings};
-  next.Start();
+  next.Execute(cmd::Start{});
   EXPECT_TRUE(next.ShowingDuplicates());
-  game.ShowDuplicates(false);
-  game.ApplyPick({0, 1});
+  game.Execute(cmd::ShowDuplicates{false});
+  game.Execute(cmd::ApplyPick{{0, 1}});
   EXPECT_TRUE(game.ShownClashes()[0] && game.ShownClashes()[1]) << "a full board that is wrong";
 }
 
 TEST_F(GameSessionTest, AKeptGameComesBackWithMarksTokensTimeAndPause) {
   Play(4);
   Put(0);
-  game.ToggleMark({0, 2}, 7);
-  game.PickItem(Pick::Hint(1));
-  game.ApplyPick({0, 1});
+  game.Execute(cmd::ToggleMark{{0, 2}, 7});
+  game.Execute(cmd::PickItem{Pick::Hint(1)});
+  game.Execute(cmd::ApplyPick{{0, 1}});
   ticks.AdvanceSeconds(12);
-  game.Pause();
+  game.Execute(cmd::Pause{});
   const auto kept = ReadSavedGame(WriteSavedGame(*game.GameToKeep()));
   ASSERT_TRUE(kept);
   GameSession next{random, ticks, settings};
-  next.Start();
-  next.RestoreGame(*kept);
+  next.Execute(cmd::Start{});
+  next.Execute(cmd::Restore{*kept});
   EXPECT_EQ(next.CurrentBoard().Entries, game.CurrentBoard().Entries);
   EXPECT_EQ(next.MarksShown({0, 2}), MarkBit(7));
   EXPECT_FALSE(next.HintVisible(1));
   EXPECT_TRUE(next.Paused());
-  next.Resume();
+  next.Execute(cmd::Resume{});
   ticks.AdvanceSeconds(3);
   EXPECT_EQ(next.ElapsedSeconds(), 45);
-  game.Resume();
+  game.Execute(cmd::Resume{});
   Put(2);
   Put(3);
   EXPECT_FALSE(game.GameToKeep()) << "a solved game is not kept";

@@ -203,7 +203,7 @@ TEST(Board, PaintsCellsUnderTheStrokesAndTurnsFinishedClicksIntoCells) {
   Board puzzle = testing::PuzzleWithOpenCells(81);
   puzzle.Givens[0][0] = 1;
   puzzle.Entries[0][1] = 5;
-  rig.Session().NewGameOn(puzzle);
+  rig.Session().Execute(cmd::NewGameOn{puzzle});
   const QImage shot = Shot(board);
   const std::set<int> strokes{32, 64, 95, 96, 97, 128, 160, 191, 192, 193, 224, 256};
   for (int line = 0; line < 288; ++line) {
@@ -245,10 +245,10 @@ TEST(MainWindow, AScreenReaderHearsTheCellsAndThePauseAndCanPressThePalette) {
   rig.game.Show();
   Board puzzle = testing::PuzzleWithOpenCells(27);
   puzzle.Entries[2][3] = 7;
-  rig.Session().NewGameOn(puzzle);
-  rig.Session().ToggleMark({2, 5}, 4);
-  rig.Session().ToggleMark({2, 5}, 1);
-  rig.Session().MoveCursor(2, 4);
+  rig.Session().Execute(cmd::NewGameOn{puzzle});
+  rig.Session().Execute(cmd::ToggleMark{{2, 5}, 4});
+  rig.Session().Execute(cmd::ToggleMark{{2, 5}, 1});
+  rig.Session().Execute(cmd::MoveCursor{2, 4});
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(rig.Find("Board"));
   ASSERT_EQ(board->role(), QAccessible::Table);
   EXPECT_EQ(board->childCount(), 81);

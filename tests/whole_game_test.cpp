@@ -119,9 +119,9 @@ TEST(WholeGame, ARestartGoesOnWithTheKeptGameItsMarksAndTime) {
   testing::GameRig damaged(nullptr, 6, {}, &kept);
   damaged.game.Show();
   EXPECT_EQ(damaged.Session().ElapsedSeconds(), 0);
-  EXPECT_EQ(kept.Read(), "Lumitile saved game 1\nlevel=0\n");
+  EXPECT_EQ(kept.Read(kMaxSavedGameBytes), "Lumitile saved game 1\nlevel=0\n");
   damaged.Window().close();
-  EXPECT_TRUE(ReadSavedGame(kept.Read()));
+  EXPECT_TRUE(ReadSavedGame(kept.Read(kMaxSavedGameBytes)));
   again.Window().close();
 }
 

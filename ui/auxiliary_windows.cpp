@@ -6,6 +6,7 @@
 
 #include "core/data_files.h"
 #include "core/game_session.h"
+#include "ui/cannot_save_text.h"
 #include "ui/about_window.h"
 #include "ui/best_times_window.h"
 #include "ui/help_window.h"
@@ -50,14 +51,14 @@ void AuxiliaryWindows::ShowRecordEntry() {
   if (!Open(entry_)) {
     entry_ = new RecordEntryWindow(mainWindow_);
     connect(entry_, &RecordEntryWindow::Confirmed, this, &AuxiliaryWindows::StoreRecord);
-    connect(entry_, &RecordEntryWindow::Dismissed, this, [this] { game_.DismissRecord(); });
+    connect(entry_, &RecordEntryWindow::Dismissed, this, [this] { game_.Execute(cmd::DismissRecord{}); });
     CentreOnScreen(entry_);
   }
   Present(entry_);
 }
 
 void AuxiliaryWindows::StoreRecord(const QString& name) {
-  const Outcome stored = game_.ConfirmRecord(name.toStdString());
+  const Outcome stored = game_.Execute(cmd::ConfirmRecord{name.toStdString()});
   if (stored.Trouble) TellCannotSave(*stored.Trouble);
   // Shown also when the record could not be kept: the table says what was.
   if (stored.Table) ShowBestTimes();
@@ -70,7 +71,7 @@ void AuxiliaryWindows::ShowBestTimes() {
   }
   // Read and filled on every showing, so a record stored meanwhile, here or
   // by another running game, appears at once.
-  game_.ReadBestTimes();
+  game_.Execute(cmd::ReadBestTimes{});
   table_->Fill(game_.BestTimeTable());
   Present(table_);
 }
@@ -98,7 +99,7 @@ void AuxiliaryWindows::ShowHelp() {
 
 bool AuxiliaryWindows::AskAndClearBestTimes() {
   if (!ask_(mainWindow_, ClearTableQuestion())) return false;
-  const Outcome cleared = game_.ClearBestTimes();
+  const Outcome cleared = game_.Execute(cmd::ClearBestTimes{});
   if (cleared.Trouble) TellCannotSave(*cleared.Trouble);
   // Cleared or not, the table says what the file says.
   if (BestTimesWindow* table = Open(table_)) table->Fill(game_.BestTimeTable());

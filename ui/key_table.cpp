@@ -38,6 +38,10 @@ const std::array kKeys{
     KeyRow{Qt::Key_Z, kCtrl, {KeyCommand::Undo}},
     KeyRow{Qt::Key_Z, kCtrl | Qt::ShiftModifier, {KeyCommand::Redo}},
     KeyRow{Qt::Key_Y, kCtrl, {KeyCommand::Redo}},
+    KeyRow{Qt::Key_Plus, kCtrl, {KeyCommand::ZoomIn}},
+    KeyRow{Qt::Key_Equal, kCtrl, {KeyCommand::ZoomIn}},
+    KeyRow{Qt::Key_Minus, kCtrl, {KeyCommand::ZoomOut}},
+    KeyRow{Qt::Key_0, kCtrl, {KeyCommand::ZoomReset}},
 };
 
 }  // namespace
@@ -54,6 +58,14 @@ std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers) 
     if (row.Key == key && row.Modifiers == modifiers) return row.Action;
   }
   return std::nullopt;
+}
+
+QList<QKeySequence> KeysFor(KeyCommand command) {
+  QList<QKeySequence> keys;
+  for (const KeyRow& row : kKeys) {
+    if (row.Action == KeyAction{command}) keys << QKeySequence(row.Key | row.Modifiers);
+  }
+  return keys;
 }
 
 }  // namespace lumitile

@@ -1,7 +1,11 @@
-// Which key asks for which command. The main window looks a key up here and
-// sends the command to the session; nothing here knows the rules.
+// Which key asks for which command: the one table of the game's keys. The
+// main window looks a pressed key up here, and its menu entries take their
+// shortcuts from here, so a key is bound in one place only. Nothing here
+// knows the rules.
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <Qt>
 #include <optional>
 
@@ -22,6 +26,9 @@ enum class KeyCommand {
   Pause,
   Undo,
   Redo,
+  ZoomIn,
+  ZoomOut,
+  ZoomReset,
 };
 
 struct KeyAction {
@@ -34,5 +41,8 @@ struct KeyAction {
 
 // Keypad keys count as the main row's; nothing for a key the game leaves alone.
 std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers);
+// Every key the table gives a command with no number, as a menu entry's
+// shortcuts, in the table's order.
+QList<QKeySequence> KeysFor(KeyCommand command);
 
 }  // namespace lumitile

@@ -146,7 +146,8 @@ void MainWindow::BuildMenus() {
     return menu;
   };
   // Captions carry no '&': none has an access key. The first entries show
-  // no shortcut (their keys are in the key table); the later ones show theirs.
+  // no shortcut (the window takes their keys from the key table as they
+  // come); the later ones take theirs from the table as shortcuts.
   const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
                               QList<QKeySequence> keys = {}) {
     QAction* action = menu->addAction(caption);
@@ -162,25 +163,24 @@ void MainWindow::BuildMenus() {
 
   QMenu* file = addMenu("f", QStringLiteral("ﾌｧｲﾙ"));
   addItem(file, "new_game", QStringLiteral("新規ゲーム"), [this] { NewGame(); });
-  pauseAction_ = addItem(file, "pause", QStringLiteral("一時停止"), [this] { TogglePause(); },
-                         {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+  pauseAction_ = addItem(file, "pause", QStringLiteral("一時停止"), [this] { RunKey({KeyCommand::Pause}); },
+                         KeysFor(KeyCommand::Pause));
   pauseAction_->setCheckable(true);
   addSeparator(file, "aa");
   addItem(file, "end_app", QStringLiteral("終了"), [this] { close(); });
 
   QMenu* edit = addMenu("edit", QStringLiteral("編集"));
-  undoAction_ = addItem(edit, "undo", QStringLiteral("元に戻す"), [this] { ShowOutcome(game_.Undo()); },
-                        {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-  redoAction_ = addItem(edit, "redo", QStringLiteral("やり直し"), [this] { ShowOutcome(game_.Redo()); },
-                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  undoAction_ = addItem(edit, "undo", QStringLiteral("元に戻す"), [this] { RunKey({KeyCommand::Undo}); },
+                        KeysFor(KeyCommand::Undo));
+  redoAction_ = addItem(edit, "redo", QStringLiteral("やり直し"), [this] { RunKey({KeyCommand::Redo}); },
+                        KeysFor(KeyCommand::Redo));
 
   QMenu* view = addMenu("view", QStringLiteral("表示"));
   clashesAction_ = addItem(view, "show_clashes", QStringLiteral("重複を表示"),
-                           [this] { ShowOutcome(game_.ShowDuplicates(clashesAction_->isChecked())); });
+                           [this] { Run(cmd::ShowDuplicates{clashesAction_->isChecked()}); });
   clashesAction_->setCheckable(true);
   addSeparator(view, "zoom_sep");
-  // The zoom steps as one set of radio entries; the keys step through them
-  // from anywhere in the window, as in other programs, without being entries.
+  // The zoom steps as one set of radio entries.
   auto* zoomGroup = new QActionGroup(view);
   for (std::size_t i = 0; i < kZoomPercents.size(); ++i) {
     const int percent = kZoomPercents[i];
@@ -189,17 +189,17 @@ void MainWindow::BuildMenus() {
     zoomActions_[i]->setCheckable(true);
     zoomGroup->addAction(zoomActions_[i]);
   }
-  const auto addKeys = [this](const char* name, QList<QKeySequence> keys, auto handler) {
+
+  // The zoom keys step through the entries from anywhere in the window, as
+  // in other programs, without being entries themselves.
+  for (const auto& [name, command] : {std::pair{"zoom_in", KeyCommand::ZoomIn}, {"zoom_out", KeyCommand::ZoomOut},
+                                      {"zoom_reset", KeyCommand::ZoomReset}}) {
     auto* action = new QAction(this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(keys);
-    connect(action, &QAction::triggered, this, handler);
+    action->setShortcuts(KeysFor(command));
+    connect(action, &QAction::triggered, this, [this, command] { RunKey({command}); });
     addAction(action);
-  };
-  addKeys("zoom_in", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-          [this] { StepZoom(1); });
-  addKeys("zoom_out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { StepZoom(-1); });
-  addKeys("zoom_reset", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { SetZoom(100); });
+  }
 
   QMenu* level = addMenu("level", QStringLiteral("ﾚﾍﾞﾙ"));
   const std::array<std::pair<const char*, QString>, kLevelCount> levels{{
@@ -233,23 +233,25 @@ void MainWindow::BuildMenus() {
 void MainWindow::NewGame() {
   // Building a solution can take a moment; the busy pointer says so.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const Outcome outcome = game_.NewGame();
+  const Outcome outcome = game_.Execute(cmd::NewGame{});
   QGuiApplication::restoreOverrideCursor();
   ShowOutcome(outcome);
 }
 
-void MainWindow::DealFirstGame() { ShowOutcome(game_.NewGame()); }
+void MainWindow::DealFirstGame() { Run(cmd::NewGame{}); }
 
-void MainWindow::RestoreGame(const SavedGame& game) { ShowOutcome(game_.RestoreGame(game)); }
+void MainWindow::RestoreGame(const SavedGame& game) { Run(cmd::Restore{game}); }
+
+void MainWindow::Run(const Command& command) { ShowOutcome(game_.Execute(command)); }
 
 void MainWindow::SelectLevel(int level) {
-  ShowOutcome(game_.SelectLevel(level));
+  Run(cmd::SelectLevel{level});
   // A checkable item toggles itself when chosen; the session's level decides.
   RefreshLevelChecks();
   RefreshBusyPointer();
 }
 
-void MainWindow::SetZoom(int percent) { ShowOutcome(game_.SetZoom(percent)); }
+void MainWindow::SetZoom(int percent) { Run(cmd::SetZoom{percent}); }
 
 void MainWindow::StepZoom(int steps) {
   const auto at = std::find(kZoomPercents.begin(), kZoomPercents.end(), game_.Zoom());
@@ -258,16 +260,16 @@ void MainWindow::StepZoom(int steps) {
   SetZoom(kZoomPercents[static_cast<std::size_t>(step)]);
 }
 
-void MainWindow::PickItem(Pick pick) { ShowOutcome(game_.PickItem(pick)); }
+void MainWindow::PickItem(Pick pick) { Run(cmd::PickItem{pick}); }
 
-void MainWindow::ClickCell(int row, int column) { ShowOutcome(game_.ApplyPick({row, column})); }
+void MainWindow::ClickCell(int row, int column) { Run(cmd::ApplyPick{{row, column}}); }
 
-void MainWindow::RightClickCell(int row, int column) { ShowOutcome(game_.MarkWithPick({row, column})); }
+void MainWindow::RightClickCell(int row, int column) { Run(cmd::MarkWithPick{{row, column}}); }
 
-void MainWindow::TogglePause() { ShowOutcome(game_.TogglePause()); }
+void MainWindow::TogglePause() { Run(cmd::TogglePause{}); }
 
 void MainWindow::ClearPlacedPanels() {
-  if (ask_(this, ClearPanelsQuestion())) ShowOutcome(game_.ClearPlacedPanels());
+  if (ask_(this, ClearPanelsQuestion())) Run(cmd::ClearPlacedPanels{});
 }
 
 void MainWindow::RefreshClock() {
@@ -295,29 +297,37 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   const auto action = KeyActionFor(event->key(), event->modifiers());
   if (!action) return QMainWindow::keyPressEvent(event);
-  switch (action->Command) {
-    case KeyCommand::MoveCursor: ShowOutcome(game_.MoveCursor(action->Rows, action->Columns)); break;
-    case KeyCommand::RowEdge: ShowOutcome(game_.CursorToRowEdge(action->Number == 1)); break;
-    case KeyCommand::PlacePanel: ShowOutcome(game_.PickAndApply(Pick::Panel(action->Number - 1))); break;
-    case KeyCommand::Erase: ShowOutcome(game_.PickAndApply(Pick::Eraser())); break;
-    case KeyCommand::Hint: ShowOutcome(game_.HintAtCursor()); break;
-    case KeyCommand::ApplyPick: ShowOutcome(game_.ApplyPickAtCursor()); break;
-    case KeyCommand::PutPickDown: ShowOutcome(game_.PutPickDown()); break;
-    case KeyCommand::ToggleMark: ShowOutcome(game_.ToggleMarkAtCursor(action->Number)); break;
-    case KeyCommand::NewGame: NewGame(); break;
-    case KeyCommand::End: close(); break;
-    case KeyCommand::Help: side_.ShowHelp(); break;
-    case KeyCommand::Pause: TogglePause(); break;
-    case KeyCommand::Undo: ShowOutcome(game_.Undo()); break;
-    case KeyCommand::Redo: ShowOutcome(game_.Redo()); break;
-  }
+  RunKey(*action);
   event->accept();
+}
+
+void MainWindow::RunKey(const KeyAction& action) {
+  const Cell cursor = game_.Cursor();
+  switch (action.Command) {
+    case KeyCommand::MoveCursor: return Run(cmd::MoveCursor{action.Rows, action.Columns});
+    case KeyCommand::RowEdge: return Run(cmd::CursorToRowEdge{action.Number == 1});
+    case KeyCommand::PlacePanel: return Run(cmd::PickAndApply{Pick::Panel(action.Number - 1), cursor});
+    case KeyCommand::Erase: return Run(cmd::PickAndApply{Pick::Eraser(), cursor});
+    case KeyCommand::Hint: return Run(cmd::HintAt{cursor});
+    case KeyCommand::ApplyPick: return Run(cmd::ApplyPick{cursor, true});
+    case KeyCommand::PutPickDown: return Run(cmd::PutPickDown{});
+    case KeyCommand::ToggleMark: return Run(cmd::ToggleMark{cursor, action.Number, true});
+    case KeyCommand::NewGame: return NewGame();
+    case KeyCommand::End: close(); return;
+    case KeyCommand::Help: return side_.ShowHelp();
+    case KeyCommand::Pause: return TogglePause();
+    case KeyCommand::Undo: return Run(cmd::Undo{});
+    case KeyCommand::Redo: return Run(cmd::Redo{});
+    case KeyCommand::ZoomIn: return StepZoom(1);
+    case KeyCommand::ZoomOut: return StepZoom(-1);
+    case KeyCommand::ZoomReset: return SetZoom(100);
+  }
 }
 
 void MainWindow::changeEvent(QEvent* event) {
   // Away from the window, away from the clock: minimising pauses, and the
   // game stays paused until the player resumes.
-  if (event->type() == QEvent::WindowStateChange && isMinimized()) ShowOutcome(game_.Pause());
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) Run(cmd::Pause{});
   QMainWindow::changeEvent(event);
 }
 
@@ -354,7 +364,7 @@ void MainWindow::RunDeal(const DealOrder& order) {
   // The continuation runs on this window's thread, and not at all once the
   // window is gone; a deal given up meanwhile is dropped by the session.
   QtConcurrent::run([order] { return DealBoard(order); }).then(this, [this, order](const Board& board) {
-    ShowOutcome(game_.FinishDeal(order, board));
+    Run(cmd::FinishDeal{order, board});
     emit DealReturned();
   });
 }
@@ -407,9 +417,8 @@ void MainWindow::RefreshPictures() {
 }
 
 void MainWindow::RefreshMenus() {
-  // Under the pause cover nothing on the board changes.
-  undoAction_->setEnabled(game_.CanUndo() && !game_.Paused());
-  redoAction_->setEnabled(game_.CanRedo() && !game_.Paused());
+  undoAction_->setEnabled(game_.CanUndo());
+  redoAction_->setEnabled(game_.CanRedo());
   pauseAction_->setChecked(game_.Paused());
   pauseAction_->setEnabled(game_.Paused() || game_.CanPause());
   clashesAction_->setChecked(game_.ShowingDuplicates());

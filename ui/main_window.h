@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/command.h"
 #include "core/game_types.h"
-#include "core/saved_game.h"
 #include "ui/auxiliary_windows.h"
 #include "ui/question.h"
 
@@ -25,7 +25,7 @@ class GameSession;
 class Images;
 class PictureBox;
 class SoundPlayer;
-struct DealOrder;
+struct KeyAction;
 struct Outcome;
 
 class MainWindow : public QMainWindow {
@@ -78,6 +78,10 @@ class MainWindow : public QMainWindow {
  private:
   void BuildClientArea();
   void BuildMenus();
+  // The command sent to the session, and its outcome shown.
+  void Run(const Command& command);
+  // A key of the key table, pressed or through its menu entry.
+  void RunKey(const KeyAction& action);
   // Plays, redraws and opens what the outcome asks for.
   void ShowOutcome(const Outcome& outcome);
   void RefreshLevelChecks();

@@ -7,6 +7,9 @@
 
 namespace lumitile {
 
+// The sound's file, without a path.
+inline const char* SoundFileName(Sound sound) { return sound == Sound::Pick ? "np1.wav" : "np2.wav"; }
+
 class SoundPlayer {
  public:
   virtual ~SoundPlayer() = default;

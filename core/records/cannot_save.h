@@ -1,9 +1,6 @@
-// What the player is told when the settings file could not take a change:
-// what was not kept, and why, in the game's Japanese. The window adds the
-// file's path in its own decoding of file names.
+// Why a change of the settings file could not be kept: what was being kept,
+// and the step that failed. The view words it for the player.
 #pragma once
-
-#include <string>
 
 #include "core/records/file_store.h"
 
@@ -16,8 +13,5 @@ struct CannotSave {
   FileFailure Failure;
   bool operator==(const CannotSave&) const = default;
 };
-
-// Two lines: what could not be saved, and the reason.
-std::string CannotSaveText(const CannotSave& trouble);
 
 }  // namespace lumitile

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "core/records/file_store.h"
-#include "core/saved_game.h"
 
 namespace lumitile {
 
@@ -28,10 +27,10 @@ KeptGameFile KeptGameFile::For(const ProgramPlace& program) {
 
 KeptGameFile KeptGameFile::ForThisProgram() { return For(ThisProgram().value_or(ProgramPlace{"", "lumitile"})); }
 
-std::string KeptGameFile::Read() const {
+std::string KeptGameFile::Read(std::size_t maxBytes) const {
   if (path_.empty()) return {};
   FileContent content = ReadFileBytes(path_);
-  if (content.state != FileContent::State::kRead || content.bytes.size() > kMaxSavedGameBytes) return {};
+  if (content.state != FileContent::State::kRead || content.bytes.size() > maxBytes) return {};
   return std::move(content.bytes);
 }
 

@@ -4,6 +4,7 @@
 // dropping a game never touches the settings file's bytes.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,8 @@ class KeptGameFile {
   static KeptGameFile For(const ProgramPlace& program);
   static KeptGameFile ForThisProgram();
 
-  // The file's bytes; empty when it is missing, unreadable or too large.
-  std::string Read() const;
+  // The file's bytes; empty when it is missing, unreadable or larger than maxBytes.
+  std::string Read(std::size_t maxBytes) const;
   // Replaces the file atomically; false when it could not.
   bool Keep(std::string_view bytes);
   // No game to keep: the file goes.

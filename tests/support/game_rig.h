@@ -63,7 +63,7 @@ struct GameRig {
   }
   // A one-cell puzzle solved `seconds` after its deal, at the current level.
   void SolveOneCellIn(int seconds) {
-    Session().NewGameOn(PuzzleWithOpenCells(1));
+    Session().Execute(cmd::NewGameOn{PuzzleWithOpenCells(1)});
     ticks.AdvanceSeconds(seconds);
     Window().PickItem(Pick::Panel(0));
     Window().ClickCell(0, 0);

@@ -1,4 +1,4 @@
-#include "core/records/cannot_save.h"
+#include "ui/cannot_save_text.h"
 
 #include <cerrno>
 

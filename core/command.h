@@ -1,0 +1,151 @@
+// What the player (or start-up) asks of the session, as values: one type a
+// command, all of them in one variant that GameSession::Execute takes. A
+// command that plays at the cursor names the cell; ByKey says the keyboard
+// sent it, which brings the cell cursor out.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "core/board.h"
+#include "core/game_types.h"
+#include "core/saved_game.h"
+
+namespace lumitile {
+
+// A deal of one of the two hard levels, which can take longer than a frame:
+// the seed is drawn from the game's own source when the game is asked for,
+// so the game's seed still fixes every puzzle, and DealBoard turns it into
+// the board on any thread.
+struct DealOrder {
+  uint64_t Number = 0;  // tells a deal under way from one given up
+  int Level = 0;
+  uint64_t Seed = 0;
+};
+
+namespace cmd {
+
+// Start-up before the window shows: the best times and the level from the
+// settings file, read once and written back in the same change so a missing
+// file or key is created with its default.
+struct Start {};
+// Deals a new puzzle at the current level, shows all hint tokens again,
+// forgets the moves and starts the clock from zero. The pick stays. At the
+// two hard levels the outcome carries the deal instead, and the game on the
+// board goes on until FinishDeal brings the new one.
+struct NewGame {};
+// The new game of a deal that was ordered: shown and started as NewGame
+// does, unless another new game, a level change or a new board came in the
+// meantime; then the board is dropped and nothing changes.
+struct FinishDeal {
+  DealOrder Order;
+  Board Dealt;
+};
+// A new game on this board instead of a dealt one, for tests and tools; its
+// records go to the current level as a dealt board's would.
+struct NewGameOn {
+  Board Position;
+};
+// A kept game back on the board, its clock going on from the kept time.
+struct Restore {
+  SavedGame Game;
+};
+// 0 beginner to 4 master. The board and the clock stay; the next game is
+// dealt at it, and a deal under way for another level is given up. Stored at
+// once; when the file cannot take it the level still changes. Any other
+// value changes nothing.
+struct SelectLevel {
+  int Level = 0;
+};
+
+// A palette pick plays the pick sound; an item that is not there (a spent
+// hint token, an index out of range) changes nothing and stays silent.
+struct PickItem {
+  Pick Item;
+};
+// The picked item applied to a cell (a click, or Space and Enter at the
+// cursor), then the solved check when a number was placed or revealed. A
+// hint charges the clock 30 seconds and its token is spent and put down. A
+// click on the pause cover only resumes.
+struct ApplyPick {
+  Cell At;
+  bool ByKey = false;
+};
+// A digit or Delete: the item picked (one pick sound) and applied to the
+// cell, as a palette click and a board click would.
+struct PickAndApply {
+  Pick Item;
+  Cell At;
+};
+// H: the first unspent hint token applied to the cell; nothing when all are
+// spent or the cell holds a given.
+struct HintAt {
+  Cell At;
+};
+// Escape: the pick put down, the pointer back to the arrow.
+struct PutPickDown {};
+// A pencil mark, undoable: number 1..9 toggled in an open, unfilled cell.
+struct ToggleMark {
+  Cell At;
+  int Number = 0;
+  bool ByKey = false;
+};
+// A right click: a picked panel's number toggled, or with the eraser every
+// mark of the cell taken off.
+struct MarkWithPick {
+  Cell At;
+};
+// The cell cursor moved, wrapping around at the board's edges.
+struct MoveCursor {
+  int Rows = 0;
+  int Columns = 0;
+};
+// Home and End: the first or last cell of the cursor's row.
+struct CursorToRowEdge {
+  bool Last = false;
+};
+// Empties every open cell; givens, clock, hint tokens and pick stay.
+struct ClearPlacedPanels {};
+// Take back or replay a move: the board only; the clock, the spent tokens
+// and the pick stay. A board completed this way is checked like any move.
+struct Undo {};
+struct Redo {};
+
+// The clock held and the board covered. Only a running clock pauses (not a
+// solved game, not one waiting for a record holder's name); a new game or a
+// click on the board resumes.
+struct Pause {};
+struct Resume {};
+struct TogglePause {};
+
+// 重複を表示: every clash on the board marked.
+struct ShowDuplicates {
+  bool On = false;
+};
+// The main window's zoom in percent; one not in kZoomPercents changes nothing.
+struct SetZoom {
+  int Percent = 100;
+};
+
+// The name entry's OK, and the entry closed without it.
+struct ConfirmRecord {
+  std::string Name;
+};
+struct DismissRecord {};
+// Clears every record and switches to beginner, as one change of the
+// settings file; when it cannot be written the level stays.
+struct ClearBestTimes {};
+// The table as the file holds it now, for showing; writes nothing.
+struct ReadBestTimes {};
+
+}  // namespace cmd
+
+using Command =
+    std::variant<cmd::Start, cmd::NewGame, cmd::FinishDeal, cmd::NewGameOn, cmd::Restore, cmd::SelectLevel,
+                 cmd::PickItem, cmd::ApplyPick, cmd::PickAndApply, cmd::HintAt, cmd::PutPickDown, cmd::ToggleMark,
+                 cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
+                 cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,
+                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes>;
+
+}  // namespace lumitile

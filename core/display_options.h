@@ -1,0 +1,33 @@
+// How the player likes the window shown: the zoom and the clash marks. They
+// live under [Options] in the settings file, each key written only once the
+// player changes it, so a first run leaves the file as earlier releases
+// wrote it.
+#pragma once
+
+#include "core/records/profile.h"
+
+namespace lumitile {
+
+enum class DisplayOption { Zoom, ShowDuplicates };
+
+class DisplayOptions {
+ public:
+  // Read at start-up and never written back; a value out of range reads as
+  // the default.
+  void Load(const IniFile& file);
+  // False, changing nothing, for the value already set or a zoom that is
+  // not one of kZoomPercents.
+  bool SetZoom(int percent);
+  bool SetShowDuplicates(bool on);
+  // Writes one option's current value.
+  void Save(IniFile& file, DisplayOption which) const;
+
+  int Zoom() const { return zoom_; }
+  bool ShowDuplicates() const { return showDuplicates_; }
+
+ private:
+  int zoom_ = 100;
+  bool showDuplicates_ = false;
+};
+
+}  // namespace lumitile

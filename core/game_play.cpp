@@ -1,0 +1,85 @@
+#include "core/game_play.h"
+
+#include <utility>
+
+namespace lumitile {
+
+void GamePlay::Begin(const Board& board, int level) {
+  board_ = board;
+  dealtLevel_ = level;
+  hints_ = {true, true, true};
+  history_.Clear();
+  dealt_ = true;
+  clock_.Start();
+}
+
+void GamePlay::Restore(const SavedGame& game) {
+  board_ = game.Position;
+  dealtLevel_ = game.Level;
+  hints_ = game.Hints;
+  history_.Clear();
+  dealt_ = true;
+  clock_.StartFrom(game.Seconds);
+  if (game.Paused) clock_.Pause();
+}
+
+bool GamePlay::Play(Move move) {
+  if (move.Empty()) return false;
+  Apply(board_, move);
+  history_.Record(std::move(move));
+  return true;
+}
+
+void GamePlay::SpendHint(int index) {
+  if (!HintVisible(index)) return;
+  hints_[static_cast<std::size_t>(index)] = false;
+  clock_.ChargeHintTime();
+}
+
+bool GamePlay::Undo() {
+  const Move* move = history_.Undo();
+  if (move) Revert(board_, *move);
+  return move != nullptr;
+}
+
+bool GamePlay::Redo() {
+  const Move* move = history_.Redo();
+  if (move) Apply(board_, *move);
+  return move != nullptr;
+}
+
+std::optional<int32_t> GamePlay::CheckSolved() {
+  if (!dealt_ || !IsSolved(board_)) return std::nullopt;
+  clock_.Stop();
+  return clock_.ElapsedSeconds();
+}
+
+bool GamePlay::Pause() {
+  if (!clock_.Running()) return false;
+  clock_.Pause();
+  return true;
+}
+
+bool GamePlay::Resume() {
+  if (!clock_.Paused()) return false;
+  clock_.Resume();
+  return true;
+}
+
+std::optional<SavedGame> GamePlay::ToKeep() const {
+  if (!dealt_ || !(clock_.Running() || clock_.Paused()) || IsSolved(board_)) return std::nullopt;
+  return SavedGame{board_, hints_, dealtLevel_, clock_.ElapsedSeconds(), clock_.Paused()};
+}
+
+uint16_t GamePlay::MarksShown(Cell cell) const {
+  if (!OnBoard(cell) || ViewOf(board_, cell).Kind != CellKind::Empty) return 0;
+  return board_.MarksAt(cell);
+}
+
+CellSet GamePlay::ShownClashes(bool showDuplicates) const {
+  if (!dealt_) return {};
+  if (showDuplicates || (IsFull(board_) && !IsSolved(board_))) return Clashes(board_);
+  return {};
+}
+
+}  // namespace lumitile
