@@ -23,15 +23,16 @@ int OpenCells(const Board& board) {
 
 class GameSessionTest : public ::testing::Test {
  protected:
+  Outcome Do(const Command& command) { return game.Execute(command); }
   // Starts up and plays a board whose first `open` cells are open.
   void Play(int open) {
-    game.Execute(cmd::Start{});
-    game.Execute(cmd::NewGameOn{PuzzleWithOpenCells(open)});
+    Do(cmd::Start{});
+    Do(cmd::NewGameOn{PuzzleWithOpenCells(open)});
   }
   // The solution's number into cell i of the first row, by panel.
   Outcome Put(int column) {
-    game.Execute(cmd::PickItem{Pick::Panel(testing::kSolution[column] - '1')});
-    return game.Execute(cmd::ApplyPick{{0, column}});
+    Do(cmd::PickItem{Pick::Panel(testing::kSolution[column] - '1')});
+    return Do(cmd::ApplyPick{{0, column}});
   }
   int Entry(int column) const { return game.CurrentBoard().Entries[0][column]; }
   // A board one panel short, solved after `seconds`: whether a record waits.
@@ -51,41 +52,41 @@ class GameSessionTest : public ::testing::Test {
 // A first start writes the bytes it always has; then the stored level is
 // read, mended and stored, and decides the next deal only.
 TEST_F(GameSessionTest, StartUpAndTheLevel) {
-  EXPECT_FALSE(game.Execute(cmd::Start{}).Trouble);
+  EXPECT_FALSE(Do(cmd::Start{}).Trouble);
   EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini"));
   EXPECT_FALSE(game.Dealt());
-  game.Execute(cmd::PickItem{Pick::Panel(0)});
-  EXPECT_FALSE(game.Execute(cmd::ApplyPick{{0, 0}}).Cells) << "a click before the first deal";
+  Do(cmd::PickItem{Pick::Panel(0)});
+  EXPECT_FALSE(Do(cmd::ApplyPick{{0, 0}}).Cells) << "a click before the first deal";
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
            {"1", 1}, {"2", 2}, {"4", 4}, {"5", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
     settings.Set("レベル", "値", stored);
-    game.Execute(cmd::Start{});
+    Do(cmd::Start{});
     EXPECT_EQ(game.Level(), level) << stored;
     EXPECT_EQ(settings.Get("レベル", "値"), std::to_string(level)) << stored;
   }
-  game.Execute(cmd::NewGame{});
+  Do(cmd::NewGame{});
   const Board first = game.CurrentBoard();
-  EXPECT_TRUE(game.Execute(cmd::SelectLevel{2}).Level);
-  EXPECT_FALSE(game.Execute(cmd::SelectLevel{5}).Level);
+  EXPECT_TRUE(Do(cmd::SelectLevel{2}).Level);
+  EXPECT_FALSE(Do(cmd::SelectLevel{5}).Level);
   EXPECT_EQ(settings.Get("レベル", "値"), "2");
   EXPECT_EQ(game.CurrentBoard().Givens, first.Givens);
-  game.Execute(cmd::NewGame{});
+  Do(cmd::NewGame{});
   EXPECT_GT(OpenCells(game.CurrentBoard()), OpenCells(first) + 10);
 }
 
 TEST_F(GameSessionTest, TheZoomIsStoredOnlyWhenThePlayerChangesIt) {
-  game.Execute(cmd::Start{});
+  Do(cmd::Start{});
   const std::string started = settings.Bytes();
   EXPECT_EQ(game.Zoom(), 100);
-  EXPECT_FALSE(game.Execute(cmd::SetZoom{100}).Zoom);
-  EXPECT_FALSE(game.Execute(cmd::SetZoom{125}).Zoom);
+  EXPECT_FALSE(Do(cmd::SetZoom{100}).Zoom);
+  EXPECT_FALSE(Do(cmd::SetZoom{125}).Zoom);
   EXPECT_EQ(settings.Bytes(), started) << "only start-up wrote";
-  EXPECT_TRUE(game.Execute(cmd::SetZoom{200}).Zoom);
+  EXPECT_TRUE(Do(cmd::SetZoom{200}).Zoom);
   EXPECT_EQ(settings.Get("Options", "Zoom"), "200");
   for (const auto& [stored, zoom] : std::vector<std::pair<std::string, int>>{
            {"300", 300}, {"150", 150}, {"125", 100}, {"-200", 100}, {"abc", 100}}) {
     settings.Set("Options", "Zoom", stored);
-    game.Execute(cmd::Start{});
+    Do(cmd::Start{});
     EXPECT_EQ(game.Zoom(), zoom) << stored;
     EXPECT_EQ(settings.Get("Options", "Zoom"), stored) << "read, never mended by a write";
   }
@@ -96,50 +97,50 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
   SeededRandom again(20261206);
   GameSession twin(again, ticks, settings);
   for (const int level : {kSuperAdvancedLevel, kMasterLevel}) {
-    game.Execute(cmd::SelectLevel{level});
+    Do(cmd::SelectLevel{level});
     twin.Execute(cmd::SelectLevel{level});
-    const Outcome first = game.Execute(cmd::NewGame{});
+    const Outcome first = Do(cmd::NewGame{});
     ASSERT_TRUE(first.Deal);
     EXPECT_FALSE(first.Cells || first.Clock) << "the game on the board goes on";
     EXPECT_EQ(twin.Execute(cmd::NewGame{}).Deal->Seed, first.Deal->Seed) << "the game's seed fixes the deal";
-    const Outcome second = game.Execute(cmd::NewGame{});
+    const Outcome second = Do(cmd::NewGame{});
     twin.Execute(cmd::NewGame{});  // the twin's draws kept in step
     ticks.AdvanceSeconds(7);
-    EXPECT_FALSE(game.Execute(cmd::FinishDeal{*first.Deal, DealBoard(*first.Deal)}).Cells) << "a replaced deal is dropped";
+    EXPECT_FALSE(Do(cmd::FinishDeal{*first.Deal, DealBoard(*first.Deal)}).Cells) << "a replaced deal is dropped";
     EXPECT_TRUE(game.Dealing());
     const Board dealt = DealBoard(*second.Deal);
-    EXPECT_TRUE(game.Execute(cmd::FinishDeal{*second.Deal, dealt}).Cells);
+    EXPECT_TRUE(Do(cmd::FinishDeal{*second.Deal, dealt}).Cells);
     EXPECT_FALSE(game.Dealing());
     EXPECT_EQ(game.CurrentBoard().Givens, dealt.Givens);
     EXPECT_GE(OpenCells(dealt), level == kMasterLevel ? kMasterOpenMin : kSuperAdvancedOpenMin);
     EXPECT_EQ(game.ElapsedSeconds(), 0) << "the clock starts when the board shows";
     EXPECT_TRUE(game.HintVisible(0) && game.HintVisible(2));
   }
-  const Outcome waiting = game.Execute(cmd::NewGame{});
-  EXPECT_TRUE(game.Execute(cmd::SelectLevel{kMasterLevel}).Level);
+  const Outcome waiting = Do(cmd::NewGame{});
+  EXPECT_TRUE(Do(cmd::SelectLevel{kMasterLevel}).Level);
   EXPECT_TRUE(game.Dealing()) << "choosing the same level changes nothing";
-  game.Execute(cmd::SelectLevel{2});
+  Do(cmd::SelectLevel{2});
   EXPECT_FALSE(game.Dealing()) << "another level gives the deal up";
-  EXPECT_FALSE(game.Execute(cmd::FinishDeal{*waiting.Deal, DealBoard(*waiting.Deal)}).Cells);
+  EXPECT_FALSE(Do(cmd::FinishDeal{*waiting.Deal, DealBoard(*waiting.Deal)}).Cells);
 }
 
 TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {
   Play(4);
-  EXPECT_EQ(game.Execute(cmd::PickItem{Pick::Panel(8)}).Play, Sound::Pick);
-  EXPECT_FALSE(game.Execute(cmd::PickItem{Pick::Panel(9)}).Play || game.Execute(cmd::PickItem{Pick::Hint(3)}).Play) << "nothing there";
-  EXPECT_EQ(game.Execute(cmd::PickItem{Pick::Eraser()}).Play, Sound::Pick);
+  EXPECT_EQ(Do(cmd::PickItem{Pick::Panel(8)}).Play, Sound::Pick);
+  EXPECT_FALSE(Do(cmd::PickItem{Pick::Panel(9)}).Play || Do(cmd::PickItem{Pick::Hint(3)}).Play) << "nothing there";
+  EXPECT_EQ(Do(cmd::PickItem{Pick::Eraser()}).Play, Sound::Pick);
   EXPECT_EQ(game.Pointer(), Pick::Eraser());
   ticks.AdvanceSeconds(5);
   EXPECT_TRUE(Put(0).Cells);
-  game.Execute(cmd::PickItem{Pick::Hint(0)});
+  Do(cmd::PickItem{Pick::Hint(0)});
   EXPECT_EQ(game.Pointer(), Pick::Hint(0));
-  const Outcome hint = game.Execute(cmd::ApplyPick{{0, 1}});
+  const Outcome hint = Do(cmd::ApplyPick{{0, 1}});
   EXPECT_TRUE(hint.Cells && hint.Tokens && hint.Clock && hint.Pointer);
   EXPECT_EQ(game.ElapsedSeconds(), 35);
   EXPECT_EQ(game.Pointer(), std::nullopt) << "a spent hint is put down";
-  EXPECT_FALSE(game.HintVisible(0) || game.Execute(cmd::PickItem{Pick::Hint(0)}).Play) << "and cannot be picked again";
-  game.Execute(cmd::PickItem{Pick::Hint(1)});
-  game.Execute(cmd::ApplyPick{{0, 1}});  // the number that is already there still costs
+  EXPECT_FALSE(game.HintVisible(0) || Do(cmd::PickItem{Pick::Hint(0)}).Play) << "and cannot be picked again";
+  Do(cmd::PickItem{Pick::Hint(1)});
+  Do(cmd::ApplyPick{{0, 1}});  // the number that is already there still costs
   EXPECT_EQ(game.ElapsedSeconds(), 65);
   EXPECT_FALSE(Put(2).Solved);
   EXPECT_TRUE(game.ClockRunning());
@@ -150,12 +151,12 @@ TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {
   EXPECT_FALSE(game.ClockRunning());
   ticks.AdvanceSeconds(100);
   EXPECT_EQ(game.Pending(), (PendingRecord{67, 0}));
-  EXPECT_TRUE(game.Execute(cmd::ConfirmRecord{"Tanaka\tTaro"}).Table);
+  EXPECT_TRUE(Do(cmd::ConfirmRecord{"Tanaka\tTaro"}).Table);
   EXPECT_EQ(game.BestTimeTable()[0], (BestTimeRow{67, "Tanaka Taro         "}));
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "67");
   EXPECT_EQ(settings.Get("ハイスコア", "初級名前"), "Tanaka Taro");
-  EXPECT_FALSE(game.Execute(cmd::ConfirmRecord{"again"}).Table) << "no record waits any more";
-  game.Execute(cmd::NewGame{});
+  EXPECT_FALSE(Do(cmd::ConfirmRecord{"again"}).Table) << "no record waits any more";
+  Do(cmd::NewGame{});
   EXPECT_TRUE(game.HintVisible(0) && game.HintVisible(1)) << "a new game brings the tokens back";
 }
 
@@ -166,13 +167,13 @@ TEST_F(GameSessionTest, ARecordBelongsToTheLevelTheBoardWasDealtAt) {
   Play(1);
   ticks.AdvanceSeconds(3);
   Put(0);
-  game.Execute(cmd::SelectLevel{2});
-  game.Execute(cmd::Undo{});
+  Do(cmd::SelectLevel{2});
+  Do(cmd::Undo{});
   ticks.AdvanceSeconds(50);
-  EXPECT_TRUE(game.Execute(cmd::Redo{}).RecordWaiting);
+  EXPECT_TRUE(Do(cmd::Redo{}).RecordWaiting);
   EXPECT_EQ(game.Pending(), (PendingRecord{3, 0}));
-  game.Execute(cmd::ConfirmRecord{"Ann"});
-  game.Execute(cmd::SelectLevel{2});
+  Do(cmd::ConfirmRecord{"Ann"});
+  Do(cmd::SelectLevel{2});
   EXPECT_TRUE(Put(0).Solved);
   EXPECT_FALSE(game.Pending()) << "an equal time is no record";
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "3");
@@ -184,11 +185,11 @@ TEST_F(GameSessionTest, ARecordBelongsToTheLevelTheBoardWasDealtAt) {
 // writes nothing, so neither loses the other's record.
 TEST_F(GameSessionTest, TwoGamesOnOneFileLoseNothing) {
   GameSession other{random, ticks, settings};
-  game.Execute(cmd::Start{});
+  Do(cmd::Start{});
   other.Execute(cmd::Start{});
   EXPECT_TRUE(SolveIn(game, 30));
   EXPECT_TRUE(SolveIn(other, 25));
-  game.Execute(cmd::ConfirmRecord{"Ann"});
+  Do(cmd::ConfirmRecord{"Ann"});
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "30");
   const std::string stored = settings.Bytes();
   other.Execute(cmd::ReadBestTimes{});
@@ -199,7 +200,7 @@ TEST_F(GameSessionTest, TwoGamesOnOneFileLoseNothing) {
   EXPECT_FALSE(SolveIn(game, 28)) << "judged against the file, 28 does not beat Bob's 25";
   EXPECT_TRUE(SolveIn(game, 20));
   EXPECT_TRUE(SolveIn(other, 22));
-  game.Execute(cmd::ConfirmRecord{"Cid"});
+  Do(cmd::ConfirmRecord{"Cid"});
   other.Execute(cmd::ConfirmRecord{"Dee"});  // no longer a record by the time of OK
   other.Execute(cmd::SelectLevel{1});
   EXPECT_EQ(settings.Get("ハイスコア", "初級"), "20");
@@ -212,23 +213,23 @@ TEST_F(GameSessionTest, TwoGamesOnOneFileLoseNothing) {
 TEST_F(GameSessionTest, WhatCannotBeSavedIsToldOnceAndNothingPretendsItWas) {
   settings.Set("ハイスコア", "上級", "12");
   settings.Set("レベル", "値", "2");
-  game.Execute(cmd::Start{});
+  Do(cmd::Start{});
   settings.disk.spaceLeft = 0;
   SolveIn(game, 3);
-  const Outcome record = game.Execute(cmd::ConfirmRecord{"Ann"});
+  const Outcome record = Do(cmd::ConfirmRecord{"Ann"});
   ASSERT_TRUE(record.Trouble);
   EXPECT_EQ(record.Trouble->What, Keeping::kRecord);
   EXPECT_EQ(record.Trouble->Failure, (FileFailure{FileStep::kWrite, ENOSPC, MemoryProfile::kPath}));
   EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12);
-  EXPECT_FALSE(game.Execute(cmd::SelectLevel{1}).Trouble) << "told once";
+  EXPECT_FALSE(Do(cmd::SelectLevel{1}).Trouble) << "told once";
   EXPECT_EQ(game.Level(), 1) << "the game goes on at the chosen level";
-  const Outcome clear = game.Execute(cmd::ClearBestTimes{});
+  const Outcome clear = Do(cmd::ClearBestTimes{});
   EXPECT_FALSE(clear.Level || clear.Trouble) << "nothing cleared";
   EXPECT_EQ(game.BestTimeTable()[2].Seconds, 12);
   EXPECT_EQ(game.Level(), 1);
 
   settings.disk.spaceLeft.reset();
-  EXPECT_TRUE(game.Execute(cmd::ClearBestTimes{}).Level);
+  EXPECT_TRUE(Do(cmd::ClearBestTimes{}).Level);
   EXPECT_EQ(game.BestTimeTable(), EmptyBestTimes());
   EXPECT_EQ(game.Level(), 0);
   EXPECT_EQ(settings.Get("レベル", "値"), "0");
@@ -256,149 +257,199 @@ TEST_F(GameSessionTest, AFailedRecordLeavesMemoryAsTheFile) {
 TEST_F(GameSessionTest, UndoRedoAndClearingMoveTheBoardOnly) {
   Play(3);
   Put(0);
-  game.Execute(cmd::PickItem{Pick::Hint(0)});
-  game.Execute(cmd::ApplyPick{{0, 1}});
-  game.Execute(cmd::PickItem{Pick::Panel(4)});
-  game.Execute(cmd::ApplyPick{{0, 2}});  // a wrong 5
+  Do(cmd::PickItem{Pick::Hint(0)});
+  Do(cmd::ApplyPick{{0, 1}});
+  Do(cmd::PickItem{Pick::Panel(4)});
+  Do(cmd::ApplyPick{{0, 2}});  // a wrong 5
   ticks.AdvanceSeconds(1);
-  EXPECT_TRUE(game.Execute(cmd::Undo{}).Cells);
-  EXPECT_TRUE(game.Execute(cmd::Undo{}).Cells);
+  EXPECT_TRUE(Do(cmd::Undo{}).Cells);
+  EXPECT_TRUE(Do(cmd::Undo{}).Cells);
   EXPECT_EQ(Entry(0) * 100 + Entry(1) * 10 + Entry(2), 100);
   EXPECT_EQ(game.ElapsedSeconds(), 31) << "the hint's charge stays";
   EXPECT_FALSE(game.HintVisible(0));
   EXPECT_EQ(game.Pointer(), Pick::Panel(4));
-  EXPECT_TRUE(game.Execute(cmd::Redo{}).Cells);
+  EXPECT_TRUE(Do(cmd::Redo{}).Cells);
   EXPECT_EQ(Entry(1), 2);
-  EXPECT_TRUE(game.Execute(cmd::ClearPlacedPanels{}).Cells);
+  EXPECT_TRUE(Do(cmd::ClearPlacedPanels{}).Cells);
   EXPECT_EQ(Entry(0) + Entry(1), 0);
   EXPECT_EQ(game.ElapsedSeconds(), 31);
   EXPECT_FALSE(game.HintVisible(0));
   EXPECT_EQ(game.Pointer(), Pick::Panel(4));
-  EXPECT_TRUE(game.Execute(cmd::Undo{}).Cells) << "clearing is a move too";
+  EXPECT_TRUE(Do(cmd::Undo{}).Cells) << "clearing is a move too";
   Put(2);  // the right 3 completes the board, and the redo is gone
-  EXPECT_FALSE(game.Execute(cmd::Redo{}).Cells);
-  EXPECT_FALSE(game.Execute(cmd::Undo{}).Solved);
-  const Outcome again = game.Execute(cmd::Redo{});
+  EXPECT_FALSE(Do(cmd::Redo{}).Cells);
+  EXPECT_FALSE(Do(cmd::Undo{}).Solved);
+  const Outcome again = Do(cmd::Redo{});
   EXPECT_TRUE(again.Solved) << "a board completed by redo is checked";
   EXPECT_EQ(again.Play, Sound::Solved);
-  game.Execute(cmd::NewGame{});
+  Do(cmd::NewGame{});
   EXPECT_FALSE(game.CanUndo()) << "a new game forgets the moves";
+}
+
+// Each kind of move takes the board back exactly, entries and marks of
+// every cell, and replays it exactly.
+TEST_F(GameSessionTest, EveryKindOfMoveUndoesAndRedoesExactly) {
+  Play(30);
+  Do(cmd::ToggleMark{{0, 4}, 5});
+  Do(cmd::ToggleMark{{1, 1}, 5});
+  Do(cmd::ToggleMark{{2, 7}, 3});
+  Do(cmd::PickAndApply{Pick::Panel(6), {3, 2}});
+  const Command moves[] = {
+      cmd::PickAndApply{Pick::Panel(4), {0, 0}},  // a 5, struck from its row and block
+      cmd::ToggleMark{{2, 7}, 8},
+      cmd::HintAt{{1, 6}},
+      cmd::PickAndApply{Pick::Eraser(), {3, 2}},
+      cmd::MarkWithPick{{2, 7}},  // with the eraser just picked: every mark of the cell
+      cmd::ClearPlacedPanels{},
+  };
+  for (const Command& move : moves) {
+    const Board before = game.CurrentBoard();
+    ASSERT_TRUE(Do(move).Cells) << move.index();
+    const Board after = game.CurrentBoard();
+    ASSERT_TRUE(Do(cmd::Undo{}).Cells);
+    EXPECT_EQ(game.CurrentBoard().Entries, before.Entries) << move.index();
+    EXPECT_EQ(game.CurrentBoard().Marks, before.Marks) << move.index();
+    ASSERT_TRUE(Do(cmd::Redo{}).Cells);
+    EXPECT_EQ(game.CurrentBoard().Entries, after.Entries) << move.index();
+    EXPECT_EQ(game.CurrentBoard().Marks, after.Marks) << move.index();
+  }
 }
 
 TEST_F(GameSessionTest, KeysPlayAtTheCursorWithOneSoundEach) {
   Play(3);
   EXPECT_FALSE(game.CursorShown());
-  game.Execute(cmd::MoveCursor{0, -1});
-  game.Execute(cmd::MoveCursor{-1, 0});
+  Do(cmd::MoveCursor{0, -1});
+  Do(cmd::MoveCursor{-1, 0});
   EXPECT_EQ(game.Cursor(), (Cell{8, 8})) << "wraps at both edges";
   EXPECT_TRUE(game.CursorShown());
-  game.Execute(cmd::CursorToRowEdge{false});
+  Do(cmd::CursorToRowEdge{false});
   EXPECT_EQ(game.Cursor(), (Cell{8, 0}));
-  game.Execute(cmd::ApplyPick{{0, 3}});
+  Do(cmd::ApplyPick{{0, 3}});
   EXPECT_EQ(game.Cursor(), (Cell{0, 3})) << "a click moves the cursor";
-  EXPECT_FALSE(game.Execute(cmd::HintAt{game.Cursor()}).Tokens) << "no hint on a given";
-  const Outcome onGiven = game.Execute(cmd::PickAndApply{Pick::Panel(6), game.Cursor()});
+  EXPECT_FALSE(Do(cmd::HintAt{game.Cursor()}).Tokens) << "no hint on a given";
+  const Outcome onGiven = Do(cmd::PickAndApply{Pick::Panel(6), game.Cursor()});
   EXPECT_TRUE(onGiven.Pointer && !onGiven.Cells) << "the pick changes, the given stays";
-  game.Execute(cmd::MoveCursor{0, -2});
-  const Outcome put = game.Execute(cmd::PickAndApply{Pick::Panel(1), game.Cursor()});
+  Do(cmd::MoveCursor{0, -2});
+  const Outcome put = Do(cmd::PickAndApply{Pick::Panel(1), game.Cursor()});
   EXPECT_EQ(Entry(1), 2);
   EXPECT_EQ(put.Play, Sound::Pick);
-  game.Execute(cmd::MoveCursor{0, 1});
-  EXPECT_TRUE(game.Execute(cmd::HintAt{game.Cursor()}).Tokens);
+  Do(cmd::MoveCursor{0, 1});
+  EXPECT_TRUE(Do(cmd::HintAt{game.Cursor()}).Tokens);
   EXPECT_EQ(Entry(2), 3);
   EXPECT_FALSE(game.HintVisible(0));
-  game.Execute(cmd::PickItem{Pick::Panel(0)});
-  EXPECT_TRUE(game.Execute(cmd::PutPickDown{}).Pointer);
+  Do(cmd::PickItem{Pick::Panel(0)});
+  EXPECT_TRUE(Do(cmd::PutPickDown{}).Pointer);
   EXPECT_EQ(game.Pointer(), std::nullopt);
-  game.Execute(cmd::NewGame{});
+  Do(cmd::NewGame{});
   EXPECT_EQ(game.Cursor(), (Cell{0, 0}));
   EXPECT_FALSE(game.CursorShown()) << "each game starts without the cursor";
 }
 
 TEST_F(GameSessionTest, MarksAreMovesAndHideUnderPanels) {
   Play(3);
-  game.Execute(cmd::ToggleMark{{0, 0}, 1});
-  game.Execute(cmd::ToggleMark{game.Cursor(), 2, true});
-  game.Execute(cmd::PickItem{Pick::Panel(2)});
-  game.Execute(cmd::MarkWithPick{{0, 1}});
+  Do(cmd::ToggleMark{{0, 0}, 1});
+  Do(cmd::ToggleMark{game.Cursor(), 2, true});
+  Do(cmd::PickItem{Pick::Panel(2)});
+  Do(cmd::MarkWithPick{{0, 1}});
   EXPECT_EQ(game.MarksShown({0, 0}), MarkBit(1) | MarkBit(2));
   Put(0);
   EXPECT_EQ(game.MarksShown({0, 0}), 0) << "hidden under the panel";
-  EXPECT_TRUE(game.Execute(cmd::Undo{}).Cells);
+  EXPECT_TRUE(Do(cmd::Undo{}).Cells);
   EXPECT_EQ(game.MarksShown({0, 0}), MarkBit(1) | MarkBit(2)) << "back with the panel undone";
-  game.Execute(cmd::Undo{});
+  Do(cmd::Undo{});
   EXPECT_EQ(game.MarksShown({0, 1}), 0);
-  game.Execute(cmd::Redo{});
-  game.Execute(cmd::PickItem{Pick::Eraser()});
-  EXPECT_TRUE(game.Execute(cmd::MarkWithPick{{0, 1}}).Cells);
+  Do(cmd::Redo{});
+  Do(cmd::PickItem{Pick::Eraser()});
+  EXPECT_TRUE(Do(cmd::MarkWithPick{{0, 1}}).Cells);
   EXPECT_EQ(game.MarksShown({0, 1}), 0);
-  game.Execute(cmd::PickItem{Pick::Hint(0)});
-  EXPECT_FALSE(game.Execute(cmd::MarkWithPick{{0, 1}}).Cells) << "a hint token marks nothing";
+  Do(cmd::PickItem{Pick::Hint(0)});
+  EXPECT_FALSE(Do(cmd::MarkWithPick{{0, 1}}).Cells) << "a hint token marks nothing";
 }
 
 TEST_F(GameSessionTest, APauseHoldsTheClockAndCoversTheBoard) {
   Play(3);
+  Put(0);
   ticks.AdvanceSeconds(5);
-  EXPECT_TRUE(game.Execute(cmd::TogglePause{}).Clock);
+  EXPECT_TRUE(Do(cmd::TogglePause{}).Clock);
   ticks.AdvanceSeconds(100);
   EXPECT_EQ(game.ElapsedSeconds(), 5);
-  for (const Outcome& nothing : {game.Execute(cmd::PickAndApply{Pick::Panel(0), game.Cursor()}), game.Execute(cmd::MoveCursor{0, 1}), game.Execute(cmd::ToggleMark{{0, 0}, 1}),
-                                 game.Execute(cmd::ClearPlacedPanels{}), game.Execute(cmd::Undo{})}) {
-    EXPECT_FALSE(nothing.Cells || nothing.Cursor) << "nothing moves under the cover";
+  const Board covered = game.CurrentBoard();
+  for (const Command& key : std::initializer_list<Command>{
+           cmd::PickAndApply{Pick::Panel(1), {0, 1}}, cmd::HintAt{{0, 1}}, cmd::ApplyPick{{0, 1}, true},
+           cmd::MoveCursor{0, 1}, cmd::CursorToRowEdge{true}, cmd::ToggleMark{{0, 1}, 1}, cmd::MarkWithPick{{0, 1}},
+           cmd::ClearPlacedPanels{}, cmd::Undo{}}) {
+    EXPECT_FALSE(game.Accepts(key)) << key.index();
+    EXPECT_FALSE(Do(key).Cells) << "nothing moves under the cover: " << key.index();
   }
-  game.Execute(cmd::PickItem{Pick::Panel(0)});
-  EXPECT_TRUE(game.Execute(cmd::ApplyPick{{0, 0}}).Clock) << "a click on the cover resumes";
-  EXPECT_EQ(Entry(0), 0) << "and only resumes";
+  EXPECT_EQ(game.CurrentBoard().Entries, covered.Entries);
+  EXPECT_EQ(game.CurrentBoard().Marks, covered.Marks);
+  EXPECT_FALSE(game.CanUndo()) << "the menu entry follows the same rule";
+  EXPECT_TRUE(game.Paused() && game.Cursor() == (Cell{0, 0}) && !game.CursorShown());
+  Do(cmd::PickItem{Pick::Panel(1)});
+  EXPECT_TRUE(Do(cmd::ApplyPick{{0, 1}}).Clock) << "a click on the cover resumes";
+  EXPECT_EQ(Entry(1), 0) << "and only resumes";
   ticks.AdvanceSeconds(1);
   EXPECT_EQ(game.ElapsedSeconds(), 6);
-  game.Execute(cmd::Pause{});
-  game.Execute(cmd::NewGame{});
+  Do(cmd::Pause{});
+  Do(cmd::NewGame{});
   EXPECT_FALSE(game.Paused()) << "a new game runs";
   Play(1);
   Put(0);
   EXPECT_FALSE(game.CanPause());
-  EXPECT_FALSE(game.Execute(cmd::Pause{}).Clock) << "a solved game has nothing to pause";
+  EXPECT_FALSE(Do(cmd::Pause{}).Clock) << "a solved game has nothing to pause";
 }
 
 TEST_F(GameSessionTest, ClashesShowWhenAskedOrWhenTheBoardIsFullButWrong) {
   Play(2);
   EXPECT_EQ(settings.Get("Options", "ShowDuplicates"), "<missing>") << "not written before it is changed";
-  game.Execute(cmd::PickItem{Pick::Panel(3)});
-  game.Execute(cmd::ApplyPick{{0, 0}});  // a 4 in the row of a given 4
+  Do(cmd::PickItem{Pick::Panel(3)});
+  Do(cmd::ApplyPick{{0, 0}});  // a 4 in the row of a given 4
   EXPECT_TRUE(game.ShownClashes().none()) << "off by default";
-  EXPECT_TRUE(game.Execute(cmd::ShowDuplicates{true}).Cells);
+  EXPECT_TRUE(Do(cmd::ShowDuplicates{true}).Cells);
   EXPECT_TRUE(game.ShownClashes()[0]);
-  EXPECT_FALSE(game.Execute(cmd::ShowDuplicates{true}).Cells);
+  EXPECT_FALSE(Do(cmd::ShowDuplicates{true}).Cells);
   EXPECT_EQ(settings.Get("Options", "ShowDuplicates"), "1");
   GameSession next{random, ticks, settings};
   next.Execute(cmd::Start{});
   EXPECT_TRUE(next.ShowingDuplicates());
-  game.Execute(cmd::ShowDuplicates{false});
-  game.Execute(cmd::ApplyPick{{0, 1}});
+  Do(cmd::ShowDuplicates{false});
+  Do(cmd::ApplyPick{{0, 1}});
   EXPECT_TRUE(game.ShownClashes()[0] && game.ShownClashes()[1]) << "a full board that is wrong";
 }
 
-TEST_F(GameSessionTest, AKeptGameComesBackWithMarksTokensTimeAndPause) {
-  Play(4);
+// The kept game comes back as it was, and stays a game of the level it was
+// dealt at whatever the menu says in the next run.
+TEST_F(GameSessionTest, AKeptGameComesBackWithMarksTokensTimeLevelAndPause) {
+  Do(cmd::Start{});
+  Do(cmd::SelectLevel{2});
+  Do(cmd::NewGameOn{PuzzleWithOpenCells(4)});
   Put(0);
-  game.Execute(cmd::ToggleMark{{0, 2}, 7});
-  game.Execute(cmd::PickItem{Pick::Hint(1)});
-  game.Execute(cmd::ApplyPick{{0, 1}});
+  Do(cmd::ToggleMark{{0, 2}, 7});
+  Do(cmd::PickItem{Pick::Hint(1)});
+  Do(cmd::ApplyPick{{0, 1}});
   ticks.AdvanceSeconds(12);
-  game.Execute(cmd::Pause{});
+  Do(cmd::Pause{});
   const auto kept = ReadSavedGame(WriteSavedGame(*game.GameToKeep()));
   ASSERT_TRUE(kept);
   GameSession next{random, ticks, settings};
   next.Execute(cmd::Start{});
+  next.Execute(cmd::SelectLevel{0});
+  next.Execute(cmd::MoveCursor{1, 1});
   next.Execute(cmd::Restore{*kept});
   EXPECT_EQ(next.CurrentBoard().Entries, game.CurrentBoard().Entries);
   EXPECT_EQ(next.MarksShown({0, 2}), MarkBit(7));
-  EXPECT_FALSE(next.HintVisible(1));
-  EXPECT_TRUE(next.Paused());
+  EXPECT_TRUE(next.HintVisible(0) && !next.HintVisible(1) && next.HintVisible(2));
+  EXPECT_TRUE(next.Paused() && !next.CanUndo());
+  EXPECT_TRUE(next.Cursor() == (Cell{0, 0}) && !next.CursorShown());
   next.Execute(cmd::Resume{});
   ticks.AdvanceSeconds(3);
   EXPECT_EQ(next.ElapsedSeconds(), 45);
-  game.Execute(cmd::Resume{});
+  for (const int column : {2, 3}) {
+    next.Execute(cmd::PickItem{Pick::Panel(column)});
+    next.Execute(cmd::ApplyPick{{0, column}});
+  }
+  EXPECT_EQ(next.Pending(), (PendingRecord{45, 2})) << "filed under the kept level";
+  Do(cmd::Resume{});
   Put(2);
   Put(3);
   EXPECT_FALSE(game.GameToKeep()) << "a solved game is not kept";

@@ -8,12 +8,15 @@
 namespace lumitile {
 namespace {
 
-// Row 0 open (solution 1..9), 3 and 5 placed, marks in two cells.
+// The first 40 cells open; nothing in it reads the same backwards or
+// transposed: tokens, level, time, entries and marks off the diagonal.
 SavedGame AGame() {
-  SavedGame game{testing::PuzzleWithOpenCells(9), {true, false, true}, 2, 345, true};
+  SavedGame game{testing::PuzzleWithOpenCells(40), {false, true, true}, 3, 407, true};
   game.Position.Entries[0][2] = 3;
-  game.Position.Entries[0][4] = 5;
-  game.Position.Marks[0][0] = MarkBit(1) | MarkBit(9);
+  game.Position.Entries[1][7] = 9;  // a wrong number stays as placed
+  game.Position.Entries[4][1] = 6;
+  game.Position.Marks[0][0] = MarkBit(1) | MarkBit(8);
+  game.Position.Marks[2][5] = MarkBit(4) | MarkBit(6) | MarkBit(7);
   game.Position.Marks[0][2] = MarkBit(4);  // hidden under the 3
   return game;
 }
@@ -26,32 +29,40 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 
 TEST(SavedGame, WhatIsWrittenReadsBackWholeAndAnythingElseIsNoGame) {
   const std::string good = WriteSavedGame(AGame());
-  EXPECT_EQ(good.substr(0, good.find("\nsolution")), "Lumitile saved game 1\nlevel=2\nseconds=345\npaused=1\nhints=101");
-  EXPECT_NE(good.find("\nmarks=19,,4,,,,"), std::string::npos);
+  EXPECT_EQ(good.substr(0, good.find("\nsolution")), "Lumitile saved game 1\nlevel=3\nseconds=407\npaused=1\nhints=011");
+  EXPECT_NE(good.find("\nentries=0030000000000000900000000000000000000600"), std::string::npos);
+  EXPECT_NE(good.find("\nmarks=18,,4,,,,"), std::string::npos);
   EXPECT_EQ(ReadSavedGame(good), AGame());
+  SavedGame running = AGame();
+  running.Paused = false;
+  running.Level = 0;
+  running.Seconds = 0;
+  running.Hints = {true, true, false};
+  EXPECT_EQ(ReadSavedGame(WriteSavedGame(running)), running);
   const std::pair<const char*, std::string> cases[] = {
       {"empty", ""},
       {"cut short", good.substr(0, good.size() - 1)},
       {"a line more", good + "x=1\n"},
       {"Windows line ends", Replaced(good, "\nlevel", "\r\nlevel")},
       {"another version", Replaced(good, "game 1", "game 2")},
-      {"unknown level", Replaced(good, "level=2", "level=7")},
-      {"level with a zero in front", Replaced(good, "level=2", "level=02")},
-      {"time beyond the clock", Replaced(good, "seconds=345", "seconds=1000")},
-      {"negative time", Replaced(good, "seconds=345", "seconds=-1")},
+      {"unknown level", Replaced(good, "level=3", "level=7")},
+      {"level with a zero in front", Replaced(good, "level=3", "level=03")},
+      {"time beyond the clock", Replaced(good, "seconds=407", "seconds=1000")},
+      {"negative time", Replaced(good, "seconds=407", "seconds=-1")},
       {"pause flag 2", Replaced(good, "paused=1", "paused=2")},
-      {"two tokens", Replaced(good, "hints=101", "hints=10")},
-      {"lines swapped", Replaced(Replaced(good, "level=2\n", ""), "paused=1\n", "paused=1\nlevel=2\n")},
+      {"two tokens", Replaced(good, "hints=011", "hints=01")},
+      {"lines swapped", Replaced(Replaced(good, "level=3\n", ""), "paused=1\n", "paused=1\nlevel=3\n")},
       {"solution not a grid", Replaced(good, "solution=123456789", "solution=213456789")},
       {"solution with a zero", Replaced(good, "solution=123456789", "solution=023456789")},
-      {"given against the solution", Replaced(good, "givens=000000000456", "givens=000000000546")},
-      {"entry on a given", Replaced(good, "entries=003050000000", "entries=003050000100")},
+      {"given against the solution", Replaced(good, "givens=0000000000000000000000000000000000000000912", "givens=0000000000000000000000000000000000000000192")},
+      {"entry on a given", Replaced(good, "060000000", "060001000")},
       {"entry not a digit", Replaced(good, "entries=0030", "entries=00:0")},
-      {"mark on a given", Replaced(good, "marks=19,,4,,,,,,,", "marks=19,,4,,,,,,,1")},
-      {"marks out of order", Replaced(good, "marks=19", "marks=91")},
-      {"mark 0", Replaced(good, "marks=19", "marks=09")},
-      {"80 mark fields", Replaced(good, "marks=19,", "marks=19")},
-      {"solved", Replaced(good, "entries=003050000", "entries=123456789")},
+      {"mark on a given", Replaced(good, ",\n", ",1\n")},
+      {"marks out of order", Replaced(good, "marks=18", "marks=81")},
+      {"mark 0", Replaced(good, "marks=18", "marks=08")},
+      {"80 mark fields", Replaced(good, "marks=18,", "marks=18")},
+      {"solved", Replaced(good, "entries=" + good.substr(good.find("entries=") + 8, 40),
+                          "entries=" + testing::kSolution.substr(0, 40))},
       {"too long", good + std::string(kMaxSavedGameBytes, '\n')},
   };
   for (const auto& [what, text] : cases) EXPECT_FALSE(ReadSavedGame(text)) << what;
