@@ -14,7 +14,6 @@
 #include "support/game_rig.h"
 #include "ui/board_widget.h"
 #include "ui/images.h"
-#include "ui/key_table.h"
 #include "ui/picture_box.h"
 
 namespace lumitile {
@@ -80,22 +79,60 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndNoAccessKeys) {
   }
 }
 
-TEST(KeyTable, EachKeyAsksForItsCommand) {
-  using K = KeyCommand;
-  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, keypad = Qt::KeypadModifier, none = Qt::NoModifier;
-  const struct { int key; Qt::KeyboardModifiers modifiers; std::optional<KeyAction> action; } cases[] = {
-      {Qt::Key_Up, none, KeyAction{K::MoveCursor, 0, -1, 0}}, {Qt::Key_Left, none, KeyAction{K::MoveCursor, 0, 0, -1}},
-      {Qt::Key_End, none, KeyAction{K::RowEdge, 1}},          {Qt::Key_7, keypad, KeyAction{K::PlacePanel, 7}},
-      {Qt::Key_7, ctrl, KeyAction{K::ToggleMark, 7}},         {Qt::Key_7, Qt::AltModifier, std::nullopt},
-      {Qt::Key_0, keypad, KeyAction{K::Erase}},               {Qt::Key_Backspace, none, KeyAction{K::Erase}},
-      {Qt::Key_H, none, KeyAction{K::Hint}},                  {Qt::Key_Enter, keypad, KeyAction{K::ApplyPick}},
-      {Qt::Key_Escape, none, KeyAction{K::PutPickDown}},      {Qt::Key_N, ctrl, KeyAction{K::NewGame}},
-      {Qt::Key_N, none, std::nullopt},                        {Qt::Key_Q, ctrl, KeyAction{K::End}},
-      {Qt::Key_F1, none, KeyAction{K::Help}},                 {Qt::Key_Pause, none, KeyAction{K::Pause}},
-      {Qt::Key_Z, ctrl | Qt::ShiftModifier, KeyAction{K::Redo}}, {Qt::Key_Y, ctrl, KeyAction{K::Redo}},
-      {Qt::Key_Tab, none, std::nullopt},
+// Every key through the real window on a board whose first row is open:
+// each does its one thing, and no key is bound to two entries, where Qt
+// would fire neither.
+TEST(MainWindow, EveryKeyDoesItsOneThing) {
+  GameRig rig;
+  rig.game.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
+  GameSession& game = rig.Session();
+  game.Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(9)});
+  std::set<QString> bound;
+  for (const QAction* action : rig.Window().findChildren<QAction*>())
+    for (const QKeySequence& key : action->shortcuts())
+      EXPECT_TRUE(bound.insert(key.toString()).second) << key.toString().toStdString() << " bound twice";
+  // The first row's entries, the marks of its first cell, the cursor, the
+  // pick, pause and zoom.
+  const auto state = [&] {
+    std::string shown;
+    for (int c = 0; c < 9; ++c) shown += static_cast<char>('0' + game.CurrentBoard().Entries[0][c]);
+    const Cell at = game.Cursor();
+    const PointerView pick = game.Pointer();
+    return shown + " " + std::to_string(game.MarksShown({0, 0})) + " " + std::to_string(at.Row * 10 + at.Column) +
+           " " + (pick ? std::to_string(static_cast<int>(pick->What) * 10 + pick->Index) : "-") +
+           (game.Paused() ? " paused " : " ") + std::to_string(game.Zoom());
   };
-  for (const auto& c : cases) EXPECT_EQ(KeyActionFor(c.key, c.modifiers), c.action) << c.key;
+  const std::tuple<int, Qt::KeyboardModifiers, std::string> keys[] = {
+      {Qt::Key_End, {}, "000000000 0 8 - 100"},
+      {Qt::Key_7, Qt::KeypadModifier, "000000007 0 8 6 100"},
+      {Qt::Key_Home, {}, "000000007 0 0 6 100"},
+      {Qt::Key_3, Qt::ControlModifier, "000000007 8 0 6 100"},
+      {Qt::Key_3, Qt::AltModifier, "000000007 8 0 6 100"},
+      {Qt::Key_Right, {}, "000000007 8 1 6 100"},
+      {Qt::Key_H, {}, "020000007 8 1 - 100"},
+      {Qt::Key_Right, {}, "020000007 8 2 - 100"},
+      {Qt::Key_5, {}, "025000007 8 2 4 100"},
+      {Qt::Key_Right, {}, "025000007 8 3 4 100"},
+      {Qt::Key_Return, {}, "025500007 8 3 4 100"},
+      {Qt::Key_Backspace, {}, "025000007 8 3 10 100"},
+      {Qt::Key_Z, Qt::ControlModifier, "025500007 8 3 10 100"},
+      {Qt::Key_Y, Qt::ControlModifier, "025000007 8 3 10 100"},
+      {Qt::Key_Z, Qt::ControlModifier, "025500007 8 3 10 100"},
+      {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "025000007 8 3 10 100"},
+      {Qt::Key_Escape, {}, "025000007 8 3 - 100"},
+      {Qt::Key_Pause, {}, "025000007 8 3 - paused 100"},
+      {Qt::Key_Left, {}, "025000007 8 3 - paused 100"},
+      {Qt::Key_P, {}, "025000007 8 3 - 100"},
+      {Qt::Key_Equal, Qt::ControlModifier, "025000007 8 3 - 150"},
+      {Qt::Key_Minus, Qt::ControlModifier, "025000007 8 3 - 100"},
+      {Qt::Key_Equal, Qt::ControlModifier, "025000007 8 3 - 150"},
+      {Qt::Key_0, Qt::ControlModifier, "025000007 8 3 - 100"},
+  };
+  for (const auto& [key, modifiers, after] : keys) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    EXPECT_EQ(state(), after) << QKeySequence(key | modifiers).toString().toStdString();
+  }
 }
 
 // A level change moves the checks and nothing else. The hard levels deal on
