@@ -4,6 +4,9 @@
 #include "core/records/settings_transaction.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <regex>
 
 #include "support/memory_file_system.h"
 
@@ -59,6 +62,20 @@ TEST(ChangeSettings, StoppedOrFailedAtAnyCallLeavesTheOldFileOrTheNew) {
       EXPECT_GT(failAt, 15) << path;  // the sequence was really walked
     }
   }
+}
+
+// A power cut leaves the old file or the new one: the new bytes are on the
+// disk before they take the old file's place, and the folder after, so the
+// rename itself lasts. A killed writer's leftover goes first, under the lock.
+TEST(ChangeSettings, TheNewBytesAreOnTheDiskBeforeTheyReplaceTheOld) {
+  auto disk = DiskWithOldFile();
+  ASSERT_EQ(ChangeSettings(kInPlace, StoreRecord, disk), std::nullopt);
+  // This writer's temporary file by one name: its process id and counter vary.
+  const std::regex ours("/g/\\.lumitile\\.ini\\." + std::to_string(::getpid()) + "\\.[0-9]+\\.tmp");
+  std::string steps;
+  for (const std::string& step : disk.journal) steps += std::regex_replace(step, ours, "tmp") + " | ";
+  EXPECT_EQ(steps, "unlink /g/.lumitile.ini.4242.7.tmp | write tmp | fsync tmp | close tmp | "
+                   "rename tmp /g/lumitile.ini | fsync /g | ");
 }
 
 TEST(ChangeSettings, WaitsABoundedTimeForAnotherChangeAndKeepsBoth) {

@@ -38,6 +38,9 @@ class MemoryFileSystem final : public FileSystem {
   void ForgetOpenFiles() { open_.clear(); failAt_ = 0; dead_ = false; }
   std::optional<std::size_t> spaceLeft;  // bytes that may still be written; unset: no limit
   int pauses = 0;
+  // What reached the disk, in order: "write", "fsync" and "close" of a
+  // written file, "rename" and "unlink", each with its path.
+  std::vector<std::string> journal;
 
   int Open(const std::string& path, int flags, mode_t) override {
     if (!Step(EIO)) return -1;
@@ -46,12 +49,13 @@ class MemoryFileSystem final : public FileSystem {
     if (exists && flags & O_CREAT && flags & O_EXCL) return Fail(EEXIST);
     if (!exists) Put(path, {});
     if (flags & O_TRUNC) entries_[path]->bytes.clear();  // in place: other descriptors see it
-    open_[nextFd_] = OpenFile{entries_[path]};
+    open_[nextFd_] = OpenFile{entries_[path], path};
     return nextFd_++;
   }
   int Close(int fd) override {
     const bool passes = Step(EIO);
     if (dead_) return -1;
+    if (open_.count(fd) && open_[fd].written) journal.push_back("close " + open_[fd].path);
     if (open_.erase(fd) != 1) return Fail(EBADF);  // a failed close still frees it
     return passes ? 0 : Fail(EIO);
   }
@@ -74,11 +78,17 @@ class MemoryFileSystem final : public FileSystem {
     const std::size_t fits = std::min(size, spaceLeft.value_or(size));
     if (fits == 0) return Fail(ENOSPC);
     if (spaceLeft) *spaceLeft -= fits;
+    if (!file->written) journal.push_back("write " + file->path);
+    file->written = true;
     file->node->bytes.replace(file->offset, fits, static_cast<const char*>(bytes), fits);
     file->offset += fits;
     return static_cast<ssize_t>(fits);
   }
-  int Fsync(int fd) override { return Find(fd, EIO) ? 0 : -1; }
+  int Fsync(int fd) override {
+    OpenFile* file = Find(fd, EIO);
+    if (file) journal.push_back("fsync " + file->path);
+    return file ? 0 : -1;
+  }
   int Fchmod(int fd, mode_t) override { return Find(fd, EIO) ? 0 : -1; }
   int Flock(int fd, int operation) override {
     OpenFile* file = Find(fd, EIO);
@@ -96,11 +106,14 @@ class MemoryFileSystem final : public FileSystem {
     if (!entries_.count(from) || !entries_.count(FolderOf(to))) return Fail(ENOENT);
     entries_[to] = entries_[from];
     entries_.erase(from);
+    journal.push_back("rename " + from + " " + to);
     return 0;
   }
   int Unlink(const std::string& path) override {
     if (!Step(EIO)) return -1;
-    return entries_.erase(path) == 1 ? 0 : Fail(ENOENT);
+    if (entries_.erase(path) != 1) return Fail(ENOENT);
+    journal.push_back("unlink " + path);
+    return 0;
   }
   int Mkdir(const std::string& path, mode_t) override {
     if (!Step(EIO)) return -1;
@@ -121,7 +134,7 @@ class MemoryFileSystem final : public FileSystem {
 
  private:
   struct Node { bool folder; std::string bytes; };
-  struct OpenFile { std::shared_ptr<Node> node; std::size_t offset = 0; bool locked = false; };
+  struct OpenFile { std::shared_ptr<Node> node; std::string path; std::size_t offset = 0; bool locked = false, written = false; };
 
   static int Fail(int error) { errno = error; return -1; }
   // Whether this call goes through.
