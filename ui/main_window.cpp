@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
@@ -361,12 +362,17 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
 }
 
 void MainWindow::RunDeal(const DealOrder& order) {
-  // The continuation runs on this window's thread, and not at all once the
-  // window is gone; a deal given up meanwhile is dropped by the session.
-  QtConcurrent::run([order] { return DealBoard(order); }).then(this, [this, order](const Board& board) {
-    Run(cmd::FinishDeal{order, board});
+  // The board comes back through this window's event loop, never inside the
+  // command that ordered it, even when the deal is over at once; and not at
+  // all once the window is gone, since the watcher goes with it. A deal given
+  // up meanwhile is dropped by the session.
+  auto* watcher = new QFutureWatcher<Board>(this);
+  connect(watcher, &QFutureWatcher<Board>::finished, this, [this, watcher, order] {
+    watcher->deleteLater();
+    Run(cmd::FinishDeal{order, watcher->result()});
     emit DealReturned();
   });
+  watcher->setFuture(QtConcurrent::run([order] { return DealBoard(order); }));
 }
 
 void MainWindow::RefreshBusyPointer() {

@@ -1,0 +1,121 @@
+// What the main window shows at every zoom and in every state of the game:
+// the board's cells under the pointer, its covers, every picture refreshed
+// with a zoom change, and a clock that wakes exactly when its second turns.
+#include <gtest/gtest.h>
+
+#include "support/game_rig.h"
+#include "ui/board_widget.h"
+#include "ui/images.h"
+#include "ui/picture_box.h"
+
+namespace lumitile {
+namespace {
+
+using testing::GameRig;
+using testing::Pixels;
+
+QImage Shot(QWidget* widget) { return Pixels(widget->grab().toImage()); }
+
+// At each zoom: black before the deal; a click or a right click lands on the
+// cell under the pointer, edges included; the pause cover hides every cell;
+// 完成！ lies across the middle only.
+TEST(BoardView, EveryZoomHitsTheCellUnderThePointerAndCoversTheBoardWhole) {
+  for (const int percent : kZoomPercents) {
+    SCOPED_TRACE(percent);
+    GameRig rig;
+    rig.Window().SetZoom(percent);
+    auto* board = rig.Find<BoardWidget>("Board");
+    const int cell = 32 * percent / 100, side = 9 * cell;
+    ASSERT_EQ(board->size(), QSize(side, side));
+    QImage black(side, side, QImage::Format_ARGB32);
+    black.fill(Qt::black);
+    EXPECT_EQ(Shot(board), black) << "nothing dealt yet";
+
+    rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(81)});
+    const std::pair<QPoint, Cell> clicks[] = {{{cell - 1, cell - 1}, {0, 0}}, {{cell, 0}, {0, 1}},
+                                             {{7 * cell + cell / 2, 2 * cell}, {2, 7}},
+                                             {{side - 1, side - 1}, {8, 8}}, {{0, 5 * cell - 1}, {4, 0}}};
+    rig.Window().PickItem(Pick::Panel(8));
+    for (const auto& [pixel, at] : clicks) {
+      QTest::mouseClick(board, Qt::LeftButton, {}, pixel);
+      EXPECT_EQ(rig.Session().CellAt(at), (CellView{CellKind::Placed, 9})) << at.Row << "," << at.Column;
+    }
+    EXPECT_EQ(rig.Session().CellAt({1, 1}), CellView{});
+    QTest::mouseClick(board, Qt::LeftButton, {}, {side, side / 2});  // past the edge
+    rig.Window().PickItem(Pick::Panel(2));
+    QTest::mouseClick(board, Qt::RightButton, {}, {3 * cell + 1, 6 * cell + 1});
+    EXPECT_EQ(rig.Session().MarksShown({6, 3}), MarkBit(3));
+
+    const QImage playing = Shot(board);
+    rig.Window().TogglePause();
+    const QImage covered = Shot(board);
+    for (int row : {0, 1, 2, 6, 7, 8})  // clear of the 一時停止中 band
+      for (int column = 0; column < 9; ++column)
+        for (const QPoint at : {QPoint(column * cell + cell / 2, row * cell + cell / 2),
+                                QPoint(column * cell, row * cell), QPoint(column * cell + cell - 1, row * cell)})
+          ASSERT_EQ(covered.pixel(at), qRgb(0, 0, 96)) << row << "," << column;
+    rig.Window().TogglePause();
+    EXPECT_EQ(Shot(board), playing);
+    board->ShowFinished(true);
+    const QImage finished = Shot(board);
+    const int band = side / 8 + 1;
+    EXPECT_EQ(finished.copy(0, 0, side, side / 2 - band), playing.copy(0, 0, side, side / 2 - band));
+    EXPECT_EQ(finished.copy(0, side / 2 + band, side, side / 2 - band),
+              playing.copy(0, side / 2 + band, side, side / 2 - band));
+    EXPECT_NE(finished.copy(0, side / 2 - 4, side, 8), playing.copy(0, side / 2 - 4, side, 8));
+  }
+}
+
+// A zoom change shows every picture again at the new size: the palette, the
+// tokens, the clock's digits and the pointer.
+TEST(BoardView, AZoomChangeRefreshesEveryPictureAndThePointer) {
+  GameRig rig;
+  rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(3)});
+  rig.ticks.AdvanceSeconds(47);
+  rig.Window().PickItem(Pick::Eraser());
+  const Images& images = rig.game.Pictures();
+  for (const int percent : {200, 150, 300, 100}) {
+    SCOPED_TRACE(percent);
+    rig.Window().SetZoom(percent);
+    const auto shows = [&](const char* name, const QPixmap& picture) {
+      EXPECT_EQ(Pixels(rig.Find<PictureBox>(QString::fromLatin1(name))->Picture()), Pixels(picture)) << name;
+    };
+    ASSERT_EQ(images.Eraser().size(), QSize(32, 32) * percent / 100);
+    for (int k = 0; k < 9; ++k) shows(QStringLiteral("Picture1(%1)").arg(k).toLatin1(), images.Panel(k + 1));
+    shows("Picture2", images.Eraser());
+    shows("Picture3", images.Burst());
+    shows("Picture4(1)", images.Hint());
+    shows("Picture5", images.Digit(0));
+    shows("Picture6", images.Digit(4));
+    shows("Picture7", images.Digit(7));
+    EXPECT_EQ(Pixels(rig.Find("ClientArea")->cursor().pixmap()), Pixels(images.Eraser()));
+  }
+}
+
+// The clock's timer is set for the very moment the shown second turns, and
+// is off whenever the time cannot change.
+TEST(BoardView, TheClockWakesWhenItsSecondTurnsAndSleepsWhenItCannot) {
+  GameRig rig;
+  const QTimer& timer = rig.Window().ClockTimer();
+  rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(3)});
+  rig.Window().RefreshClock();
+  EXPECT_TRUE(timer.isActive() && timer.interval() == 1000);
+  rig.ticks.AdvanceSeconds(2.3);
+  rig.Window().RefreshClock();
+  EXPECT_EQ(timer.interval(), 700);
+  rig.Window().TogglePause();
+  EXPECT_FALSE(timer.isActive()) << "held";
+  rig.ticks.AdvanceSeconds(50);
+  rig.Window().TogglePause();
+  EXPECT_TRUE(timer.isActive() && timer.interval() == 700) << "on from the held moment";
+  rig.Window().PickItem(Pick::Hint(0));
+  rig.Window().ClickCell(0, 0);
+  EXPECT_EQ(rig.Find<PictureBox>("Picture6")->Picture().toImage(), rig.game.Pictures().Digit(3).toImage())
+      << "the charge shows at once: 032";
+  rig.ticks.AdvanceSeconds(2000);
+  rig.Window().RefreshClock();
+  EXPECT_FALSE(timer.isActive()) << "999 cannot change";
+}
+
+}  // namespace
+}  // namespace lumitile
