@@ -466,7 +466,28 @@ QImage Render(const Picture& picture, int scale) {
   return picture.opaque ? image.convertToFormat(QImage::Format_RGB32) : image;
 }
 
-bool Save(const QImage& image, const QString& path) {
+// PNG holds straight colour. Qt's own way there divides by alpha through a
+// reciprocal estimate whose last bit differs between processors, so on an
+// exact half one drawing would be saved as different bytes on different
+// machines. The exact quotient, halves rounded down, is the same everywhere,
+// and either neighbour of a half multiplies back to the drawn pixel.
+QImage Straight(const QImage& premultiplied) {
+  QImage image(premultiplied.size(), QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    const QRgb* from = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+    QRgb* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const int a = qAlpha(from[x]);
+      const auto share = [a](int c) { return a == 0 ? 0 : (510 * c + a - 1) / (2 * a); };
+      to[x] = qRgba(share(qRed(from[x])), share(qGreen(from[x])), share(qBlue(from[x])), a);
+    }
+  }
+  return image;
+}
+
+bool Save(const QImage& drawn, const QString& path) {
+  const bool premultiplied = drawn.format() == QImage::Format_ARGB32_Premultiplied;
+  const QImage image = premultiplied ? Straight(drawn) : drawn;
   if (!image.save(path, "PNG")) {
     std::fprintf(stderr, "draw_assets: cannot write %s\n", qPrintable(path));
     return false;

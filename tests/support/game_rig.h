@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QImage>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include "app/game.h"
 #include "core/random_source.h"
 #include "support/fakes.h"
+#include "support/pictures.h"
 #include "ui/sound_player.h"
 
 namespace lumitile::testing {
@@ -91,9 +91,5 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* te
     box->button(button)->click();
   });
 }
-
-// Pictures compare only in one pixel format.
-inline QImage Pixels(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
-inline QImage Pixels(const QPixmap& pixmap) { return Pixels(pixmap.toImage()); }
 
 }  // namespace lumitile::testing
