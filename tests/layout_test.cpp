@@ -55,6 +55,13 @@ void ExpectBuiltFromTable(QWidget* window, const WindowLayout& layout) {
 TEST(Layout, TheWindowsAreBuiltFromTheTable) {
   testing::GameRig rig;
   EXPECT_EQ(rig.Window().objectName(), MainLayout().Name);
+  // The palette reads as the numbers do: 1 2 3 across the top, 7 8 9 at the foot.
+  for (int k = 1; k < 9; ++k) {
+    const QRect before = MainLayout().Place(QStringLiteral("Picture1(%1)").arg(k - 1));
+    const QRect at = MainLayout().Place(QStringLiteral("Picture1(%1)").arg(k));
+    EXPECT_TRUE(k % 3 ? at.top() == before.top() && at.left() > before.left()
+                      : at.top() > before.top() && at.left() < before.left()) << k;
+  }
   // The main window at each zoom, sizes, fonts and pictures with it.
   const int menuBar = rig.Window().height() - MainLayout().Size.height();
   for (const int percent : {150, 300, 200, 100}) {

@@ -72,6 +72,8 @@ TEST(History, UndoRedoAndANewMoveDropsTheRedo) {
   play(SetEntry(board, {0, 1}, 9));
   EXPECT_FALSE(history.CanRedo());
   EXPECT_EQ(undo(), 50);
+  EXPECT_EQ(undo(), 0) << "the move undone before the new one is gone";
+  EXPECT_FALSE(history.CanUndo());
   history.Clear();
   EXPECT_FALSE(history.CanUndo());
 }

@@ -11,6 +11,7 @@
 
 #include "core/game_session.h"
 #include "core/records/ini_profile.h"
+#include "core/records/kept_game_file.h"
 #include "core/records/shift_jis.h"
 #include "support/fakes.h"
 #include "support/scratch_folder.h"
@@ -71,8 +72,12 @@ TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
       IniProfile profile(ProgramPlace{folder.Path("program"), "lumitile"});
       const int32_t read = ReadIniInt(profile.Read().file, "ハイスコア", "初級", 0);
       const auto failure = profile.Edit([](IniFile& file) { WriteIniString(file, "ハイスコア", "中級", "300"); });
-      return read == install.read && failure.has_value() == install.written.empty();
+      const bool kept = KeptGameFile::For(ProgramPlace{folder.Path("program"), "lumitile"}).Keep("kept");
+      return read == install.read && failure.has_value() == install.written.empty() && (failure || kept);
     })) << "初級 reads as " << install.read << (install.written.empty() ? ", nothing is written" : ", 中級 is written");
+    // The game in progress waits beside the records.
+    if (!install.written.empty())
+      EXPECT_EQ(folder.Get(std::filesystem::path(install.written).replace_filename("lumitile.sav").string()), "kept");
     ::chmod(folder.Path(installed).c_str(), 0644);
     if (installed != install.written) EXPECT_EQ(folder.Get(installed), kInstalled);
     const std::string before = install.userFile.empty() ? kInstalled : kUserFile;

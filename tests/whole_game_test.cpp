@@ -122,7 +122,9 @@ TEST(WholeGame, ARestartGoesOnWithTheKeptGameItsMarksAndTime) {
   EXPECT_EQ(kept.Read(kMaxSavedGameBytes), "Lumitile saved game 1\nlevel=0\n");
   damaged.Window().close();
   EXPECT_TRUE(ReadSavedGame(kept.Read(kMaxSavedGameBytes)));
+  again.SolveOneCellIn(3);
   again.Window().close();
+  EXPECT_EQ(kept.Read(kMaxSavedGameBytes), "") << "a solved game leaves none to go on with";
 }
 
 }  // namespace
