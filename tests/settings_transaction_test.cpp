@@ -56,8 +56,9 @@ TEST(ChangeSettings, StoppedOrFailedAtAnyCallLeavesTheOldFileOrTheNew) {
         EXPECT_EQ(ChangeSettings(files, StoreRecord, disk), std::nullopt);
         EXPECT_EQ(disk.Get(path), after);
         std::vector<std::string> left;
-        disk.List(FolderOf(path), left);
-        for (const std::string& name : left) EXPECT_FALSE(IsTemporaryFileFor(name, NameOf(path))) << name;
+        const std::filesystem::path file(path);
+        disk.List(file.parent_path().string(), left);
+        for (const std::string& name : left) EXPECT_FALSE(IsTemporaryFileFor(name, file.filename().string())) << name;
       }
       EXPECT_GT(failAt, 15) << path;  // the sequence was really walked
     }

@@ -134,27 +134,12 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
 
 QAccessibleInterface* CellAccessible::parent() const { return table_; }
 
-// A palette picture: a button when a click on it does something, with the
-// press action a reader offers; otherwise (the clock) a picture with a name.
-class PictureBoxAccessible final : public QAccessibleWidget {
- public:
-  explicit PictureBoxAccessible(PictureBox* box)
-      : QAccessibleWidget(box, box->Pressable() ? QAccessible::Button : QAccessible::StaticText) {}
-
-  QStringList actionNames() const override {
-    return Box()->Pressable() ? QStringList{pressAction()} : QStringList{};
-  }
-  void doAction(const QString& name) override {
-    if (name == pressAction() && Box()->Pressable()) Box()->Press();
-  }
-
- private:
-  PictureBox* Box() const { return static_cast<PictureBox*>(widget()); }
-};
-
 QAccessibleInterface* Describe(const QString& className, QObject* object) {
   if (className == QLatin1String("lumitile::BoardWidget")) return new BoardAccessible(static_cast<BoardWidget*>(object));
-  if (className == QLatin1String("lumitile::PictureBox")) return new PictureBoxAccessible(static_cast<PictureBox*>(object));
+  // The palette's pictures are buttons, which Qt describes itself with their
+  // press action; a picture that nothing presses (the clock) is only named.
+  if (className == QLatin1String("lumitile::PictureBox") && !static_cast<PictureBox*>(object)->Pressable())
+    return new QAccessibleWidget(static_cast<PictureBox*>(object), QAccessible::StaticText);
   return nullptr;
 }
 

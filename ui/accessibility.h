@@ -1,6 +1,6 @@
 // What a screen reader hears: the board as a table of 81 named cells whose
-// cursor cell has the focus, and the palette's pictures as named buttons a
-// reader can press. Qt asks for these through a factory installed once.
+// cursor cell has the focus, and the clock's digits as a named picture, not
+// a button. Qt asks for these through a factory installed once.
 #pragma once
 
 #include <QString>

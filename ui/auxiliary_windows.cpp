@@ -97,13 +97,12 @@ void AuxiliaryWindows::ShowHelp() {
   Present(help_);
 }
 
-bool AuxiliaryWindows::AskAndClearBestTimes() {
-  if (!ask_(mainWindow_, ClearTableQuestion())) return false;
+void AuxiliaryWindows::AskAndClearBestTimes() {
+  if (!ask_(mainWindow_, ClearTableQuestion())) return;
   const Outcome cleared = game_.Execute(cmd::ClearBestTimes{});
   if (cleared.Trouble) TellCannotSave(*cleared.Trouble);
   // Cleared or not, the table says what the file says.
   if (BestTimesWindow* table = Open(table_)) table->Fill(game_.BestTimeTable());
-  return cleared.Level;
 }
 
 void AuxiliaryWindows::TellCannotSave(const CannotSave& trouble) {

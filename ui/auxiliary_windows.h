@@ -44,8 +44,8 @@ class AuxiliaryWindows : public QObject {
   void ShowAbout();
   // The help document at its first page, in the game's own viewer.
   void ShowHelp();
-  // Asks before clearing the best times; clears on OK. Returns whether it cleared.
-  bool AskAndClearBestTimes();
+  // Asks before clearing the best times; clears on OK.
+  void AskAndClearBestTimes();
   // Tells the player what could not be saved, why, and the file's path.
   void TellCannotSave(const CannotSave& trouble);
 

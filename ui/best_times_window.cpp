@@ -49,11 +49,7 @@ void FitName(QLabel* label, const QString& name) {
 
 BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolWindowFlags) {
   const WindowLayout& layout = BestTimesLayout();
-  setObjectName(layout.Name);
-  setWindowTitle(QStringLiteral("ハイスコア"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setFont(MakeFont(look::kDialogFont));
-  setFixedSize(layout.Size);
+  SetUpSideWindow(this, layout, QStringLiteral("ハイスコア"));
 
   const auto label = [this, &layout](const QString& name, const QString& text) {
     return AddLabel(this, name, text, layout.Place(name));

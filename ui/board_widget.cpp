@@ -1,9 +1,11 @@
 #include "ui/board_widget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
-#include <QtMath>
+#include <utility>
 
 #include "core/game_session.h"
 #include "ui/images.h"
@@ -154,20 +156,22 @@ void BoardWidget::PaintMarks(QPainter& painter, int cell) {
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-  click_.Press(event);
+  if (event->button() == Qt::LeftButton) pressed_ = true;
   QWidget::mousePressEvent(event);
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  // The pixel under the pointer, not the nearest corner: a fractional
+  // position on a scaled screen must not round into the next cell.
+  const QPoint at(qFloor(event->position().x()), qFloor(event->position().y()));
   if (event->button() == Qt::RightButton) {
-    const QPoint at(qFloor(event->position().x()), qFloor(event->position().y()));
     if (const auto cell = CellAt(at)) emit CellRightClicked(cell->Row, cell->Column);
     return;
   }
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
-  const auto at = click_.Release(event, rect());
-  if (!at) return;
-  if (const auto cell = CellAt(*at)) emit CellClicked(cell->Row, cell->Column);
+  // A left click is judged where the button comes up, after a press anywhere on the board.
+  const bool pressed = std::exchange(pressed_, false);
+  if (const auto cell = CellAt(at); pressed && cell) emit CellClicked(cell->Row, cell->Column);
 }
 
 }  // namespace lumitile

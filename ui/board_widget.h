@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "core/game_types.h"
-#include "ui/press_release.h"
 
 class QPainter;
 
@@ -50,7 +49,7 @@ class BoardWidget : public QWidget {
 
   const GameSession& game_;
   const Images& images_;
-  PressThenRelease click_;
+  bool pressed_ = false;  // the left button went down on the board
   bool finished_ = false;
 };
 

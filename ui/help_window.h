@@ -23,8 +23,6 @@ class HelpWindow : public QWidget {
   // Tells that the document named fileName was not found.
   void ShowMissing(const QString& fileName);
 
-  QTextBrowser* Browser() const { return browser_; }
-
  private:
   void ShowUrl(const QUrl& url);
 

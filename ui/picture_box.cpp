@@ -1,5 +1,6 @@
 #include "ui/picture_box.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -8,10 +9,14 @@ namespace lumitile {
 
 PictureBox::PictureBox(const QString& name, const QRect& geometry, const QColor& ground,
                        bool framed, QWidget* parent)
-    : QWidget(parent), ground_(ground), framed_(framed) {
+    : QAbstractButton(parent), ground_(ground), framed_(framed) {
   setObjectName(name);
   setGeometry(geometry);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The board keeps the keyboard: a box holding the focus would take the
+  // arrow keys and Space that move and act on the board's cursor.
+  setFocusPolicy(Qt::NoFocus);
+  connect(this, &QAbstractButton::clicked, this, &PictureBox::Clicked);
 }
 
 void PictureBox::SetPicture(const QPixmap& picture) {
@@ -53,20 +58,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
   }
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-  click_.Press(event);
-  QWidget::mousePressEvent(event);
-}
-
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
   // Qt delivers the second press of a double click as this event, and the
   // default turns it into a press; a double click is one click, not two.
   event->accept();
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
-  if (click_.Release(event, rect())) emit Clicked();
 }
 
 }  // namespace lumitile

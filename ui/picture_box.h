@@ -1,19 +1,17 @@
 // A picture control of the main window: a coloured ground, an optional flat
 // one-pixel frame (at 100 %) and a picture at its natural size in the top-left corner
-// (inside the frame). A left click released over it is reported, once for
-// a double click; what the click means is the main window's business.
+// (inside the frame). It is a button: a left click that comes up over it is
+// reported, once for a double click; what the click means is the main window's business.
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QMetaMethod>
 #include <QPixmap>
-#include <QWidget>
-
-#include "ui/press_release.h"
 
 namespace lumitile {
 
-class PictureBox : public QWidget {
+class PictureBox : public QAbstractButton {
   Q_OBJECT
 
  public:
@@ -24,10 +22,8 @@ class PictureBox : public QWidget {
   // The frame is one design pixel wide, so it widens with the window's zoom.
   void SetZoom(qreal zoom);
   const QPixmap& Picture() const { return picture_; }
-  // Whether a click does something, and a click made without the mouse (a
-  // screen reader's press).
+  // Whether a click does something; the clock's digits are only pictures.
   bool Pressable() const { return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::Clicked)); }
-  void Press() { emit Clicked(); }
   // The palette's pick is framed, so it shows without moving the pointer.
   void SetPicked(bool picked);
   bool Picked() const { return picked_; }
@@ -37,9 +33,7 @@ class PictureBox : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QPixmap picture_;
@@ -47,7 +41,6 @@ class PictureBox : public QWidget {
   bool framed_;
   qreal zoom_ = 1.0;
   bool picked_ = false;
-  PressThenRelease click_;
 };
 
 }  // namespace lumitile

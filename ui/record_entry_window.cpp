@@ -13,11 +13,7 @@ namespace lumitile {
 RecordEntryWindow::RecordEntryWindow(QWidget* parent)
     : QWidget(parent, look::kToolWindowFlags), text_(new QLineEdit(NoNameText(), this)) {
   const WindowLayout& layout = RecordEntryLayout();
-  setObjectName(layout.Name);
-  setWindowTitle(QStringLiteral("おめでとう！"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setFont(MakeFont(look::kDialogFont));
-  setFixedSize(layout.Size);
+  SetUpSideWindow(this, layout, QStringLiteral("おめでとう！"));
 
   for (const auto& [name, text] : {std::pair{"Label1", QStringLiteral("ハイスコアです。")},
                                    std::pair{"Label2", QStringLiteral("名前を入力してください。")}}) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/game_types.h"
+#include "ui/layout.h"
 
 namespace lumitile {
 
@@ -26,6 +27,14 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::WindowText, colour);
   widget->setPalette(palette);
+}
+
+void SetUpSideWindow(QWidget* window, const WindowLayout& layout, const QString& caption) {
+  window->setObjectName(layout.Name);
+  window->setWindowTitle(caption);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setFont(MakeFont(look::kDialogFont));
+  window->setFixedSize(layout.Size);
 }
 
 namespace {

@@ -1,5 +1,5 @@
 // The look the game's windows share: colours, fonts, the small windows'
-// frame, and labels.
+// frame and set-up, and labels.
 #pragma once
 
 #include <QColor>
@@ -41,10 +41,19 @@ inline constexpr Qt::WindowFlags kToolWindowFlags =
 
 namespace lumitile {
 
+struct WindowLayout;
+
 // A label at a fixed place, its text in the top-left corner, that never takes the focus.
 QLabel* AddLabel(QWidget* window, const QString& name, const QString& text, const QRect& geometry);
 void SetTextColour(QWidget* widget, const QColor& colour);
-// Escape closes the window, as it does a dialog.
+// A small window beside the game as its table lays it out: its name, fixed
+// size and the small dialog font, with its caption. It is deleted once
+// closed, so asking for it again builds it afresh.
+void SetUpSideWindow(QWidget* window, const WindowLayout& layout, const QString& caption);
+// Escape closes the window, as it does a dialog. The small windows are no
+// QDialogs: a dialog keeps its default button marked while another window is
+// in front, and marks the entry's OK from the start, so Enter in the name box
+// would confirm it; here a button is the default only while it has the focus.
 void CloseOnEscape(QWidget* window);
 // The name for nobody, as the windows show it.
 QString NoNameText();

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
 
 namespace lumitile {
 namespace {
@@ -15,8 +16,10 @@ constexpr std::string_view kTemporarySuffix = ".tmp";
 // and a counter keep two games and two calls apart.
 std::string TemporaryPathFor(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return JoinPath(FolderOf(path), "." + NameOf(path) + "." + std::to_string(::getpid()) + "." +
-                                      std::to_string(counter++) + std::string(kTemporarySuffix));
+  std::filesystem::path temporary(path);
+  temporary.replace_filename("." + temporary.filename().string() + "." + std::to_string(::getpid()) + "." +
+                             std::to_string(counter++) + std::string(kTemporarySuffix));
+  return temporary.string();
 }
 
 int CreateTemporaryFile(FileSystem& fs, const std::string& path, std::string& temporaryPath) {
@@ -112,7 +115,7 @@ std::optional<FileFailure> ReplaceFile(const std::string& path, std::string_view
     fs.Unlink(temporaryPath);
     return failure;
   }
-  SyncFolder(fs, FolderOf(path));
+  SyncFolder(fs, std::filesystem::path(path).parent_path().string());
   return std::nullopt;
 }
 
@@ -139,30 +142,10 @@ bool MakeFolders(const std::string& folder, FileSystem& fs) {
     errno = ENOTDIR;
     return false;
   }
-  const std::string parent = FolderOf(folder);
-  if (parent != folder && !MakeFolders(parent, fs)) return false;
+  // A relative path runs out of parents at "": the working folder is there.
+  const std::string parent = std::filesystem::path(folder).parent_path().string();
+  if (!parent.empty() && parent != folder && !MakeFolders(parent, fs)) return false;
   return fs.Mkdir(folder, 0700) == 0 || errno == EEXIST;
-}
-
-std::string FolderOf(const std::string& path) {
-  std::string trimmed = path;
-  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
-  const std::size_t slash = trimmed.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return trimmed.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string JoinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (!path.empty() && path.back() != '/') path += '/';
-  path += name;
-  return path;
 }
 
 }  // namespace lumitile

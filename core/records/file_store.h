@@ -64,8 +64,4 @@ bool IsTemporaryFileFor(std::string_view name, std::string_view targetName);
 // Creates folder and any missing parents, private to the user.
 bool MakeFolders(const std::string& folder, FileSystem& fs = SystemFileSystem());
 
-std::string FolderOf(const std::string& path);
-std::string NameOf(const std::string& path);
-std::string JoinPath(std::string_view folder, std::string_view name);
-
 }  // namespace lumitile

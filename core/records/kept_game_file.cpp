@@ -1,6 +1,7 @@
 #include "core/records/kept_game_file.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <utility>
 
 #include "core/records/file_store.h"
@@ -22,7 +23,8 @@ KeptGameFile::KeptGameFile(std::string path, bool createFolder)
 KeptGameFile KeptGameFile::For(const ProgramPlace& program) {
   const SettingsFiles files = LocateSettings(program);
   if (files.writePath.empty()) return KeptGameFile("");
-  return KeptGameFile(JoinPath(FolderOf(files.writePath), kKeptGameFileName), files.createFolder);
+  const std::filesystem::path kept = std::filesystem::path(files.writePath).replace_filename(kKeptGameFileName);
+  return KeptGameFile(kept.string(), files.createFolder);
 }
 
 KeptGameFile KeptGameFile::ForThisProgram() { return For(ThisProgram().value_or(ProgramPlace{"", "lumitile"})); }
@@ -36,7 +38,7 @@ std::string KeptGameFile::Read(std::size_t maxBytes) const {
 
 bool KeptGameFile::Keep(std::string_view bytes) {
   if (path_.empty()) return false;
-  if (createFolder_ && !MakeFolders(FolderOf(path_))) return false;
+  if (createFolder_ && !MakeFolders(std::filesystem::path(path_).parent_path().string())) return false;
   return ReplaceKeptGame(path_, bytes);
 }
 

@@ -7,12 +7,15 @@
 
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/records/ascii.h"
 #include "core/records/file_store.h"
 
 namespace lumitile {
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr std::string_view kUserFolderName = "lumitile";
 
@@ -34,9 +37,9 @@ std::string FollowLink(const std::string& path) {
 // The existing file under any case of its name, or the lower-case name to create.
 std::string SettingsFileIn(const std::string& folder, std::string_view fileName) {
   if (const auto found = FindIgnoringCase(folder, fileName)) {
-    return FollowLink(JoinPath(folder, *found));
+    return FollowLink((fs::path(folder) / *found).string());
   }
-  return JoinPath(folder, LowerAscii(fileName));
+  return (fs::path(folder) / LowerAscii(fileName)).string();
 }
 
 bool IsAccessible(const std::string& path, int mode) {
@@ -46,10 +49,7 @@ bool IsAccessible(const std::string& path, int mode) {
 }  // namespace
 
 std::string IniFilePath(std::string_view folder, std::string_view programName) {
-  std::string_view stem = programName;
-  const std::size_t dot = stem.rfind('.');
-  if (dot != std::string_view::npos && dot != 0) stem = stem.substr(0, dot);
-  return JoinPath(folder, std::string(stem) + ".ini");
+  return ((fs::path(folder) / fs::path(programName).stem()) += ".ini").string();
 }
 
 std::optional<ProgramPlace> ThisProgram() {
@@ -60,11 +60,12 @@ std::optional<ProgramPlace> ThisProgram() {
   // The kernel marks an executable replaced while running; the name is still the game's.
   constexpr std::string_view kDeleted = " (deleted)";
   if (path.ends_with(kDeleted)) path.resize(path.size() - kDeleted.size());
-  return ProgramPlace{FolderOf(path), NameOf(path)};
+  const fs::path program(path);
+  return ProgramPlace{program.parent_path().string(), program.filename().string()};
 }
 
 std::optional<std::string> FindIgnoringCase(const std::string& folder, std::string_view name) {
-  if (Exists(JoinPath(folder, name))) return std::string(name);
+  if (Exists((fs::path(folder) / name).string())) return std::string(name);
   DIR* dir = ::opendir(folder.c_str());
   if (dir == nullptr) return std::nullopt;
   const std::string wanted = LowerAscii(name);
@@ -80,10 +81,10 @@ std::optional<std::string> FindIgnoringCase(const std::string& folder, std::stri
 
 std::optional<std::string> UserSettingsFolder(const char* xdgConfigHome, const char* home) {
   if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
-    return JoinPath(xdgConfigHome, kUserFolderName);
+    return (fs::path(xdgConfigHome) / kUserFolderName).string();
   }
   if (home != nullptr && home[0] == '/') {
-    return JoinPath(JoinPath(home, ".config"), kUserFolderName);
+    return (fs::path(home) / ".config" / kUserFolderName).string();
   }
   return std::nullopt;
 }
@@ -91,12 +92,12 @@ std::optional<std::string> UserSettingsFolder(const char* xdgConfigHome, const c
 bool CanReplace(const std::string& path) {
   // access() rather than permission bits: it answers for this process,
   // including root, and reports a read-only mount.
-  if (!IsAccessible(FolderOf(path), W_OK | X_OK)) return false;
+  if (!IsAccessible(fs::path(path).parent_path().string(), W_OK | X_OK)) return false;
   return !Exists(path) || IsAccessible(path, W_OK);
 }
 
 SettingsFiles LocateSettings(const ProgramPlace& program) {
-  const std::string fileName = NameOf(IniFilePath("", program.name));
+  const std::string fileName = IniFilePath("", program.name);
   const bool programFolderKnown = !program.folder.empty();
   const std::string besideProgram =
       programFolderKnown ? SettingsFileIn(program.folder, fileName) : std::string();

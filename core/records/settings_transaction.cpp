@@ -4,6 +4,7 @@
 #include <sys/file.h>
 
 #include <cerrno>
+#include <filesystem>
 
 namespace lumitile {
 namespace {
@@ -37,20 +38,20 @@ class SettingsLock {
 };
 
 void RemoveStaleTemporaryFiles(const std::string& settingsPath, FileSystem& fs) {
-  const std::string folder = FolderOf(settingsPath);
-  const std::string name = NameOf(settingsPath);
+  const std::filesystem::path settings(settingsPath), folder = settings.parent_path();
   std::vector<std::string> entries;
-  if (fs.List(folder, entries) != 0) return;
+  if (fs.List(folder.string(), entries) != 0) return;
   // Under the lock no other game is writing one, so every match is left over.
   for (const std::string& entry : entries) {
-    if (IsTemporaryFileFor(entry, name)) fs.Unlink(JoinPath(folder, entry));
+    if (IsTemporaryFileFor(entry, settings.filename().string())) fs.Unlink((folder / entry).string());
   }
 }
 
 }  // namespace
 
 std::string LockPathFor(const std::string& settingsPath) {
-  return JoinPath(FolderOf(settingsPath), "." + NameOf(settingsPath) + ".lock");
+  std::filesystem::path lock(settingsPath);
+  return lock.replace_filename("." + lock.filename().string() + ".lock").string();
 }
 
 SettingsSnapshot ReadSettings(const SettingsFiles& files, FileSystem& fs) {
@@ -66,9 +67,8 @@ std::optional<FileFailure> ChangeSettings(const SettingsFiles& files,
                                           FileSystem& fs) {
   const std::string& path = files.writePath;
   if (path.empty()) return FileFailure{FileStep::kMakeFolder, ENOENT, path};
-  if (files.createFolder && !MakeFolders(FolderOf(path), fs)) {
-    return FileFailure{FileStep::kMakeFolder, errno, FolderOf(path)};
-  }
+  const std::string folder = std::filesystem::path(path).parent_path().string();
+  if (files.createFolder && !MakeFolders(folder, fs)) return FileFailure{FileStep::kMakeFolder, errno, folder};
   SettingsLock lock(fs, path);
   if (auto failure = lock.Take()) return failure;
   RemoveStaleTemporaryFiles(path, fs);

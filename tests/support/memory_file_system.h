@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -45,7 +46,7 @@ class MemoryFileSystem final : public FileSystem {
   int Open(const std::string& path, int flags, mode_t) override {
     if (!Step(EIO)) return -1;
     const bool exists = entries_.count(path);
-    if (!IsFolder(FolderOf(path)) || (!exists && !(flags & O_CREAT))) return Fail(ENOENT);
+    if (!IsFolder(Parent(path)) || (!exists && !(flags & O_CREAT))) return Fail(ENOENT);
     if (exists && flags & O_CREAT && flags & O_EXCL) return Fail(EEXIST);
     if (!exists) Put(path, {});
     if (flags & O_TRUNC) entries_[path]->bytes.clear();  // in place: other descriptors see it
@@ -103,7 +104,7 @@ class MemoryFileSystem final : public FileSystem {
   }
   int Rename(const std::string& from, const std::string& to) override {
     if (!Step(EIO)) return -1;
-    if (!entries_.count(from) || !entries_.count(FolderOf(to))) return Fail(ENOENT);
+    if (!entries_.count(from) || !entries_.count(Parent(to))) return Fail(ENOENT);
     entries_[to] = entries_[from];
     entries_.erase(from);
     journal.push_back("rename " + from + " " + to);
@@ -118,7 +119,7 @@ class MemoryFileSystem final : public FileSystem {
   int Mkdir(const std::string& path, mode_t) override {
     if (!Step(EIO)) return -1;
     if (entries_.count(path)) return Fail(EEXIST);
-    if (!entries_.count(FolderOf(path))) return Fail(ENOENT);
+    if (!entries_.count(Parent(path))) return Fail(ENOENT);
     MakeFolder(path);
     return 0;
   }
@@ -127,7 +128,7 @@ class MemoryFileSystem final : public FileSystem {
     if (!IsFolder(folder)) return Fail(ENOTDIR);
     names.clear();
     for (const auto& [path, node] : entries_)
-      if (path != folder && FolderOf(path) == folder) names.push_back(NameOf(path));
+      if (path != folder && Parent(path) == folder) names.push_back(std::filesystem::path(path).filename());
     return 0;
   }
   void Pause() override { ++pauses; }
@@ -150,6 +151,7 @@ class MemoryFileSystem final : public FileSystem {
     Fail(EBADF);
     return nullptr;
   }
+  static std::string Parent(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
   bool IsFolder(const std::string& path) const { return entries_.count(path) && entries_.at(path)->folder; }
   static int Describe(const Node* node, struct stat& info) {
     if (!node) return Fail(ENOENT);
