@@ -256,6 +256,8 @@ TEST(MainWindow, AScreenReaderHearsTheCellsAndThePauseAndCanPressThePalette) {
   const std::pair<Cell, QString> names[] = {
       {{2, 4}, "3行5列 空き"}, {{2, 3}, "3行4列 7"}, {{2, 5}, "3行6列 空き メモ 1 4"}, {{3, 4}, "4行5列 6 (固定)"}};
   for (const auto& [cell, name] : names) EXPECT_EQ(table->cellAt(cell.Row, cell.Column)->text(QAccessible::Name), name);
+  rig.Find<QAction>("zoom_200")->trigger();  // each cell is outlined where it is drawn, at any zoom
+  EXPECT_EQ(table->cellAt(8, 8)->rect(), QRect(rig.Find("Board")->mapToGlobal(QPoint(512, 512)), QSize(64, 64)));
   ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
   EXPECT_EQ(board->focusChild(), table->cellAt(2, 4)) << "the cursor cell has the focus";
   rig.Window().showMinimized();
