@@ -55,7 +55,7 @@ std::optional<bool> Flag(std::string_view text) {
   return std::nullopt;
 }
 
-// 81 digits, each within [low, high].
+// 81 digits, each from low to 9.
 std::optional<Grid> Digits(std::string_view text, int low) {
   if (text.size() != kCells) return std::nullopt;
   Grid grid{};
