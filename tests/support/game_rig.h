@@ -3,7 +3,10 @@
 // for the view tests on Qt's offscreen platform.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
@@ -80,16 +83,27 @@ struct GameRig {
   Game game;
 };
 
-// Answers the next real message box with button, and notes its text.
+// Answers the next real message box with button, and notes its text. A box
+// that has not come within a few seconds fails the test, and a modal window
+// standing in its place is closed, so a missing box never hangs the suite.
 inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr,
                                  QMessageBox::StandardButton* defaultButton = nullptr) {
-  QTimer::singleShot(0, [=] {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [=, deadline = QDeadlineTimer(5000)] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
+    if (!box && !deadline.hasExpired()) return;
+    poll->stop();
+    poll->deleteLater();
+    if (!box) {
+      ADD_FAILURE() << "no message box appeared";
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+      return;
+    }
     if (text) *text = box->windowTitle() + "|" + box->text();
     if (defaultButton) *defaultButton = box->standardButton(box->defaultButton());
     box->button(button)->click();
   });
+  poll->start(10);
 }
 
 // Pictures compare only in one pixel format.
