@@ -88,9 +88,8 @@ Make Bytes(std::string bytes) {
 }
 Make Text(const std::string& utf8) { return Bytes(Utf8ToCp932(utf8)); }
 
-// What start-up could not keep the file for, and the beginner time and level
-// the game then holds. The files are made in the test, not before main, where
-// their 8 MiB through the converter would slow every test of this program.
+// What start-up could not keep the file for, and the beginner time and level the game
+// then holds. Made in the test: before main, 8 MiB of CP932 would slow every test here.
 TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSense) {
   const std::string twelve = "[ハイスコア]\n初級=12\n";
   const std::tuple<const char*, Make, std::optional<FileStep>, int32_t, int> files[] = {
