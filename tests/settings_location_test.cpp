@@ -88,20 +88,20 @@ Make Bytes(std::string bytes) {
 }
 Make Text(const std::string& utf8) { return Bytes(Utf8ToCp932(utf8)); }
 
-// What start-up could not keep the file for, and the beginner time and level the game
-// then holds. Made in the test: before main, 8 MiB of CP932 would slow every test here.
+// What start-up could not keep the file for, and the beginner time and level
+// the game then holds. Made here: before main, every test would wait for them.
 TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSense) {
-  const std::string twelve = "[ハイスコア]\n初級=12\n";
+  const std::string twelve = Utf8ToCp932("[ハイスコア]\n初級=12\n");
   const std::tuple<const char*, Make, std::optional<FileStep>, int32_t, int> files[] = {
       {"fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); }, FileStep::kNotRegularFile, kNoRecord, 0},
       {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }, FileStep::kNotRegularFile,
        kNoRecord, 0},
       {"device", [](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); },
        FileStep::kNotRegularFile, kNoRecord, 0},
-      {"too large", Text(twelve + std::string(kMaxSettingsFileBytes, ';')), FileStep::kTooLarge, kNoRecord, 0},
+      {"too large", Bytes(twelve + std::string(kMaxSettingsFileBytes, ';')), FileStep::kTooLarge, kNoRecord, 0},
       // Read in one pass; written back it would grow past what can be read again.
-      {"4 MiB of newlines", Text(std::string(kMaxSettingsFileBytes - 64, '\n') + twelve), FileStep::kTooLarge, 12, 0},
-      {"byte order mark", Bytes("\xEF\xBB\xBF" + Utf8ToCp932(twelve)), {}, 12, 0},
+      {"4 MiB of newlines", Bytes(std::string(kMaxSettingsFileBytes - 64, '\n') + twelve), FileStep::kTooLarge, 12, 0},
+      {"byte order mark", Bytes("\xEF\xBB\xBF" + twelve), {}, 12, 0},
       {"CR only", Text("[ハイスコア]\r初級=12\r;end\r[レベル]\r値=2\r"), {}, 12, 2},
       {"abc", Text("[ハイスコア]\n初級=abc\n"), {}, kNoRecord, 0},
   };
