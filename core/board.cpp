@@ -2,6 +2,8 @@
 
 #include <bitset>
 
+#include "core/peers.h"
+
 namespace lumitile {
 
 CellView ViewOf(const Board& board, Cell cell) {
@@ -22,16 +24,12 @@ bool EachUnitOnce(NumberAt numberAt) {
     for (int c = 0; c < kBoardSize; ++c) {
       const int n = numberAt(Cell{r, c});
       if (n < 1 || n > 9) return false;
-      const int b = r / 3 * 3 + c / 3;
+      const int b = BlockOf(r, c);
       if (rows[r][n] || columns[c][n] || blocks[b][n]) return false;
       rows[r][n] = columns[c][n] = blocks[b][n] = true;
     }
   }
   return true;
-}
-
-bool SameUnit(Cell a, Cell b) {
-  return a.Row == b.Row || a.Column == b.Column || (a.Row / 3 == b.Row / 3 && a.Column / 3 == b.Column / 3);
 }
 
 }  // namespace
@@ -60,7 +58,7 @@ CellSet Clashes(const Board& board) {
     if (n == 0) continue;
     for (int j = i + 1; j < kCells; ++j) {
       const Cell b{j / kBoardSize, j % kBoardSize};
-      if (ViewOf(board, b).Number == n && SameUnit(a, b)) clashes.set(i).set(j);
+      if (ViewOf(board, b).Number == n && SharesUnit(a, b)) clashes.set(i).set(j);
     }
   }
   return clashes;

@@ -6,11 +6,11 @@
 #include <array>
 #include <cstdint>
 
+#include "core/game_types.h"  // kMaxShownSeconds
 #include "core/tick_source.h"
 
 namespace lumitile {
 
-inline constexpr int32_t kMaxShownSeconds = 999;  // three digits; also "no record"
 inline constexpr int64_t kHintChargeMs = 30000;
 
 class GameClock {

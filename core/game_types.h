@@ -14,7 +14,10 @@ namespace lumitile {
 inline constexpr int kBoardSize = 9;
 inline constexpr int kLevelCount = 5;  // 初級, 中級, 上級, 超上級, 達人
 inline constexpr int kHintCount = 3;
-inline constexpr int32_t kNoRecord = 999;  // a best time of 999 means "none yet"
+// The clock's three digits stop at 999. A time they cannot show can never be
+// beaten, so the cap itself stands for "no record yet".
+inline constexpr int32_t kMaxShownSeconds = 999;
+inline constexpr int32_t kNoRecord = kMaxShownSeconds;
 inline constexpr int kNameLength = 20;     // characters in a stored name
 // The name a record holder starts with, and the table's name for "nobody".
 inline constexpr std::string_view kNoName = "名前なし";

@@ -1,5 +1,7 @@
 #include "core/move.h"
 
+#include "core/peers.h"
+
 namespace lumitile {
 
 Move SetEntry(const Board& board, Cell cell, int16_t number) {
@@ -11,13 +13,10 @@ Move SetEntry(const Board& board, Cell cell, int16_t number) {
 Move PutNumber(const Board& board, Cell cell, int16_t number) {
   Move move = SetEntry(board, cell, number);
   const uint16_t bit = MarkBit(number);
-  for (int r = 0; r < kBoardSize; ++r) {
-    for (int c = 0; c < kBoardSize; ++c) {
-      const Cell other{r, c};
-      const bool peer = r == cell.Row || c == cell.Column || (r / 3 == cell.Row / 3 && c / 3 == cell.Column / 3);
-      const uint16_t marks = board.MarksAt(other);
-      if (peer && other != cell && (marks & bit)) move.Marks.push_back({other, marks, static_cast<uint16_t>(marks & ~bit)});
-    }
+  for (const uint8_t peer : kPeers[cell.Row * kBoardSize + cell.Column]) {
+    const Cell other{peer / kBoardSize, peer % kBoardSize};
+    const uint16_t marks = board.MarksAt(other);
+    if (marks & bit) move.Marks.push_back({other, marks, static_cast<uint16_t>(marks & ~bit)});
   }
   return move;
 }

@@ -55,7 +55,7 @@ std::optional<bool> Flag(std::string_view text) {
   return std::nullopt;
 }
 
-// 81 digits, each within [low, high].
+// 81 digits, each from low to 9.
 std::optional<Grid> Digits(std::string_view text, int low) {
   if (text.size() != kCells) return std::nullopt;
   Grid grid{};
@@ -144,10 +144,10 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text) {
   if (!level || !seconds || !paused || !hints || !solution || !givens || !entries || !marks || !text.empty()) {
     return std::nullopt;
   }
-  const auto levelNumber = Number(*level, 0, 999);
-  if (!levelNumber || *levelNumber >= kLevelCount) return std::nullopt;
+  const auto levelNumber = Number(*level, 0, kLevelCount - 1);
+  if (!levelNumber) return std::nullopt;
   game.Level = *levelNumber;
-  const auto secondsNumber = Number(*seconds, 0, 999);
+  const auto secondsNumber = Number(*seconds, 0, kMaxShownSeconds);
   const auto pausedFlag = Flag(*paused);
   if (!secondsNumber || !pausedFlag || hints->size() != kHintCount) return std::nullopt;
   game.Seconds = *secondsNumber;

@@ -78,9 +78,9 @@ TEST(LogicSolver, EachTechniqueRemovesExactlyItsCandidatesWhereNoOtherProgresses
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     CandidateMasks masks;
-    for (std::size_t cell = 0; cell < 81; ++cell) masks[cell] = static_cast<uint16_t>(0x1FF & ~c.struck[cell]);
+    // Every bit not struck, with those above digit 9 that the board must drop.
+    for (std::size_t cell = 0; cell < 81; ++cell) masks[cell] = static_cast<uint16_t>(~c.struck[cell]);
     const CandidateBoard start = CandidateBoard::FromCandidates(masks);
-    ASSERT_FALSE(start.Broken());
     for (const Technique other : kAll) {
       CandidateBoard board = start;
       const bool progress = board.Apply(other);
@@ -103,11 +103,8 @@ TEST(LogicSolver, GivensThatContradictThemselvesNeverSolve) {
     return board;
   };
   // A repeat in row 0; and no repeat, but 1..8 in row 0 and a 9 in its last box leave r0c8 nothing.
-  for (const Digits& broken : {givens("11" + testing::kSolution.substr(2)), givens("123456780000000009")}) {
-    CandidateBoard board(broken);
-    EXPECT_FALSE(board.Solve(TechniqueSet::kFull));
-    EXPECT_TRUE(board.Broken());
-  }
+  for (const Digits& broken : {givens("11" + testing::kSolution.substr(2)), givens("123456780000000009")})
+    EXPECT_TRUE(CandidateBoard(broken).Broken() && !SolvesByLogic(broken, TechniqueSet::kFull));
   EXPECT_TRUE(SolvesByLogic(givens(testing::kSolution), TechniqueSet::kSinglesOnly));
   EXPECT_FALSE(SolvesByLogic(Digits{}, TechniqueSet::kFull));  // nothing to go on, and no crash
   EXPECT_TRUE(CandidateBoard::FromCandidates(CandidateMasks{}).Broken());

@@ -92,27 +92,27 @@ Make Bytes(std::string bytes) {
   return [bytes](const std::string& path) { std::ofstream(path, std::ios::binary) << bytes; };
 }
 Make Text(const std::string& utf8) { return Bytes(Utf8ToCp932(utf8)); }
-const std::string kTwelve = "[ハイスコア]\n初級=12\n";
 
-// What start-up could not keep the file for, and the beginner time and level the game then holds.
-const std::tuple<const char*, Make, std::optional<FileStep>, int32_t, int> kHostileFiles[] = {
-    {"fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); }, FileStep::kNotRegularFile, kNoRecord, 0},
-    {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }, FileStep::kNotRegularFile,
-     kNoRecord, 0},
-    {"device", [](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); },
-     FileStep::kNotRegularFile, kNoRecord, 0},
-    {"too large", Text(kTwelve + std::string(kMaxSettingsFileBytes, ';')), FileStep::kTooLarge, kNoRecord, 0},
-    // Read in one pass; written back it would grow past what can be read again.
-    {"4 MiB of blank lines", Text(std::string(kMaxSettingsFileBytes - 64, '\n') + kTwelve), FileStep::kTooLarge, 12, 0},
-    {"byte order mark", Bytes("\xEF\xBB\xBF" + Utf8ToCp932(kTwelve)), {}, 12, 0},
-    {"CR only", Text("[ハイスコア]\r初級=12\r;end\r[レベル]\r値=2\r"), {}, 12, 2},
-    {"abc", Text("[ハイスコア]\n初級=abc\n"), {}, kNoRecord, 0},
-};
-
+// What start-up could not keep the file for, and the beginner time and level
+// the game then holds. Made here: before main, every test would wait for them.
 TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSense) {
+  const std::string twelve = Utf8ToCp932("[ハイスコア]\n初級=12\n");
+  const std::tuple<const char*, Make, std::optional<FileStep>, int32_t, int> files[] = {
+      {"fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); }, FileStep::kNotRegularFile, kNoRecord, 0},
+      {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }, FileStep::kNotRegularFile,
+       kNoRecord, 0},
+      {"device", [](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); },
+       FileStep::kNotRegularFile, kNoRecord, 0},
+      {"too large", Bytes(twelve + std::string(kMaxSettingsFileBytes, ';')), FileStep::kTooLarge, kNoRecord, 0},
+      // Read in one pass; written back it would grow past what can be read again.
+      {"4 MiB of newlines", Bytes(std::string(kMaxSettingsFileBytes - 64, '\n') + twelve), FileStep::kTooLarge, 12, 0},
+      {"byte order mark", Bytes("\xEF\xBB\xBF" + twelve), {}, 12, 0},
+      {"CR only", Text("[ハイスコア]\r初級=12\r;end\r[レベル]\r値=2\r"), {}, 12, 2},
+      {"abc", Text("[ハイスコア]\n初級=abc\n"), {}, kNoRecord, 0},
+  };
   // A read that blocks would hang the suite; this ends it with a failure instead.
   ::alarm(60);
-  for (const auto& [name, make, failure, time, level] : kHostileFiles) {
+  for (const auto& [name, make, failure, time, level] : files) {
     SCOPED_TRACE(name);
     const testing_support::ScratchFolder folder;
     const std::string path = folder.Path("lumitile.ini");

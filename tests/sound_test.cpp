@@ -127,7 +127,6 @@ TEST_F(SoundTest, AHungServerNeverHoldsUpTheGame) {
   close(listener);
   EXPECT_EQ(player.WaitWhileOpening(20s), CanberraSoundPlayer::Output::kSilent);
   EXPECT_FALSE(player.CanPlay(Sound::Pick) || player.CanPlay(Sound::Solved));
-  player.Play(Sound::Pick);
 }
 
 }  // namespace

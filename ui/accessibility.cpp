@@ -34,8 +34,8 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleTabl
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
-    const int side = BoardWidget::kCellPixels;
-    return QRect(board_->mapToGlobal(QPoint(cell_.Column * side, cell_.Row * side)), QSize(side, side));
+    const QRect place = board_->CellRect(cell_);
+    return {board_->mapToGlobal(place.topLeft()), place.size()};
   }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override {

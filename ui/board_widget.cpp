@@ -20,12 +20,19 @@ BoardWidget::BoardWidget(const GameSession& game, const Images& images, QWidget*
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+int BoardWidget::CellSide(qreal ratio) const { return qRound(contentsRect().width() * ratio) / kBoardSize; }
+
 std::optional<Cell> BoardWidget::CellAt(QPoint pixel) const {
   const QRect board = contentsRect();
-  const int cell = board.width() / kBoardSize;
+  const int cell = CellSide();
   if (!board.contains(pixel) || cell <= 0) return std::nullopt;
   const Cell at{(pixel.y() - board.top()) / cell, (pixel.x() - board.left()) / cell};
   return OnBoard(at) ? std::optional<Cell>(at) : std::nullopt;
+}
+
+QRect BoardWidget::CellRect(Cell cell) const {
+  const int side = CellSide();
+  return {contentsRect().topLeft() + QPoint(cell.Column * side, cell.Row * side), QSize(side, side)};
 }
 
 namespace {
@@ -75,7 +82,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   painter.scale(1 / ratio, 1 / ratio);
   const QTransform toScreen = painter.deviceTransform();
   painter.translate(std::round(toScreen.dx()) - toScreen.dx(), std::round(toScreen.dy()) - toScreen.dy());
-  const int cell = qRound(contentsRect().width() * ratio) / kBoardSize;
+  const int cell = CellSide(ratio);
   const int side = kBoardSize * cell;
   if (game_.Paused()) {
     Announce(painter, QRect(0, 0, side, side), QStringLiteral("一時停止中"), Qt::white);

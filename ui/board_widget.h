@@ -28,6 +28,9 @@ class BoardWidget : public QWidget {
   // The cell under pixel (x, y) of the widget. A point on the boundary
   // between two cells belongs to the right or lower one.
   std::optional<Cell> CellAt(QPoint pixel) const;
+  // Where a cell lies in the widget at its present size: CellAt's inverse,
+  // so what a screen reader outlines is what a click hits.
+  QRect CellRect(Cell cell) const;
 
   const GameSession& Game() const { return game_; }
 
@@ -45,6 +48,9 @@ class BoardWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // A cell's side in whole pixels of a device with this many pixels to one
+  // of the widget's, so the painting and the hit test split the board alike.
+  int CellSide(qreal ratio = 1) const;
   void PaintMarks(QPainter& painter, int cell);
 
   const GameSession& game_;

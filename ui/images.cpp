@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
-#include <algorithm>
 #include <cmath>
 
 // The pictures are compiled into the view library; a static library's
@@ -119,14 +118,6 @@ QCursor CentredCursor(const QPixmap& picture, bool imagePixels) {
   QPixmap own = picture;
   own.setDevicePixelRatio(1.0);
   return QCursor(own, own.width() / 2, own.height() / 2);
-}
-
-bool Images::Complete() const {
-  const auto loaded = [](const QPixmap& p) { return !p.isNull(); };
-  return std::all_of(digits_.begin(), digits_.end(), loaded) &&
-         std::all_of(givens_.begin(), givens_.end(), loaded) &&
-         std::all_of(panels_.begin(), panels_.end(), loaded) && loaded(hint_) && loaded(eraser_) &&
-         loaded(burst_) && loaded(blank_) && loaded(iconPicture_) && !icon_.isNull();
 }
 
 }  // namespace lumitile

@@ -37,9 +37,6 @@ class Images {
   // The pointer itself: the picture with its hot spot in the middle, or the arrow.
   QCursor PointerCursor(PointerView pointer) const;
 
-  // True when every picture was found.
-  bool Complete() const;
-
  private:
   qreal devicePixelRatio_;
   qreal zoom_ = 0;  // none loaded yet

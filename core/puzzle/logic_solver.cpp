@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "core/peers.h"
+
 namespace lumitile {
 
 namespace {
@@ -11,35 +13,19 @@ constexpr uint16_t kAllDigits = 0x1FF;
 // Units 0..8 are the rows, 9..17 the columns, 18..26 the boxes; each lists
 // its cells in reading order, so a box's position i is its row i / 3 and
 // column i % 3.
-struct Tables {
-  std::array<std::array<uint8_t, 9>, 27> units{};
-  std::array<std::array<uint8_t, 20>, 81> peers{};
-};
+using Units = std::array<std::array<uint8_t, 9>, 27>;
 
-constexpr Tables MakeTables() {
-  Tables t;
+constexpr Units kUnits = [] {
+  Units units{};
   for (int i = 0; i < 9; ++i) {
     for (int k = 0; k < 9; ++k) {
-      t.units[i][k] = static_cast<uint8_t>(i * 9 + k);
-      t.units[9 + i][k] = static_cast<uint8_t>(k * 9 + i);
-      t.units[18 + i][k] = static_cast<uint8_t>((i / 3 * 3 + k / 3) * 9 + i % 3 * 3 + k % 3);
+      units[i][k] = static_cast<uint8_t>(i * 9 + k);
+      units[9 + i][k] = static_cast<uint8_t>(k * 9 + i);
+      units[18 + i][k] = static_cast<uint8_t>((i / 3 * 3 + k / 3) * 9 + i % 3 * 3 + k % 3);
     }
   }
-  for (int cell = 0; cell < 81; ++cell) {
-    const int r = cell / 9;
-    const int c = cell % 9;
-    int n = 0;
-    for (int other = 0; other < 81; ++other) {
-      const int orow = other / 9;
-      const int ocol = other % 9;
-      const bool sameBox = orow / 3 == r / 3 && ocol / 3 == c / 3;
-      if (other != cell && (orow == r || ocol == c || sameBox)) t.peers[cell][n++] = static_cast<uint8_t>(other);
-    }
-  }
-  return t;
-}
-
-constexpr Tables kTables = MakeTables();
+  return units;
+}();
 
 // Candidate counts by table: the game may run where the processor has no
 // popcount instruction, and the library call for it dominated the solver.
@@ -56,7 +42,7 @@ bool SingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
 constexpr uint16_t DigitBit(int digit) { return static_cast<uint16_t>(1u << (digit - 1)); }
 
 int UnitCell(int unit, int position) {
-  return kTables.units[static_cast<std::size_t>(unit)][static_cast<std::size_t>(position)];
+  return kUnits[static_cast<std::size_t>(unit)][static_cast<std::size_t>(position)];
 }
 
 // The three-position stretches of a unit's 9 positions: in a row or column
@@ -99,7 +85,7 @@ void CandidateBoard::Place(int cell, int digit) {
   placed_[at] = static_cast<uint8_t>(digit);
   candidates_[at] = bit;
   ++placedCount_;
-  for (const uint8_t peer : kTables.peers[at]) {
+  for (const uint8_t peer : kPeers[at]) {
     if (placed_[peer] != 0) continue;
     candidates_[peer] &= static_cast<uint16_t>(~bit);
     if (candidates_[peer] == 0) broken_ = true;
@@ -130,7 +116,7 @@ CandidateBoard::PositionTable CandidateBoard::AllPositions() const {
     if (placed_[at] != 0) continue;
     const int row = cell / 9;
     const int column = cell % 9;
-    const int box = row / 3 * 3 + column / 3;
+    const int box = BlockOf(row, column);
     const int inBox = row % 3 * 3 + column % 3;
     for (unsigned bits = candidates_[at]; bits != 0; bits &= bits - 1) {
       auto& units = table[static_cast<std::size_t>(std::countr_zero(bits))];
@@ -223,7 +209,7 @@ bool CandidateBoard::LockedCandidates() {
       for (int k = 0; k < 3; ++k) {
         if ((positions & ~kThirds[k]) != 0) continue;
         const int anyCell = UnitCell(line, k * 3);
-        const int box = anyCell / 27 * 3 + anyCell % 9 / 3;
+        const int box = BlockOf(anyCell / 9, anyCell % 9);
         for (int i = 0; i < 9; ++i) {
           const int cell = UnitCell(18 + box, i);
           const bool onLine = line < 9 ? cell / 9 == line : cell % 9 == line - 9;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/board.h"
+#include "core/peers.h"
 #include "core/puzzle/solution_builder.h"
 
 namespace lumitile {
@@ -55,7 +56,7 @@ class SolutionCounter {
   }
 
  private:
-  static int Box(int cell) { return cell / 27 * 3 + cell % 9 / 3; }
+  static int Box(int cell) { return BlockOf(cell / 9, cell % 9); }
   uint16_t Used(int cell) const { return rows_[cell / 9] | columns_[cell % 9] | boxes_[Box(cell)]; }
   void Mark(int cell, uint16_t bit) {
     rows_[cell / 9] ^= bit;

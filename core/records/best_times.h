@@ -19,7 +19,7 @@ using BestTimes = std::array<BestTimeRow, kLevelCount>;
 // with spaces, control characters become spaces and broken UTF-8 becomes U+FFFD.
 std::string FitName(std::string_view utf8);
 
-// Three rows of "no record" held by kNoName.
+// Every level's row empty: no record, held by kNoName.
 BestTimes EmptyBestTimes();
 
 // The table as the file holds it; a time the clock could never show, or

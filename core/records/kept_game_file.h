@@ -29,8 +29,6 @@ class KeptGameFile {
   // No game to keep: the file goes.
   void Forget();
 
-  const std::string& Path() const { return path_; }
-
  private:
   std::string path_;
   bool createFolder_;

@@ -3,7 +3,10 @@
 // for the view tests on Qt's offscreen platform.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -80,16 +83,23 @@ struct GameRig {
   Game game;
 };
 
-// Answers the next real message box with button, and notes its text.
+// Answers the next real message box with button, and notes its text. No box
+// within five seconds fails the test and closes whatever modal stands there.
 inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr,
                                  QMessageBox::StandardButton* defaultButton = nullptr) {
-  QTimer::singleShot(0, [=] {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [=, deadline = QDeadlineTimer(5000)] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
+    if (!box && !deadline.hasExpired()) return;
+    poll->stop();
+    poll->deleteLater();
+    if (!box && QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+    if (!box) return ADD_FAILURE() << "no message box appeared";
     if (text) *text = box->windowTitle() + "|" + box->text();
     if (defaultButton) *defaultButton = box->standardButton(box->defaultButton());
     box->button(button)->click();
   });
+  poll->start(10);
 }
 
 }  // namespace lumitile::testing
