@@ -4,7 +4,9 @@
 // sent it, which brings the cell cursor out.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <variant>
 
@@ -22,6 +24,8 @@ struct DealOrder {
   uint64_t Number = 0;  // tells a deal under way from one given up
   int Level = 0;
   uint64_t Seed = 0;
+  // Set by the session once the deal is given up, so the work stops early.
+  std::shared_ptr<const std::atomic<bool>> GivenUp;
 };
 
 namespace cmd {

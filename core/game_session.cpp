@@ -31,7 +31,7 @@ constexpr bool kPlaysOnBoard =
 Board DealBoard(const DealOrder& order) {
   SeededRandom random(order.Seed);
   Board board;
-  if (const auto puzzle = DealUniquePuzzle(order.Level, random)) {
+  if (const auto puzzle = DealUniquePuzzle(order.Level, random, order.GivenUp.get())) {
     for (int cell = 0; cell < 81; ++cell) {
       board.Solution[cell / 9][cell % 9] = puzzle->solution[static_cast<std::size_t>(cell)];
       board.Givens[cell / 9][cell % 9] = puzzle->givens[static_cast<std::size_t>(cell)];
@@ -74,7 +74,9 @@ Outcome GameSession::Do(const cmd::NewGame&) {
     NewPuzzle(board, *parameters, random_);
     return Do(cmd::NewGameOn{board});
   }
-  const DealOrder order{++deals_, level_, DrawSeed(random_)};
+  GiveUpDeal();
+  awaitedGivenUp_ = std::make_shared<std::atomic<bool>>(false);
+  const DealOrder order{++deals_, level_, DrawSeed(random_), awaitedGivenUp_};
   awaited_ = order.Number;
   return {.Deal = order};
 }
@@ -85,7 +87,7 @@ Outcome GameSession::Do(const cmd::FinishDeal& command) {
 }
 
 Outcome GameSession::Do(const cmd::NewGameOn& command) {
-  awaited_.reset();
+  GiveUpDeal();
   game_.Begin(command.Position, level_);
   input_.NewGame();
   return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
@@ -106,8 +108,14 @@ Outcome GameSession::Do(const cmd::SelectLevel& command) {
 }
 
 void GameSession::SetLevel(int level) {
-  if (level != level_) awaited_.reset();
+  if (level != level_) GiveUpDeal();
   level_ = level;
+}
+
+void GameSession::GiveUpDeal() {
+  if (awaitedGivenUp_) *awaitedGivenUp_ = true;
+  awaitedGivenUp_.reset();
+  awaited_.reset();
 }
 
 Outcome GameSession::Do(const cmd::PickItem& command) {

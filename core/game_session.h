@@ -46,6 +46,10 @@ struct Outcome {
 class GameSession {
  public:
   GameSession(RandomSource& random, TickSource& ticks, Profile& settings);
+  // A deal still running on another thread stops at its next try.
+  ~GameSession() { GiveUpDeal(); }
+  GameSession(const GameSession&) = delete;
+  GameSession& operator=(const GameSession&) = delete;
 
   Outcome Execute(const Command& command);
   // Whether the command can act now: nothing on the board moves before the
@@ -118,6 +122,8 @@ class GameSession {
   void CheckSolved(Outcome& outcome);
   // A different level gives up the deal under way.
   void SetLevel(int level);
+  // The new game no longer waits for the deal under way, which stops.
+  void GiveUpDeal();
   // The outcome of a key: the cursor shows from now on.
   Outcome ByKey(Outcome outcome);
   // An option changed: stored, or the trouble told.
@@ -131,6 +137,7 @@ class GameSession {
   int level_ = 0;
   uint64_t deals_ = 0;               // deal orders so far
   std::optional<uint64_t> awaited_;  // the deal the next game waits for
+  std::shared_ptr<std::atomic<bool>> awaitedGivenUp_;
 };
 
 }  // namespace lumitile

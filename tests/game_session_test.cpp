@@ -106,7 +106,9 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
     const Outcome second = Do(cmd::NewGame{});
     twin.Execute(cmd::NewGame{});  // the twin's draws kept in step
     ticks.AdvanceSeconds(7);
-    EXPECT_FALSE(Do(cmd::FinishDeal{*first.Deal, DealBoard(*first.Deal)}).Cells) << "a replaced deal is dropped";
+    EXPECT_TRUE(*first.Deal->GivenUp) << "a replaced deal stops early";
+    EXPECT_EQ(DealBoard(*first.Deal).Givens, Grid{}) << "and gives no board";
+    EXPECT_FALSE(Do(cmd::FinishDeal{*first.Deal, DealBoard(*second.Deal)}).Cells) << "a replaced deal is dropped";
     EXPECT_TRUE(game.Dealing());
     const Board dealt = DealBoard(*second.Deal);
     EXPECT_TRUE(Do(cmd::FinishDeal{*second.Deal, dealt}).Cells);

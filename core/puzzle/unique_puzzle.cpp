@@ -139,9 +139,11 @@ int OpenCount(const Digits& givens) {
 // board after kOrdersPerBoard orders; the givens start as the whole solution.
 class Tries {
  public:
-  Tries(RandomSource& random, DealtPuzzle& puzzle) : random_(random), puzzle_(puzzle) {
+  Tries(RandomSource& random, DealtPuzzle& puzzle, const GiveUp* givenUp)
+      : random_(random), puzzle_(puzzle), givenUp_(givenUp) {
     puzzle_.solution = BuildFullGrid(random_);
   }
+  bool GivenUp() const { return givenUp_ && givenUp_->load(std::memory_order_relaxed); }
   Order Next() {
     if (++tries_ > kOrdersPerBoard) {
       puzzle_.solution = BuildFullGrid(random_);
@@ -154,17 +156,18 @@ class Tries {
  private:
   RandomSource& random_;
   DealtPuzzle& puzzle_;
+  const GiveUp* givenUp_;
   int tries_ = 0;
 };
 
-DealtPuzzle DealSuperAdvanced(RandomSource& random) {
+DealtPuzzle DealSuperAdvanced(RandomSource& random, const GiveUp* givenUp) {
   DealtPuzzle puzzle;
-  Tries tries(random, puzzle);
+  Tries tries(random, puzzle, givenUp);
   // Drawn once, so a target that is hard to reach is not traded for an
   // easier one on the retries.
   const int target = kSuperAdvancedOpenMin - 1 +
                      DrawOneTo(random, static_cast<int16_t>(kSuperAdvancedOpenMax - kSuperAdvancedOpenMin + 1));
-  for (;;) {
+  while (!tries.GivenUp()) {
     const Order order = tries.Next();
     Digits& givens = puzzle.givens;
     int open = 0;
@@ -180,12 +183,13 @@ DealtPuzzle DealSuperAdvanced(RandomSource& random) {
     // The count guards against a faulty deduction ever dealing two solutions.
     if (open == target && CountSolutions(givens) == 1) return puzzle;
   }
+  return puzzle;
 }
 
-DealtPuzzle DealMaster(RandomSource& random) {
+DealtPuzzle DealMaster(RandomSource& random, const GiveUp* givenUp) {
   DealtPuzzle puzzle;
-  Tries tries(random, puzzle);
-  for (;;) {
+  Tries tries(random, puzzle, givenUp);
+  while (!tries.GivenUp()) {
     const Order order = tries.Next();
     Digits& givens = puzzle.givens;
     const auto kept = [&] {
@@ -201,12 +205,15 @@ DealtPuzzle DealMaster(RandomSource& random) {
     }
     if (kept() && CountSolutions(givens) == 1) return puzzle;
   }
+  return puzzle;
 }
 
-std::optional<DealtPuzzle> DealUniquePuzzle(int level, RandomSource& random) {
-  if (level == kSuperAdvancedLevel) return DealSuperAdvanced(random);
-  if (level == kMasterLevel) return DealMaster(random);
-  return std::nullopt;
+std::optional<DealtPuzzle> DealUniquePuzzle(int level, RandomSource& random, const GiveUp* givenUp) {
+  std::optional<DealtPuzzle> puzzle;
+  if (level == kSuperAdvancedLevel) puzzle = DealSuperAdvanced(random, givenUp);
+  if (level == kMasterLevel) puzzle = DealMaster(random, givenUp);
+  if (givenUp && givenUp->load()) return std::nullopt;
+  return puzzle;
 }
 
 }  // namespace lumitile

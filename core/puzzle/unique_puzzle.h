@@ -4,6 +4,7 @@
 // beyond the solver's technique set.
 #pragma once
 
+#include <atomic>
 #include <optional>
 
 #include "core/puzzle/logic_solver.h"
@@ -30,19 +31,23 @@ Digits BuildFullGrid(RandomSource& random);
 // that clash, or a value above 9, have none.
 int CountSolutions(const Digits& givens, int limit = 2);
 
+// A deal that is no longer wanted stops at its next try, when givenUp turns
+// true, and gives back whatever it holds by then.
+using GiveUp = std::atomic<bool>;
+
 // 超上級: a full board, then an open-cell target drawn in 50..56, then the
 // cells in a random order, each opened when the singles still solve the
 // puzzle, until the target is met; another order or board otherwise.
-DealtPuzzle DealSuperAdvanced(RandomSource& random);
+DealtPuzzle DealSuperAdvanced(RandomSource& random, const GiveUp* givenUp = nullptr);
 
 // 達人: a full board, the cells in a random order, each opened when the
 // technique set still solves the puzzle, until no given can be opened; kept
 // when at least 54 cells are open and the singles alone do not solve it,
 // otherwise another order or board.
-DealtPuzzle DealMaster(RandomSource& random);
+DealtPuzzle DealMaster(RandomSource& random, const GiveUp* givenUp = nullptr);
 
-// The deal of level 3 or 4; nothing for any other level.
-std::optional<DealtPuzzle> DealUniquePuzzle(int level, RandomSource& random);
+// The deal of level 3 or 4; nothing for any other level, or once given up.
+std::optional<DealtPuzzle> DealUniquePuzzle(int level, RandomSource& random, const GiveUp* givenUp = nullptr);
 
 // Open cells of a puzzle.
 int OpenCount(const Digits& givens);
