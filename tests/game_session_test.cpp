@@ -256,40 +256,9 @@ TEST_F(GameSessionTest, AFailedRecordLeavesMemoryAsTheFile) {
   EXPECT_GT(failAt, 15) << "the sequence was really walked";
 }
 
-TEST_F(GameSessionTest, UndoRedoAndClearingMoveTheBoardOnly) {
-  Play(3);
-  Put(0);
-  Do(cmd::PickItem{Pick::Hint(0)});
-  Do(cmd::ApplyPick{{0, 1}});
-  Do(cmd::PickItem{Pick::Panel(4)});
-  Do(cmd::ApplyPick{{0, 2}});  // a wrong 5
-  ticks.AdvanceSeconds(1);
-  EXPECT_TRUE(Do(cmd::Undo{}).Cells);
-  EXPECT_TRUE(Do(cmd::Undo{}).Cells);
-  EXPECT_EQ(Entry(0) * 100 + Entry(1) * 10 + Entry(2), 100);
-  EXPECT_EQ(game.ElapsedSeconds(), 31) << "the hint's charge stays";
-  EXPECT_FALSE(game.HintVisible(0));
-  EXPECT_EQ(game.Pointer(), Pick::Panel(4));
-  EXPECT_TRUE(Do(cmd::Redo{}).Cells);
-  EXPECT_EQ(Entry(1), 2);
-  EXPECT_TRUE(Do(cmd::ClearPlacedPanels{}).Cells);
-  EXPECT_EQ(Entry(0) + Entry(1), 0);
-  EXPECT_EQ(game.ElapsedSeconds(), 31);
-  EXPECT_FALSE(game.HintVisible(0));
-  EXPECT_EQ(game.Pointer(), Pick::Panel(4));
-  EXPECT_TRUE(Do(cmd::Undo{}).Cells) << "clearing is a move too";
-  Put(2);  // the right 3 completes the board, and the redo is gone
-  EXPECT_FALSE(Do(cmd::Redo{}).Cells);
-  EXPECT_FALSE(Do(cmd::Undo{}).Solved);
-  const Outcome again = Do(cmd::Redo{});
-  EXPECT_TRUE(again.Solved) << "a board completed by redo is checked";
-  EXPECT_EQ(again.Play, Sound::Solved);
-  Do(cmd::NewGame{});
-  EXPECT_FALSE(game.CanUndo()) << "a new game forgets the moves";
-}
-
 // Each kind of move takes the board back exactly, entries and marks of
-// every cell, and replays it exactly.
+// every cell, and replays it exactly; the clock, the spent tokens and the
+// pick stay as they are.
 TEST_F(GameSessionTest, EveryKindOfMoveUndoesAndRedoesExactly) {
   Play(30);
   Do(cmd::ToggleMark{{0, 4}, 5});
@@ -304,17 +273,24 @@ TEST_F(GameSessionTest, EveryKindOfMoveUndoesAndRedoesExactly) {
       cmd::MarkWithPick{{2, 7}},  // with the eraser just picked: every mark of the cell
       cmd::ClearPlacedPanels{},
   };
+  const auto rest = [&] {
+    return std::tuple(game.ElapsedSeconds(), game.HintVisible(0), game.HintVisible(1), game.Pointer());
+  };
   for (const Command& move : moves) {
     const Board before = game.CurrentBoard();
     ASSERT_TRUE(Do(move).Cells) << move.index();
     const Board after = game.CurrentBoard();
+    const auto kept = rest();
     ASSERT_TRUE(Do(cmd::Undo{}).Cells);
     EXPECT_EQ(game.CurrentBoard().Entries, before.Entries) << move.index();
     EXPECT_EQ(game.CurrentBoard().Marks, before.Marks) << move.index();
     ASSERT_TRUE(Do(cmd::Redo{}).Cells);
     EXPECT_EQ(game.CurrentBoard().Entries, after.Entries) << move.index();
     EXPECT_EQ(game.CurrentBoard().Marks, after.Marks) << move.index();
+    EXPECT_EQ(rest(), kept) << move.index();
   }
+  Do(cmd::NewGame{});
+  EXPECT_FALSE(game.CanUndo()) << "a new game forgets the moves";
 }
 
 TEST_F(GameSessionTest, KeysPlayAtTheCursorWithOneSoundEach) {
