@@ -71,8 +71,9 @@ TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
     EXPECT_TRUE(testing_support::HoldsAsOrdinaryUser([&] {
       IniProfile profile(ProgramPlace{folder.Path("program"), "lumitile"});
       const int32_t read = ReadIniInt(profile.Read().file, "ハイスコア", "初級", 0);
-      const auto failure = profile.Edit([](IniFile& file) { WriteIniString(file, "ハイスコア", "中級", "300"); });
+      // Kept before the first record, while the records are still only read beside the program.
       const bool kept = KeptGameFile::For(ProgramPlace{folder.Path("program"), "lumitile"}).Keep("kept");
+      const auto failure = profile.Edit([](IniFile& file) { WriteIniString(file, "ハイスコア", "中級", "300"); });
       return read == install.read && failure.has_value() == install.written.empty() && (failure || kept);
     })) << "初級 reads as " << install.read << (install.written.empty() ? ", nothing is written" : ", 中級 is written");
     // The game in progress waits beside the records.
