@@ -37,8 +37,8 @@ class LateSoundPlayer final : public lumitile::SoundPlayer {
 int main(int argc, char** argv) {
   using namespace lumitile;
   if (!DisplayNamed()) return 1;
-  QTranslator japanese;
-  const auto app = StartApplication(argc, argv, japanese);
+  QTranslator translator;
+  const auto app = StartApplication(argc, argv, translator);
 
   const auto folders = DataFolders(ExecutableFolder(), LUMITILE_INSTALLED_DATA_DIR);
   SeededRandom random(TimeSeed());

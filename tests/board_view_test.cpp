@@ -82,6 +82,9 @@ TEST(BoardView, AZoomChangeRefreshesEveryPictureAndThePointer) {
       EXPECT_TRUE(SamePixels(rig.Find<PictureBox>(QString::fromLatin1(name))->Picture(), picture)) << name;
     };
     ASSERT_EQ(images.Eraser().size(), QSize(32, 32) * percent / 100);
+    // Drawn at that size, not the design drawing blown up.
+    const QString drawn = percent == 100 ? QString() : QStringLiteral("@%1x").arg(percent / 100);
+    if (percent % 100 == 0) EXPECT_TRUE(SamePixels(images.Panel(1), QImage(":/images/panel_1" + drawn + ".png")));
     for (int k = 0; k < 9; ++k) shows(QStringLiteral("Picture1(%1)").arg(k).toLatin1(), images.Panel(k + 1));
     shows("Picture2", images.Eraser());
     shows("Picture3", images.Burst());

@@ -23,7 +23,7 @@ value() { sed -n "s/^$1=//p" "$prefix/$desktop" | head -n 1; }
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3*256 + $4, $7*256 + $8 }'; }
 xml() { sed -n "s:.*<$1\\( [^>]*\\)\\{0,1\\}>\\([^<]*\\)</$1>.*:\\2:p" "$prefix/$metainfo" | head -n 1; }
 
-data_names=(np1.wav np2.wav Lumihlp.html)
+data_names=(np1.wav np2.wav Lumihlp.html Lumihlp_en.html)
 expected=("$desktop" "$metainfo" "$svg" bin/lumitile share/man/man6/lumitile.6 "${data_names[@]/#/share/lumitile/}")
 [[ -f "$prefix/$desktop" ]] || { fail "no desktop entry $desktop"; exit 1; }
 # Icon= names a theme icon, Exec= a program on PATH.

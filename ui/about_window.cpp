@@ -14,7 +14,7 @@ AboutWindow::AboutWindow(const Images& images, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::CustomizeWindowHint) {
   const WindowLayout& layout = AboutLayout();
-  SetUpSideWindow(this, layout, QStringLiteral("Lumitile について"));
+  SetUpSideWindow(this, layout, tr("Lumitile について"));
   setWindowIcon(images.Icon());
   // The labels paint no ground of their own, so they sit on this blue; their
   // text is fixed with it, or a dark desktop theme would draw light grey on it.

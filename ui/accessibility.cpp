@@ -1,6 +1,7 @@
 #include "ui/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <array>
 #include <memory>
 
@@ -11,6 +12,10 @@
 namespace lumitile {
 
 namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(lumitile::Accessibility)
+};
 
 class BoardAccessible;
 
@@ -78,7 +83,7 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
   }
 
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? QStringLiteral("盤面") : QAccessibleWidget::text(t);
+    return t == QAccessible::Name ? Words::tr("盤面") : QAccessibleWidget::text(t);
   }
   int childCount() const override { return kCells; }
   QAccessibleInterface* child(int index) const override {
@@ -110,8 +115,8 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
   }
   int selectedCellCount() const override { return 0; }
   QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-  QString columnDescription(int column) const override { return QStringLiteral("%1列").arg(column + 1); }
-  QString rowDescription(int row) const override { return QStringLiteral("%1行").arg(row + 1); }
+  QString columnDescription(int column) const override { return Words::tr("%1列").arg(column + 1); }
+  QString rowDescription(int row) const override { return Words::tr("%1行").arg(row + 1); }
   int selectedColumnCount() const override { return 0; }
   int selectedRowCount() const override { return 0; }
   int columnCount() const override { return kBoardSize; }
@@ -154,20 +159,19 @@ void InstallAccessibility() {
 }
 
 QString CellAccessibleName(Cell cell, CellView view, uint16_t marks, bool paused) {
-  const QString place = QStringLiteral("%1行%2列 ").arg(cell.Row + 1).arg(cell.Column + 1);
-  if (paused) return place + QStringLiteral("一時停止中");
+  // Each phrase whole, so a language can order its parts its own way.
+  const auto said = [&cell](const QString& phrase) { return phrase.arg(cell.Row + 1).arg(cell.Column + 1); };
+  if (paused) return said(Words::tr("%1行%2列 一時停止中"));
   switch (view.Kind) {
-    case CellKind::Given: return place + QStringLiteral("%1 (固定)").arg(view.Number);
-    case CellKind::Placed: return place + QString::number(view.Number);
+    case CellKind::Given: return said(Words::tr("%1行%2列 %3 (固定)")).arg(view.Number);
+    case CellKind::Placed: return said(Words::tr("%1行%2列 %3")).arg(view.Number);
     case CellKind::Empty: break;
   }
-  QString name = place + QStringLiteral("空き");
-  if (marks != 0) {
-    name += QStringLiteral(" メモ");
-    for (int n = 1; n <= 9; ++n)
-      if (marks & MarkBit(n)) name += QStringLiteral(" %1").arg(n);
-  }
-  return name;
+  if (marks == 0) return said(Words::tr("%1行%2列 空き"));
+  QString numbers;
+  for (int n = 1; n <= 9; ++n)
+    if (marks & MarkBit(n)) numbers += QStringLiteral(" %1").arg(n);
+  return said(Words::tr("%1行%2列 空き メモ%3")).arg(numbers);
 }
 
 }  // namespace lumitile

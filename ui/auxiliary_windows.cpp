@@ -11,6 +11,7 @@
 #include "ui/best_times_window.h"
 #include "ui/help_window.h"
 #include "ui/record_entry_window.h"
+#include "ui/window_look.h"
 #include "ui/window_placement.h"
 
 namespace lumitile {
@@ -58,7 +59,7 @@ void AuxiliaryWindows::ShowRecordEntry() {
 }
 
 void AuxiliaryWindows::StoreRecord(const QString& name) {
-  const Outcome stored = game_.Execute(cmd::ConfirmRecord{name.toStdString()});
+  const Outcome stored = game_.Execute(cmd::ConfirmRecord{StoredName(name)});
   if (stored.Trouble) TellCannotSave(*stored.Trouble);
   // Shown also when the record could not be kept: the table says what was.
   if (stored.Table) ShowBestTimes();
@@ -89,10 +90,15 @@ void AuxiliaryWindows::ShowHelp() {
     help_ = new HelpWindow(mainWindow_);
     CentreOnScreen(help_);
   }
-  if (const auto path = FindDataFile(dataFolders_, kHelpFileName)) {
+  // The document in the player's language is the translation of its name.
+  //: The help document's file name: Lumihlp_en.html for English.
+  const QString translated = tr("Lumihlp.html");
+  if (const auto path = FindDataFile(dataFolders_, translated.toStdString())) {
     help_->ShowDocument(*path);
+  } else if (const auto original = FindDataFile(dataFolders_, kHelpFileName)) {
+    help_->ShowDocument(*original);
   } else {
-    help_->ShowMissing(QString::fromLatin1(kHelpFileName));
+    help_->ShowMissing(translated);
   }
   Present(help_);
 }
@@ -107,7 +113,7 @@ void AuxiliaryWindows::AskAndClearBestTimes() {
 
 void AuxiliaryWindows::TellCannotSave(const CannotSave& trouble) {
   // The path in the system's own decoding: a folder name need not be UTF-8.
-  QString text = QString::fromStdString(CannotSaveText(trouble));
+  QString text = CannotSaveText(trouble);
   if (!trouble.Failure.path.empty()) text += QStringLiteral("\n") + QFile::decodeName(trouble.Failure.path.c_str());
   ask_(mainWindow_, CannotSaveNotice(text));
 }

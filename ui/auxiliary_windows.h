@@ -24,7 +24,8 @@ class HelpWindow;
 class Images;
 class RecordEntryWindow;
 
-// The help document's file name, looked for in the data folders.
+// The help document's file name, looked for in the data folders: the
+// Japanese original, which stands in where the player's language has none.
 inline constexpr const char* kHelpFileName = "Lumihlp.html";
 
 class AuxiliaryWindows : public QObject {

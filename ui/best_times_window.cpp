@@ -49,15 +49,13 @@ void FitName(QLabel* label, const QString& name) {
 
 BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolWindowFlags) {
   const WindowLayout& layout = BestTimesLayout();
-  SetUpSideWindow(this, layout, QStringLiteral("ハイスコア"));
+  SetUpSideWindow(this, layout, tr("ハイスコア"));
 
   const auto label = [this, &layout](const QString& name, const QString& text) {
     return AddLabel(this, name, text, layout.Place(name));
   };
   const QFont font = MakeFont(look::kTableFont);
-  const std::array<QString, kLevelCount> captions{QStringLiteral("初級："), QStringLiteral("中級："),
-                                                  QStringLiteral("上級："), QStringLiteral("超上級："),
-                                                  QStringLiteral("達人：")};
+  const std::array<QString, kLevelCount> captions{tr("初級："), tr("中級："), tr("上級："), tr("超上級："), tr("達人：")};
   // The names the rows have always had: the advanced caption came last.
   const std::array<QString, kLevelCount> captionNames{QStringLiteral("Label1"), QStringLiteral("Label2"),
                                                       QStringLiteral("Label4"), QStringLiteral("Label9"),
@@ -69,7 +67,7 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolW
     label(captionNames[i], captions[i])->setFont(font);
     times_[i] = label(QStringLiteral("Label3(%1)").arg(i), {});
     FitTime(times_[i], QStringLiteral("999"));
-    label(unitNames[i], QStringLiteral("秒"))->setFont(font);
+    label(unitNames[i], tr("秒"))->setFont(font);
     names_[i] = label(QStringLiteral("Label8(%1)").arg(i), NoNameText());
     names_[i]->setFont(font);
   }
@@ -87,7 +85,7 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolW
 void BestTimesWindow::Fill(const std::array<BestTimeRow, kLevelCount>& rows) {
   for (std::size_t level = 0; level < rows.size(); ++level) {
     FitTime(times_[level], QString::number(rows[level].Seconds));
-    FitName(names_[level], QString::fromStdString(rows[level].Name));
+    FitName(names_[level], ShownName(QString::fromStdString(rows[level].Name)));
   }
 }
 

@@ -85,7 +85,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   const int cell = CellSide(ratio);
   const int side = kBoardSize * cell;
   if (game_.Paused()) {
-    Announce(painter, QRect(0, 0, side, side), QStringLiteral("一時停止中"), Qt::white);
+    Announce(painter, QRect(0, 0, side, side), tr("一時停止中"), Qt::white);
     return;
   }
   for (int row = 0; row < kBoardSize; ++row) {
@@ -136,7 +136,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     frame(game_.Cursor(), line, thick, kCursorOuter);
     frame(game_.Cursor(), line + thick, line, Qt::white);
   }
-  if (finished_) Announce(painter, QRect(0, 0, side, side), QStringLiteral("完成！"), kFinishedInk);
+  if (finished_) Announce(painter, QRect(0, 0, side, side), tr("完成！"), kFinishedInk);
 }
 
 void BoardWidget::PaintMarks(QPainter& painter, int cell) {

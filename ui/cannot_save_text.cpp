@@ -1,55 +1,60 @@
 #include "ui/cannot_save_text.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace lumitile {
 namespace {
 
-const char* WhatText(Keeping what) {
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(lumitile::CannotSave)
+};
+
+QString WhatText(Keeping what) {
   switch (what) {
-    case Keeping::kSettings: return "ハイスコアとレベルを保存できませんでした。";
-    case Keeping::kLevel: return "レベルを保存できませんでした。";
-    case Keeping::kRecord: return "ハイスコアを保存できませんでした。";
-    case Keeping::kClearedTable: return "ハイスコアのクリアを保存できませんでした。";
-    case Keeping::kOptions: return "表示の設定を保存できませんでした。";
+    case Keeping::kSettings: return Words::tr("ハイスコアとレベルを保存できませんでした。");
+    case Keeping::kLevel: return Words::tr("レベルを保存できませんでした。");
+    case Keeping::kRecord: return Words::tr("ハイスコアを保存できませんでした。");
+    case Keeping::kClearedTable: return Words::tr("ハイスコアのクリアを保存できませんでした。");
+    case Keeping::kOptions: return Words::tr("表示の設定を保存できませんでした。");
   }
-  return "";
+  return {};
 }
 
 bool Reading(FileStep step) {
   return step == FileStep::kOpen || step == FileStep::kRead;
 }
 
-std::string Reason(const FileFailure& failure) {
+QString Reason(const FileFailure& failure) {
   switch (failure.step) {
-    case FileStep::kNotRegularFile: return "設定ファイルの場所にファイルでないものがあります。";
-    case FileStep::kTooLarge: return "設定ファイルが大きすぎます。";
+    case FileStep::kNotRegularFile: return Words::tr("設定ファイルの場所にファイルでないものがあります。");
+    case FileStep::kTooLarge: return Words::tr("設定ファイルが大きすぎます。");
     case FileStep::kMakeFolder:
-      if (failure.path.empty()) return "設定ファイルを置くフォルダーがありません。";
+      if (failure.path.empty()) return Words::tr("設定ファイルを置くフォルダーがありません。");
       break;
     case FileStep::kLock:
-      if (failure.error == EWOULDBLOCK) return "ほかの Lumitile が設定ファイルを使い続けています。";
+      if (failure.error == EWOULDBLOCK) return Words::tr("ほかの Lumitile が設定ファイルを使い続けています。");
       break;
     default: break;
   }
   switch (failure.error) {
     case ENOSPC:
-    case EDQUOT: return "ディスクに空きがありません。";
+    case EDQUOT: return Words::tr("ディスクに空きがありません。");
     case EACCES:
     case EPERM:
     case EROFS:
-      return Reading(failure.step) ? "設定ファイルを読む権限がありません。" : "書き込む権限がありません。";
+      return Reading(failure.step) ? Words::tr("設定ファイルを読む権限がありません。") : Words::tr("書き込む権限がありません。");
     default:
-      return (Reading(failure.step) ? "設定ファイルを読めませんでした（エラー番号 "
-                                    : "設定ファイルに書き込めませんでした（エラー番号 ") +
-             std::to_string(failure.error) + "）。";
+      return (Reading(failure.step) ? Words::tr("設定ファイルを読めませんでした（エラー番号 %1）。")
+                                    : Words::tr("設定ファイルに書き込めませんでした（エラー番号 %1）。"))
+          .arg(failure.error);
   }
 }
 
 }  // namespace
 
-std::string CannotSaveText(const CannotSave& trouble) {
-  return std::string(WhatText(trouble.What)) + "\n" + Reason(trouble.Failure);
+QString CannotSaveText(const CannotSave& trouble) {
+  return WhatText(trouble.What) + QLatin1Char('\n') + Reason(trouble.Failure);
 }
 
 }  // namespace lumitile

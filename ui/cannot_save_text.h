@@ -1,8 +1,10 @@
 // What the player is told when the settings file could not take a change:
-// what was not kept, and why, in the game's Japanese.
+// what was not kept, and why, in the player's language. Every message the
+// notice can hold is worded here, under the one context "lumitile::CannotSave"
+// the translators see.
 #pragma once
 
-#include <string>
+#include <QString>
 
 #include "core/records/cannot_save.h"
 
@@ -10,6 +12,6 @@ namespace lumitile {
 
 // Two lines: what could not be saved, and the reason. The window adds the
 // file's path in its own decoding of file names.
-std::string CannotSaveText(const CannotSave& trouble);
+QString CannotSaveText(const CannotSave& trouble);
 
 }  // namespace lumitile

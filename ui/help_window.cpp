@@ -13,7 +13,7 @@ namespace lumitile {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("HelpViewer"));
-  setWindowTitle(QStringLiteral("Lumitile ヘルプ"));
+  setWindowTitle(tr("Lumitile ヘルプ"));
   setAttribute(Qt::WA_DeleteOnClose);
   resize(560, 600);
 
@@ -62,7 +62,7 @@ void HelpWindow::ShowUrl(const QUrl& url) {
 
 void HelpWindow::ShowMissing(const QString& fileName) {
   browser_->clearHistory();
-  browser_->setPlainText(QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(fileName));
+  browser_->setPlainText(tr("ヘルプファイル %1 が見つかりません。").arg(fileName));
 }
 
 }  // namespace lumitile

@@ -114,20 +114,20 @@ void MainWindow::BuildClientArea() {
   for (int i = 0; i < kHintCount; ++i) {
     hintTokens_[i] = button(box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint()));
     connect(hintTokens_[i], &PictureBox::Clicked, this, pick(Pick::Hint(i)));
-    hintTokens_[i]->setAccessibleName(QStringLiteral("ヒント %1").arg(i + 1));
+    hintTokens_[i]->setAccessibleName(tr("ヒント %1").arg(i + 1));
   }
   label("Label2", QStringLiteral("Tessaline"), look::kRed, MakeFont(look::kCreditFont));
   for (int k = 0; k < 9; ++k) {
     panels_[k] = button(box(QStringLiteral("Picture1(%1)").arg(k), look::kLightGrey, true, images_.Panel(k + 1)));
     connect(panels_[k], &PictureBox::Clicked, this, pick(Pick::Panel(k)));
-    panels_[k]->setAccessibleName(QStringLiteral("パネル %1").arg(k + 1));
+    panels_[k]->setAccessibleName(tr("パネル %1").arg(k + 1));
   }
   eraser_ = button(box(QStringLiteral("Picture2"), look::kLightGreen, false, images_.Eraser()));
   connect(eraser_, &PictureBox::Clicked, this, pick(Pick::Eraser()));
-  eraser_->setAccessibleName(QStringLiteral("消しゴム"));
+  eraser_->setAccessibleName(tr("消しゴム"));
   clearAll_ = button(box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst()));
   connect(clearAll_, &PictureBox::Clicked, this, &MainWindow::ClearPlacedPanels);
-  clearAll_->setAccessibleName(QStringLiteral("全てのパネルを消す"));
+  clearAll_->setAccessibleName(tr("全てのパネルを消す"));
   const QString credit = QStringLiteral("© 2026 Lumitile Project");
   label("Label3", credit, look::kYellow, FittingGothicFont(credit, layout.Place(QStringLiteral("Label3")).size()));
 }
@@ -162,22 +162,22 @@ void MainWindow::BuildMenus() {
     menu->addSeparator()->setObjectName(QString::fromLatin1(name));
   };
 
-  QMenu* file = addMenu("f", QStringLiteral("ﾌｧｲﾙ"));
-  addItem(file, "new_game", QStringLiteral("新規ゲーム"), [this] { NewGame(); });
-  pauseAction_ = addItem(file, "pause", QStringLiteral("一時停止"), [this] { RunKey({KeyCommand::Pause}); },
+  QMenu* file = addMenu("f", tr("ﾌｧｲﾙ"));
+  addItem(file, "new_game", tr("新規ゲーム"), [this] { NewGame(); });
+  pauseAction_ = addItem(file, "pause", tr("一時停止"), [this] { RunKey({KeyCommand::Pause}); },
                          KeysFor(KeyCommand::Pause));
   pauseAction_->setCheckable(true);
   addSeparator(file, "aa");
-  addItem(file, "end_app", QStringLiteral("終了"), [this] { close(); });
+  addItem(file, "end_app", tr("終了"), [this] { close(); });
 
-  QMenu* edit = addMenu("edit", QStringLiteral("編集"));
-  undoAction_ = addItem(edit, "undo", QStringLiteral("元に戻す"), [this] { RunKey({KeyCommand::Undo}); },
+  QMenu* edit = addMenu("edit", tr("編集"));
+  undoAction_ = addItem(edit, "undo", tr("元に戻す"), [this] { RunKey({KeyCommand::Undo}); },
                         KeysFor(KeyCommand::Undo));
-  redoAction_ = addItem(edit, "redo", QStringLiteral("やり直し"), [this] { RunKey({KeyCommand::Redo}); },
+  redoAction_ = addItem(edit, "redo", tr("やり直し"), [this] { RunKey({KeyCommand::Redo}); },
                         KeysFor(KeyCommand::Redo));
 
-  QMenu* view = addMenu("view", QStringLiteral("表示"));
-  clashesAction_ = addItem(view, "show_clashes", QStringLiteral("重複を表示"),
+  QMenu* view = addMenu("view", tr("表示"));
+  clashesAction_ = addItem(view, "show_clashes", tr("重複を表示"),
                            [this] { Run(cmd::ShowDuplicates{clashesAction_->isChecked()}); });
   clashesAction_->setCheckable(true);
   addSeparator(view, "zoom_sep");
@@ -202,22 +202,22 @@ void MainWindow::BuildMenus() {
     addAction(action);
   }
 
-  QMenu* level = addMenu("level", QStringLiteral("ﾚﾍﾞﾙ"));
+  QMenu* level = addMenu("level", tr("ﾚﾍﾞﾙ"));
   const std::array<std::pair<const char*, QString>, kLevelCount> levels{{
-      {"beg_game", QStringLiteral("初級")},
-      {"mid_game", QStringLiteral("中級")},
-      {"hi_game", QStringLiteral("上級")},
-      {"sup_game", QStringLiteral("超上級")},
-      {"mas_game", QStringLiteral("達人")},
+      {"beg_game", tr("初級")},
+      {"mid_game", tr("中級")},
+      {"hi_game", tr("上級")},
+      {"sup_game", tr("超上級")},
+      {"mas_game", tr("達人")},
   }};
   for (int i = 0; i < kLevelCount; ++i) {
     levelActions_[i] = addItem(level, levels[i].first, levels[i].second, [this, i] { SelectLevel(i); });
     levelActions_[i]->setCheckable(true);
   }
   addSeparator(level, "o");
-  addItem(level, "HiScore", QStringLiteral("ﾊｲｽｺｱ..."), [this] { side_.ShowBestTimes(); });
+  addItem(level, "HiScore", tr("ﾊｲｽｺｱ..."), [this] { side_.ShowBestTimes(); });
   addSeparator(level, "sss");
-  addItem(level, "mn_HiScClr", QStringLiteral("ﾊｲｽｺｱのｸﾘｱ..."), [this] {
+  addItem(level, "mn_HiScClr", tr("ﾊｲｽｺｱのｸﾘｱ..."), [this] {
     side_.AskAndClearBestTimes();
     // Clearing the table also switches to beginner, giving up a deal under
     // way; a refused question leaves the checks as the level says.
@@ -225,10 +225,10 @@ void MainWindow::BuildMenus() {
     RefreshBusyPointer();
   });
 
-  QMenu* help = addMenu("help", QStringLiteral("ﾍﾙﾌﾟ"));
-  addItem(help, "mn_help", QStringLiteral("Lumitile ﾍﾙﾌﾟ..."), [this] { side_.ShowHelp(); });
+  QMenu* help = addMenu("help", tr("ﾍﾙﾌﾟ"));
+  addItem(help, "mn_help", tr("Lumitile ﾍﾙﾌﾟ..."), [this] { side_.ShowHelp(); });
   addSeparator(help, "h");
-  addItem(help, "mn_ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報..."), [this] { side_.ShowAbout(); });
+  addItem(help, "mn_ver", tr("ﾊﾞｰｼﾞｮﾝ情報..."), [this] { side_.ShowAbout(); });
 }
 
 void MainWindow::NewGame() {
@@ -277,7 +277,7 @@ void MainWindow::RefreshClock() {
   const auto digits = game_.ClockDigits();
   for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
   // The three digits read as one time, on the first of them.
-  clockDigits_[0]->setAccessibleName(QStringLiteral("タイム %1秒").arg(game_.ElapsedSeconds()));
+  clockDigits_[0]->setAccessibleName(tr("タイム %n秒", nullptr, game_.ElapsedSeconds()));
   // Wake only when the shown second turns; a stopped clock needs no timer.
   const int64_t wait = game_.MsUntilClockChanges();
   if (wait < 0) {

@@ -1,16 +1,25 @@
 #include "ui/question.h"
 
+#include <QCoreApplication>
+
 namespace lumitile {
 
+namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(lumitile::Question)
+};
+
+}  // namespace
+
 Question ClearPanelsQuestion() {
-  return {QStringLiteral("ClearQuestion"), QMessageBox::NoIcon,
-          QStringLiteral("配置している全てのパネルを消しますか？"), QMessageBox::Yes | QMessageBox::No,
-          QMessageBox::Yes};
+  return {QStringLiteral("ClearQuestion"), QMessageBox::NoIcon, Words::tr("配置している全てのパネルを消しますか？"),
+          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
 }
 
 Question ClearTableQuestion() {
   return {QStringLiteral("ClearBestTimesQuestion"), QMessageBox::Critical,
-          QStringLiteral("ハイスコアをクリアします。\nよろしいですか？"), QMessageBox::Ok | QMessageBox::Cancel,
+          Words::tr("ハイスコアをクリアします。\nよろしいですか？"), QMessageBox::Ok | QMessageBox::Cancel,
           QMessageBox::Ok};
 }
 
@@ -19,7 +28,7 @@ Question CannotSaveNotice(const QString& text) {
 }
 
 bool AskInMessageBox(QWidget* parent, const Question& question) {
-  QMessageBox box(question.Icon, QStringLiteral("メッセージ"), question.Text, question.Buttons, parent);
+  QMessageBox box(question.Icon, Words::tr("メッセージ"), question.Text, question.Buttons, parent);
   box.setObjectName(question.ObjectName);
   box.setDefaultButton(question.Yes);
   return box.exec() == question.Yes;

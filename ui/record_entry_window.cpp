@@ -13,10 +13,10 @@ namespace lumitile {
 RecordEntryWindow::RecordEntryWindow(QWidget* parent)
     : QWidget(parent, look::kToolWindowFlags), text_(new QLineEdit(NoNameText(), this)) {
   const WindowLayout& layout = RecordEntryLayout();
-  SetUpSideWindow(this, layout, QStringLiteral("おめでとう！"));
+  SetUpSideWindow(this, layout, tr("おめでとう！"));
 
-  for (const auto& [name, text] : {std::pair{"Label1", QStringLiteral("ハイスコアです。")},
-                                   std::pair{"Label2", QStringLiteral("名前を入力してください。")}}) {
+  for (const auto& [name, text] :
+       {std::pair{"Label1", tr("ハイスコアです。")}, std::pair{"Label2", tr("名前を入力してください。")}}) {
     AddLabel(this, QLatin1String(name), text, layout.Place(QLatin1String(name)));
   }
 

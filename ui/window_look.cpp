@@ -1,5 +1,6 @@
 #include "ui/window_look.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QKeyEvent>
@@ -54,6 +55,24 @@ class EscapeCloses final : public QObject {
 
 void CloseOnEscape(QWidget* window) { window->installEventFilter(new EscapeCloses(window)); }
 
-QString NoNameText() { return QString::fromUtf8(kNoName.data(), static_cast<qsizetype>(kNoName.size())); }
+namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(lumitile::Names)
+};
+
+QString StoredNoName() { return QString::fromUtf8(kNoName.data(), static_cast<qsizetype>(kNoName.size())); }
+
+}  // namespace
+
+QString NoNameText() { return Words::tr("名前なし"); }
+
+QString ShownName(const QString& stored) {
+  return stored == StoredNoName().leftJustified(kNameLength) ? NoNameText().leftJustified(kNameLength) : stored;
+}
+
+std::string StoredName(const QString& typed) {
+  return (typed == NoNameText() ? StoredNoName() : typed).toStdString();
+}
 
 }  // namespace lumitile

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <Qt>
+#include <string>
 
 #include "ui/fonts.h"
 
@@ -55,7 +56,15 @@ void SetUpSideWindow(QWidget* window, const WindowLayout& layout, const QString&
 // in front, and marks the entry's OK from the start, so Enter in the name box
 // would confirm it; here a button is the default only while it has the focus.
 void CloseOnEscape(QWidget* window);
-// The name for nobody, as the windows show it.
+// The name for nobody (名前なし), as the windows show it: in the player's
+// language, though the settings file holds it in Japanese whatever the
+// language, so one file serves both.
 QString NoNameText();
+// A holder's name as the table shows it, padded as stored: the name for
+// nobody in the player's language, any other as it is.
+QString ShownName(const QString& stored);
+// A name confirmed in the entry as the file keeps it: the name for nobody,
+// left as it was offered, goes back to its Japanese.
+std::string StoredName(const QString& typed);
 
 }  // namespace lumitile

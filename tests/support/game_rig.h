@@ -13,9 +13,11 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <vector>
 
 #include "app/game.h"
+#include "app/startup.h"
 #include "core/random_source.h"
 #include "support/fakes.h"
 #include "support/pictures.h"
@@ -31,6 +33,22 @@ inline void EnsureApplication() {
   static char name[] = "lumitile-test";
   static char* argv[] = {name, nullptr};
   new QApplication(argc, argv);
+}
+
+// The game's texts in a language for as long as this lives; windows made
+// meanwhile speak it.
+struct SpokenLanguage {
+  explicit SpokenLanguage(Language language) {
+    EnsureApplication();
+    if (!InstallLanguage(language, translator)) std::abort();
+  }
+  ~SpokenLanguage() { QCoreApplication::removeTranslator(&translator); }
+  QTranslator translator;
+};
+
+// A kana, a kanji or a full- or half-width form: Japanese left in an English text.
+inline bool HasJapanese(const QString& text) {
+  return std::ranges::any_of(text, [](QChar c) { return (c >= u'\u3000' && c <= u'\u9FFF') || c >= u'\uFF00'; });
 }
 
 struct RecordingSounds : SoundPlayer {

@@ -1,0 +1,311 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>lumitile::AboutWindow</name>
+    <message>
+        <source>Lumitile について</source>
+        <translation>About Lumitile</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::Accessibility</name>
+    <message>
+        <source>盤面</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>%1列</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>%1行</source>
+        <translation>Row %1</translation>
+    </message>
+    <message>
+        <source>%1行%2列 一時停止中</source>
+        <translation>Row %1, column %2, paused</translation>
+    </message>
+    <message>
+        <source>%1行%2列 %3 (固定)</source>
+        <translation>Row %1, column %2, %3 (given)</translation>
+    </message>
+    <message>
+        <source>%1行%2列 %3</source>
+        <translation>Row %1, column %2, %3</translation>
+    </message>
+    <message>
+        <source>%1行%2列 空き</source>
+        <translation>Row %1, column %2, empty</translation>
+    </message>
+    <message>
+        <source>%1行%2列 空き メモ%3</source>
+        <translation>Row %1, column %2, empty, notes%3</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::AuxiliaryWindows</name>
+    <message>
+        <source>Lumihlp.html</source>
+        <extracomment>The help document&apos;s file name: Lumihlp_en.html for English.</extracomment>
+        <translation>Lumihlp_en.html</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::BestTimesWindow</name>
+    <message>
+        <source>ハイスコア</source>
+        <translation>Best Times</translation>
+    </message>
+    <message>
+        <source>初級：</source>
+        <translation>Beg.:</translation>
+    </message>
+    <message>
+        <source>中級：</source>
+        <translation>Int.:</translation>
+    </message>
+    <message>
+        <source>上級：</source>
+        <translation>Adv.:</translation>
+    </message>
+    <message>
+        <source>超上級：</source>
+        <translation>Expert:</translation>
+    </message>
+    <message>
+        <source>達人：</source>
+        <translation>Master:</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::BoardWidget</name>
+    <message>
+        <source>一時停止中</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>完成！</source>
+        <translation>Solved!</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::CannotSave</name>
+    <message>
+        <source>ハイスコアとレベルを保存できませんでした。</source>
+        <translation>The best times and the level could not be saved.</translation>
+    </message>
+    <message>
+        <source>レベルを保存できませんでした。</source>
+        <translation>The level could not be saved.</translation>
+    </message>
+    <message>
+        <source>ハイスコアを保存できませんでした。</source>
+        <translation>The best time could not be saved.</translation>
+    </message>
+    <message>
+        <source>ハイスコアのクリアを保存できませんでした。</source>
+        <translation>Clearing the best times could not be saved.</translation>
+    </message>
+    <message>
+        <source>表示の設定を保存できませんでした。</source>
+        <translation>The view settings could not be saved.</translation>
+    </message>
+    <message>
+        <source>設定ファイルの場所にファイルでないものがあります。</source>
+        <translation>Something that is not a file stands where the settings file goes.</translation>
+    </message>
+    <message>
+        <source>設定ファイルが大きすぎます。</source>
+        <translation>The settings file is too large.</translation>
+    </message>
+    <message>
+        <source>設定ファイルを置くフォルダーがありません。</source>
+        <translation>There is no folder to keep the settings file in.</translation>
+    </message>
+    <message>
+        <source>ほかの Lumitile が設定ファイルを使い続けています。</source>
+        <translation>Another Lumitile is still using the settings file.</translation>
+    </message>
+    <message>
+        <source>ディスクに空きがありません。</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>設定ファイルを読む権限がありません。</source>
+        <translation>You have no permission to read the settings file.</translation>
+    </message>
+    <message>
+        <source>書き込む権限がありません。</source>
+        <translation>You have no permission to write there.</translation>
+    </message>
+    <message>
+        <source>設定ファイルを読めませんでした（エラー番号 %1）。</source>
+        <translation>The settings file could not be read (error number %1).</translation>
+    </message>
+    <message>
+        <source>設定ファイルに書き込めませんでした（エラー番号 %1）。</source>
+        <translation>The settings file could not be written (error number %1).</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::HelpWindow</name>
+    <message>
+        <source>Lumitile ヘルプ</source>
+        <translation>Lumitile Help</translation>
+    </message>
+    <message>
+        <source>ヘルプファイル %1 が見つかりません。</source>
+        <translation>The help file %1 was not found.</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::MainWindow</name>
+    <message>
+        <source>ヒント %1</source>
+        <translation>Hint %1</translation>
+    </message>
+    <message>
+        <source>パネル %1</source>
+        <translation>Panel %1</translation>
+    </message>
+    <message>
+        <source>消しゴム</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>全てのパネルを消す</source>
+        <translation>Clear all panels</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>新規ゲーム</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>一時停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>重複を表示</source>
+        <translation>Show Clashes</translation>
+    </message>
+    <message>
+        <source>ﾚﾍﾞﾙ</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>初級</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>中級</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <source>上級</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>超上級</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>達人</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>ﾊｲｽｺｱ...</source>
+        <translation>Best Times...</translation>
+    </message>
+    <message>
+        <source>ﾊｲｽｺｱのｸﾘｱ...</source>
+        <translation>Clear Best Times...</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Lumitile ﾍﾙﾌﾟ...</source>
+        <translation>Lumitile Help...</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報...</source>
+        <translation>About Lumitile...</translation>
+    </message>
+    <message numerus="yes">
+        <source>タイム %n秒</source>
+        <translation>
+            <numerusform>Time %n second</numerusform>
+            <numerusform>Time %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::Names</name>
+    <message>
+        <source>名前なし</source>
+        <translation>No name</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::Question</name>
+    <message>
+        <source>配置している全てのパネルを消しますか？</source>
+        <translation>Clear all the panels you placed?</translation>
+    </message>
+    <message>
+        <source>ハイスコアをクリアします。
+よろしいですか？</source>
+        <translation>The best times will be cleared.
+Are you sure?</translation>
+    </message>
+    <message>
+        <source>メッセージ</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::RecordEntryWindow</name>
+    <message>
+        <source>おめでとう！</source>
+        <translation>Congratulations!</translation>
+    </message>
+    <message>
+        <source>ハイスコアです。</source>
+        <translation>New best time!</translation>
+    </message>
+    <message>
+        <source>名前を入力してください。</source>
+        <translation>Enter your name.</translation>
+    </message>
+</context>
+</TS>
