@@ -32,29 +32,15 @@
 #include "core/random_source.h"
 #include "core/records/ini_profile.h"
 #include "core/tick_source.h"
+#include "bench/window_bench_support.h"
 #include "ui/sound_player.h"
 
 namespace {
 
 using namespace lumitile;
 
-// Settings kept in memory: a benchmark leaves no file behind.
-class NoSound final : public SoundPlayer {
- public:
-  void Play(Sound) override {}
-};
-
-// Counts the board's paints, to be sure each click was really drawn.
-class PaintCounter final : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
+using bench::NoSound;
+using bench::PaintCounter;
 
 void Click(QWidget* board, QPoint at) {
   const QPointF local(at);

@@ -29,27 +29,15 @@
 #include "core/random_source.h"
 #include "core/records/ini_profile.h"
 #include "core/tick_source.h"
+#include "bench/window_bench_support.h"
 #include "ui/sound_player.h"
 
 namespace {
 
 using namespace lumitile;
 
-class NoSound final : public SoundPlayer {
- public:
-  void Play(Sound) override {}
-};
-
-class PaintCounter final : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
+using bench::NoSound;
+using bench::PaintCounter;
 
 struct Timing {
   double startMs;
