@@ -12,6 +12,7 @@
 #include "core/game_session.h"
 #include "core/records/ini_profile.h"
 #include "core/records/kept_game_file.h"
+#include "core/records/settings_transaction.h"
 #include "core/records/shift_jis.h"
 #include "support/fakes.h"
 #include "support/scratch_folder.h"
@@ -85,6 +86,24 @@ TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
     if (!install.written.starts_with("config/")) EXPECT_TRUE(std::filesystem::is_empty(folder.Path("config")));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("program/lumitile.ini")) && install.fileName != "lumitile.ini");
   }
+}
+
+// A settings file that is a link is written through, and stays a link; the
+// game's own files go beside the link's name, never beside what it points
+// to, which may be anywhere (/dev, a folder of another user's).
+TEST(SettingsLocation, ALinkIsWrittenThroughAndTheLockStaysBesideItsName) {
+  testing_support::ScratchFolder folder;
+  folder.MakeFolder("program");
+  folder.MakeFolder("synced");
+  folder.Put("synced/records.ini", kUserFile);
+  std::filesystem::create_symlink(folder.Path("synced/records.ini"), folder.Path("program/lumitile.ini"));
+  const SettingsFiles files = LocateSettings(ProgramPlace{folder.Path("program"), "lumitile"});
+  EXPECT_EQ(files.NamePath(), folder.Path("program/lumitile.ini"));
+  EXPECT_EQ(ChangeSettings(files, [](IniFile& file) { file.Set("s", "k", "v"); }), std::nullopt);
+  EXPECT_EQ(folder.Get("synced/records.ini"), kUserFile + "[s]\r\nk=v\r\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("program/lumitile.ini")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder.Path("program/.lumitile.ini.lock")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("synced")), {}), 1);
 }
 
 using Make = std::function<void(const std::string& path)>;

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <utility>
 
 namespace lumitile {
 namespace {
@@ -13,9 +14,9 @@ namespace {
 // descriptor releases it, also when the process dies.
 class SettingsLock {
  public:
-  SettingsLock(FileSystem& fs, const std::string& settingsPath)
+  SettingsLock(FileSystem& fs, std::string path)
       : fs_(fs),
-        path_(LockPathFor(settingsPath)),
+        path_(std::move(path)),
         fd_(fs, fs.Open(path_, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666)),
         openError_(fd_.get() < 0 ? errno : 0) {}
 
@@ -49,14 +50,14 @@ void RemoveStaleTemporaryFiles(const std::string& settingsPath, FileSystem& fs) 
 
 }  // namespace
 
-std::string LockPathFor(const std::string& settingsPath) {
-  std::filesystem::path lock(settingsPath);
+std::string LockPathFor(const std::string& settingsName) {
+  std::filesystem::path lock(settingsName);
   return lock.replace_filename("." + lock.filename().string() + ".lock").string();
 }
 
 SettingsSnapshot ReadSettings(const SettingsFiles& files, FileSystem& fs) {
   std::optional<SettingsLock> lock;
-  if (!files.writePath.empty()) lock.emplace(fs, files.writePath).Take();
+  if (!files.writePath.empty()) lock.emplace(fs, LockPathFor(files.NamePath())).Take();
   const FileContent content = ReadFileBytes(files.readPath, fs);
   if (content.state == FileContent::State::kUnreadable) return {IniFile(), content.failure};
   return {IniFile::Parse(content.bytes), std::nullopt};
@@ -69,7 +70,7 @@ std::optional<FileFailure> ChangeSettings(const SettingsFiles& files,
   if (path.empty()) return FileFailure{FileStep::kMakeFolder, ENOENT, path};
   const std::string folder = std::filesystem::path(path).parent_path().string();
   if (files.createFolder && !MakeFolders(folder, fs)) return FileFailure{FileStep::kMakeFolder, errno, folder};
-  SettingsLock lock(fs, path);
+  SettingsLock lock(fs, LockPathFor(files.NamePath()));
   if (auto failure = lock.Take()) return failure;
   RemoveStaleTemporaryFiles(path, fs);
 
