@@ -5,6 +5,7 @@
 // alone and says why.
 #include "core/records/settings_location.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,6 +159,35 @@ TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSens
     }
   }
   ::alarm(0);
+}
+
+// The lock is a plain file beside the settings file, whoever made it: one
+// another user left read-only still serves, since flock needs no write
+// access. A folder, a link or a FIFO in its place is refused as lock trouble
+// and nothing is written. Run as an ordinary user, as above.
+TEST(SettingsLock, AnyonesPlainFileServesAndNothingElseDoes) {
+  const std::tuple<const char*, Make, std::optional<FileStep>> kLocks[] = {
+      {"another user's, read-only", [](const std::string& path) { ::close(::creat(path.c_str(), 0444)); },
+       std::nullopt},
+      {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }, FileStep::kLockNotFile},
+      {"link", [](const std::string& path) { std::filesystem::create_symlink("lumitile.ini", path); },
+       FileStep::kLockNotFile},
+      {"fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); }, FileStep::kLockNotFile},
+  };
+  for (const auto& [name, make, step] : kLocks) {
+    SCOPED_TRACE(name);
+    const testing_support::ScratchFolder folder;
+    folder.MakeFolder("g");
+    folder.Put("g/lumitile.ini", kUserFile);
+    make(folder.Path("g/.lumitile.ini.lock"));
+    EXPECT_TRUE(testing_support::HoldsAsOrdinaryUser([&] {
+      const auto failure = IniProfile(ProgramPlace{folder.Path("g"), "lumitile"}).Edit([](IniFile& file) {
+        WriteIniString(file, "ハイスコア", "中級", "300");
+      });
+      return (failure ? std::optional(failure->step) : std::nullopt) == step;
+    }));
+    EXPECT_EQ(folder.Get("g/lumitile.ini") == kUserFile, step.has_value());
+  }
 }
 
 }  // namespace

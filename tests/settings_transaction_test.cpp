@@ -101,6 +101,32 @@ TEST(ChangeSettings, WaitsABoundedTimeForAnotherChangeAndKeepsBoth) {
   EXPECT_EQ(ReadSettings(kInPlace, disk).file.Bytes(), "; kept\r\n[s]\r\nt=12\r\nn=Old\r\nw=40\r\n[level]\r\nv=1\n");
 }
 
+// A lock file removed between its open and its flock is taken afresh, so
+// whoever opens the lock file meanwhile (a game that knows only the file)
+// finds it held; one that vanishes every time is told, not chased for ever.
+TEST(ChangeSettings, TakesALockFileRemovedBeforeItsFlockAfresh) {
+  const std::string lock = LockPathFor(kInPlace.NamePath());
+  auto disk = DiskWithOldFile();
+  int removals = 1;
+  disk.beforeFlock = [&] {
+    if (removals-- > 0) disk.Unlink(lock);
+  };
+  bool heldAtItsPath = false;
+  const auto storeAndTryTheLockFile = [&](IniFile& file) {
+    StoreRecord(file);
+    const Descriptor other(disk, disk.Open(lock, O_RDONLY | O_CREAT, 0));
+    heldAtItsPath = disk.Flock(other.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  };
+  EXPECT_EQ(ChangeSettings(kInPlace, storeAndTryTheLockFile, disk), std::nullopt);
+  EXPECT_TRUE(heldAtItsPath);
+
+  removals = kLockAttempts;
+  const auto before = disk.Get("/g/lumitile.ini");
+  EXPECT_EQ(ChangeSettings(kInPlace, [](IniFile& file) { file.Set("s", "t", "1"); }, disk),
+            (FileFailure{FileStep::kLock, ESTALE, lock}));
+  EXPECT_EQ(disk.Get("/g/lumitile.ini"), before);
+}
+
 TEST(ChangeSettings, WritesNothingWhenNothingChangedAndSaysWhereThereIsNoPlace) {
   auto disk = DiskWithOldFile();
   disk.spaceLeft = 0;  // any write would fail

@@ -7,8 +7,9 @@
 // The lock is advisory (flock) on a hidden file beside the settings file's
 // name (not beside a link's target) that is never removed:
 // removing it would let a third process lock a fresh file while the second
-// still holds the old one. Temporary files a killed writer left behind are
-// removed by the next change.
+// still holds the old one. A lock file someone else removed or replaced
+// between its open and its flock is taken afresh. Temporary files a killed
+// writer left behind are removed by the next change.
 #pragma once
 
 #include <functional>
