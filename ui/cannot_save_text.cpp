@@ -20,15 +20,31 @@ bool Reading(FileStep step) {
   return step == FileStep::kOpen || step == FileStep::kRead;
 }
 
+// The lock is a file of its own, and the path shown below the words is the
+// lock's: the words say so, since the settings file itself may be fine.
+std::string LockReason(const FileFailure& failure) {
+  if (failure.step == FileStep::kLockNotFile) {
+    return "次のロックファイルは、フォルダーやリンクなど、ふつうのファイルでないため使えません。";
+  }
+  switch (failure.error) {
+    case EWOULDBLOCK: return "ほかの Lumitile が次のロックファイルを持ったまま、設定ファイルを使い続けています。";
+    case ESTALE: return "次のロックファイルが、ロックするたびにほかのプログラムに消されるか置き換えられています。";
+    case ENOSPC:
+    case EDQUOT: return "ディスクに空きがないため、次のロックファイルを作れません。";
+    case EACCES:
+    case EPERM:
+    case EROFS: return "次のロックファイルを作る権限か、開く権限がありません。";
+    default: return "次のロックファイルを使えませんでした（エラー番号 " + std::to_string(failure.error) + "）。";
+  }
+}
+
 std::string Reason(const FileFailure& failure) {
+  if (failure.step == FileStep::kLock || failure.step == FileStep::kLockNotFile) return LockReason(failure);
   switch (failure.step) {
     case FileStep::kNotRegularFile: return "設定ファイルの場所にファイルでないものがあります。";
     case FileStep::kTooLarge: return "設定ファイルが大きすぎます。";
     case FileStep::kMakeFolder:
       if (failure.path.empty()) return "設定ファイルを置くフォルダーがありません。";
-      break;
-    case FileStep::kLock:
-      if (failure.error == EWOULDBLOCK) return "ほかの Lumitile が設定ファイルを使い続けています。";
       break;
     default: break;
   }
