@@ -11,7 +11,14 @@ namespace lumitile {
 namespace {
 
 // Holds the lock from Take until it goes out of scope; closing the
-// descriptor releases it, also when the process dies.
+// descriptors releases it, also when the process dies.
+//
+// The lock is two flocks: on the lock file, which is what every game that
+// shares the file has always taken, and on the folder that holds it. The
+// lock file alone cannot be made safe: once someone removes it while it is
+// held, the next game creates a fresh one and locks that. The folder cannot
+// be removed while it holds the settings file, so its lock keeps a second
+// change out whatever happens to the lock file.
 class SettingsLock {
  public:
   SettingsLock(FileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
@@ -33,7 +40,7 @@ class SettingsLock {
  private:
   FileFailure Failure(int error) const { return {FileStep::kLock, error, path_}; }
 
-  // ESTALE asks for another try at once.
+  // The lock file, then its folder; ESTALE asks for another try at once.
   std::optional<FileFailure> TryOnce() {
     if (!fileHeld_) {
       if (!file_) {
@@ -55,7 +62,16 @@ class SettingsLock {
       }
       fileHeld_ = true;
     }
-    return std::nullopt;
+    if (!folder_) {
+      const std::string folder = std::filesystem::path(path_).parent_path().string();
+      folder_.emplace(fs_, fs_.Open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+    }
+    // A folder this game may not read, or a disk without folder locks,
+    // leaves the lock file as the whole lock, as it always was.
+    if (folder_->get() < 0 || fs_.Flock(folder_->get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK) {
+      return std::nullopt;
+    }
+    return Failure(EWOULDBLOCK);
   }
 
   std::optional<FileFailure> OpenFile() {
@@ -84,7 +100,7 @@ class SettingsLock {
 
   FileSystem& fs_;
   std::string path_;
-  std::optional<Descriptor> file_;
+  std::optional<Descriptor> file_, folder_;
   struct stat opened_ {};
   bool writable_ = false, fileHeld_ = false;
 };

@@ -5,9 +5,9 @@
 // keys of one change (a record's time and name) land together or not at all.
 //
 // The lock is advisory (flock) on a hidden file beside the settings file's
-// name (not beside a link's target) that is never removed:
-// removing it would let a third process lock a fresh file while the second
-// still holds the old one. A lock file someone else removed or replaced
+// name (not beside a link's target) that the game never removes, and on the
+// folder they are in: someone else removing the lock file while a change
+// holds it must not let a second change in. A lock file removed or replaced
 // between its open and its flock is taken afresh. Temporary files a killed
 // writer left behind are removed by the next change.
 #pragma once
