@@ -129,7 +129,8 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
     const FileFailure failures[] = {
         {FileStep::kNotRegularFile, 0, "/x"}, {FileStep::kTooLarge, 0, "/x"}, {FileStep::kMakeFolder, 0, ""},
         {FileStep::kLock, EWOULDBLOCK, "/x"}, {FileStep::kWrite, ENOSPC, "/x"}, {FileStep::kOpen, EACCES, "/x"},
-        {FileStep::kRename, EROFS, "/x"},     {FileStep::kRead, EIO, "/x"},     {FileStep::kSync, EIO, "/x"}};
+        {FileStep::kRename, EROFS, "/x"},     {FileStep::kRead, EIO, "/x"},     {FileStep::kSync, EIO, "/x"},
+        {FileStep::kLockNotFile, 0, "/x"},    {FileStep::kLock, ESTALE, "/x"},  {FileStep::kLock, EIO, "/x"}};
     for (const Keeping what :
          {Keeping::kSettings, Keeping::kLevel, Keeping::kRecord, Keeping::kClearedTable, Keeping::kOptions})
       for (const FileFailure& why : failures) said << CannotSaveText({what, why});

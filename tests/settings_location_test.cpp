@@ -5,6 +5,7 @@
 // alone and says why.
 #include "core/records/settings_location.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include "core/game_session.h"
 #include "core/records/ini_profile.h"
 #include "core/records/kept_game_file.h"
+#include "core/records/settings_transaction.h"
 #include "core/records/shift_jis.h"
 #include "support/fakes.h"
 #include "support/scratch_folder.h"
@@ -88,6 +90,24 @@ TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
   }
 }
 
+// A settings file that is a link is written through, and stays a link; the
+// game's own files go beside the link's name, never beside what it points
+// to, which may be anywhere (/dev, a folder of another user's).
+TEST(SettingsLocation, ALinkIsWrittenThroughAndTheLockStaysBesideItsName) {
+  testing_support::ScratchFolder folder;
+  folder.MakeFolder("program");
+  folder.MakeFolder("synced");
+  folder.Put("synced/records.ini", kUserFile);
+  std::filesystem::create_symlink(folder.Path("synced/records.ini"), folder.Path("program/lumitile.ini"));
+  const SettingsFiles files = LocateSettings(ProgramPlace{folder.Path("program"), "lumitile"});
+  EXPECT_EQ(files.NamePath(), folder.Path("program/lumitile.ini"));
+  EXPECT_EQ(ChangeSettings(files, [](IniFile& file) { file.Set("s", "k", "v"); }), std::nullopt);
+  EXPECT_EQ(folder.Get("synced/records.ini"), kUserFile + "[s]\r\nk=v\r\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("program/lumitile.ini")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder.Path("program/.lumitile.ini.lock")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("synced")), {}), 1);
+}
+
 using Make = std::function<void(const std::string& path)>;
 Make Bytes(std::string bytes) {
   return [bytes](const std::string& path) { std::ofstream(path, std::ios::binary) << bytes; };
@@ -140,6 +160,35 @@ TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSens
     }
   }
   ::alarm(0);
+}
+
+// The lock is a plain file beside the settings file, whoever made it: one
+// another user left read-only still serves, since flock needs no write
+// access. A folder, a link or a FIFO in its place is refused as lock trouble
+// and nothing is written. Run as an ordinary user, as above.
+TEST(SettingsLock, AnyonesPlainFileServesAndNothingElseDoes) {
+  const std::tuple<const char*, Make, std::optional<FileStep>> kLocks[] = {
+      {"another user's, read-only", [](const std::string& path) { ::close(::creat(path.c_str(), 0444)); },
+       std::nullopt},
+      {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }, FileStep::kLockNotFile},
+      {"link", [](const std::string& path) { std::filesystem::create_symlink("lumitile.ini", path); },
+       FileStep::kLockNotFile},
+      {"fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); }, FileStep::kLockNotFile},
+  };
+  for (const auto& [name, make, step] : kLocks) {
+    SCOPED_TRACE(name);
+    const testing_support::ScratchFolder folder;
+    folder.MakeFolder("g");
+    folder.Put("g/lumitile.ini", kUserFile);
+    make(folder.Path("g/.lumitile.ini.lock"));
+    EXPECT_TRUE(testing_support::HoldsAsOrdinaryUser([&] {
+      const auto failure = IniProfile(ProgramPlace{folder.Path("g"), "lumitile"}).Edit([](IniFile& file) {
+        WriteIniString(file, "ハイスコア", "中級", "300");
+      });
+      return (failure ? std::optional(failure->step) : std::nullopt) == step;
+    }));
+    EXPECT_EQ(folder.Get("g/lumitile.ini") == kUserFile, step.has_value());
+  }
 }
 
 }  // namespace

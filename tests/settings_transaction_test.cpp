@@ -79,26 +79,58 @@ TEST(ChangeSettings, TheNewBytesAreOnTheDiskBeforeTheyReplaceTheOld) {
                    "rename tmp /g/lumitile.ini | fsync /g | ");
 }
 
+// Removing the lock file while a change holds it lets no second change in
+// either: the lock's folder is held too.
 TEST(ChangeSettings, WaitsABoundedTimeForAnotherChangeAndKeepsBoth) {
-  auto disk = DiskWithOldFile();
-  const auto addW = [](IniFile& file) { file.Set("s", "w", "40"); };
-  std::optional<FileFailure> inner;
-  SettingsSnapshot duringChange;
-  const auto addTWhileAnotherChangeTriesW = [&](IniFile& file) {
-    file.Set("s", "t", "12");
-    inner = ChangeSettings(kInPlace, addW, disk);
-    duringChange = ReadSettings(kInPlace, disk);
-  };
-  EXPECT_EQ(ChangeSettings(kInPlace, addTWhileAnotherChangeTriesW, disk), std::nullopt);
-  EXPECT_EQ(inner, (FileFailure{FileStep::kLock, EWOULDBLOCK, "/g/.lumitile.ini.lock"}));
-  EXPECT_EQ(disk.pauses, 2 * (kLockAttempts - 1));
-  // A reader that cannot wait any longer still sees one whole file.
-  EXPECT_EQ(duringChange.failure, std::nullopt);
-  EXPECT_EQ(duringChange.file.Bytes(), kOld);
+  for (const bool lockFileRemoved : {false, true}) {
+    SCOPED_TRACE(lockFileRemoved ? "lock file removed" : "lock file kept");
+    auto disk = DiskWithOldFile();
+    const auto addW = [](IniFile& file) { file.Set("s", "w", "40"); };
+    std::optional<FileFailure> inner;
+    SettingsSnapshot duringChange;
+    const auto addTWhileAnotherChangeTriesW = [&](IniFile& file) {
+      file.Set("s", "t", "12");
+      if (lockFileRemoved) disk.Unlink("/g/.lumitile.ini.lock");
+      inner = ChangeSettings(kInPlace, addW, disk);
+      duringChange = ReadSettings(kInPlace, disk);
+    };
+    EXPECT_EQ(ChangeSettings(kInPlace, addTWhileAnotherChangeTriesW, disk), std::nullopt);
+    EXPECT_EQ(inner, (FileFailure{FileStep::kLock, EWOULDBLOCK, "/g/.lumitile.ini.lock"}));
+    EXPECT_EQ(disk.pauses, 2 * (kLockAttempts - 1));
+    // A reader that cannot wait any longer still sees one whole file.
+    EXPECT_EQ(duringChange.failure, std::nullopt);
+    EXPECT_EQ(duringChange.file.Bytes(), kOld);
 
-  // Tried again, the second change starts from the first one's file.
-  EXPECT_EQ(ChangeSettings(kInPlace, addW, disk), std::nullopt);
-  EXPECT_EQ(ReadSettings(kInPlace, disk).file.Bytes(), "; kept\r\n[s]\r\nt=12\r\nn=Old\r\nw=40\r\n[level]\r\nv=1\n");
+    // Tried again, the second change starts from the first one's file.
+    EXPECT_EQ(ChangeSettings(kInPlace, addW, disk), std::nullopt);
+    EXPECT_EQ(ReadSettings(kInPlace, disk).file.Bytes(), "; kept\r\n[s]\r\nt=12\r\nn=Old\r\nw=40\r\n[level]\r\nv=1\n");
+  }
+}
+
+// A lock file removed between its open and its flock is taken afresh, so
+// whoever opens the lock file meanwhile (a game that knows only the file)
+// finds it held; one that vanishes every time is told, not chased for ever.
+TEST(ChangeSettings, TakesALockFileRemovedBeforeItsFlockAfresh) {
+  const std::string lock = LockPathFor(kInPlace.NamePath());
+  auto disk = DiskWithOldFile();
+  int removals = 1;
+  disk.beforeFlock = [&] {
+    if (removals-- > 0) disk.Unlink(lock);
+  };
+  bool heldAtItsPath = false;
+  const auto storeAndTryTheLockFile = [&](IniFile& file) {
+    StoreRecord(file);
+    const Descriptor other(disk, disk.Open(lock, O_RDONLY | O_CREAT, 0));
+    heldAtItsPath = disk.Flock(other.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  };
+  EXPECT_EQ(ChangeSettings(kInPlace, storeAndTryTheLockFile, disk), std::nullopt);
+  EXPECT_TRUE(heldAtItsPath);
+
+  removals = kLockAttempts;
+  const auto before = disk.Get("/g/lumitile.ini");
+  EXPECT_EQ(ChangeSettings(kInPlace, [](IniFile& file) { file.Set("s", "t", "1"); }, disk),
+            (FileFailure{FileStep::kLock, ESTALE, lock}));
+  EXPECT_EQ(disk.Get("/g/lumitile.ini"), before);
 }
 
 TEST(ChangeSettings, WritesNothingWhenNothingChangedAndSaysWhereThereIsNoPlace) {

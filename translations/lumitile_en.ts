@@ -128,10 +128,6 @@
         <translation>There is no folder to keep the settings file in.</translation>
     </message>
     <message>
-        <source>ほかの Lumitile が設定ファイルを使い続けています。</source>
-        <translation>Another Lumitile is still using the settings file.</translation>
-    </message>
-    <message>
         <source>ディスクに空きがありません。</source>
         <translation>The disk is full.</translation>
     </message>
@@ -150,6 +146,30 @@
     <message>
         <source>設定ファイルに書き込めませんでした（エラー番号 %1）。</source>
         <translation>The settings file could not be written (error number %1).</translation>
+    </message>
+    <message>
+        <source>次のロックファイルは、フォルダーやリンクなど、ふつうのファイルでないため使えません。</source>
+        <translation>The lock file below cannot be used: it is a folder, a link or something else that is not a plain file.</translation>
+    </message>
+    <message>
+        <source>ほかの Lumitile が次のロックファイルを持ったまま、設定ファイルを使い続けています。</source>
+        <translation>Another Lumitile holds the lock file below and keeps using the settings file.</translation>
+    </message>
+    <message>
+        <source>次のロックファイルが、ロックするたびにほかのプログラムに消されるか置き換えられています。</source>
+        <translation>Another program deletes or replaces the lock file below each time it is locked.</translation>
+    </message>
+    <message>
+        <source>ディスクに空きがないため、次のロックファイルを作れません。</source>
+        <translation>The disk is full, so the lock file below cannot be made.</translation>
+    </message>
+    <message>
+        <source>次のロックファイルを作る権限か、開く権限がありません。</source>
+        <translation>You have no permission to make or open the lock file below.</translation>
+    </message>
+    <message>
+        <source>次のロックファイルを使えませんでした（エラー番号 %1）。</source>
+        <translation>The lock file below could not be used (error number %1).</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@ inline constexpr std::size_t kMaxSettingsFileBytes = 4u << 20;
 enum class FileStep {
   kMakeFolder,       // creating the folder the file goes into
   kLock,             // taking the lock beside the file
+  kLockNotFile,      // the lock's place holds a folder, a link, a FIFO or a device
   kOpen,             // opening the file to read it
   kNotRegularFile,   // the file is a FIFO, a device or a folder
   kRead,

@@ -36,14 +36,24 @@ std::string FollowLink(const std::string& path) {
 
 // The existing file under any case of its name, or the lower-case name to create.
 std::string SettingsFileIn(const std::string& folder, std::string_view fileName) {
-  if (const auto found = FindIgnoringCase(folder, fileName)) {
-    return FollowLink((fs::path(folder) / *found).string());
-  }
+  if (const auto found = FindIgnoringCase(folder, fileName)) return (fs::path(folder) / *found).string();
   return (fs::path(folder) / LowerAscii(fileName)).string();
 }
 
 bool IsAccessible(const std::string& path, int mode) {
   return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
+}
+
+// The settings file by its name: read and written where a link points.
+SettingsFiles Named(const std::string& name, bool createFolder = false) {
+  const std::string file = FollowLink(name);
+  return {file, file, {}, createFolder, name};
+}
+
+// A link's target may be writable where its name's folder is not, and the
+// lock and the kept game go beside the name.
+bool CanKeepAt(const std::string& name) {
+  return CanReplace(FollowLink(name)) && CanReplace(name);
 }
 
 }  // namespace
@@ -101,16 +111,13 @@ SettingsFiles LocateSettings(const ProgramPlace& program) {
   const bool programFolderKnown = !program.folder.empty();
   const std::string besideProgram =
       programFolderKnown ? SettingsFileIn(program.folder, fileName) : std::string();
-  if (programFolderKnown && CanReplace(besideProgram)) {
-    return {besideProgram, besideProgram, {}, false};
-  }
+  if (programFolderKnown && CanKeepAt(besideProgram)) return Named(besideProgram);
   const auto userFolder = UserSettingsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  if (!userFolder) return {besideProgram, besideProgram, {}, false};
-  const std::string userFile = SettingsFileIn(*userFolder, fileName);
-  if (Exists(userFile) || besideProgram.empty() || !Exists(besideProgram)) {
-    return {userFile, userFile, {}, true};
-  }
-  return {besideProgram, userFile, besideProgram, true};
+  if (!userFolder) return Named(besideProgram);
+  SettingsFiles files = Named(SettingsFileIn(*userFolder, fileName), true);
+  if (Exists(files.namePath) || besideProgram.empty() || !Exists(besideProgram)) return files;
+  files.readPath = files.seedPath = FollowLink(besideProgram);
+  return files;
 }
 
 }  // namespace lumitile

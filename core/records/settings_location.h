@@ -35,11 +35,21 @@ bool CanReplace(const std::string& path);
 
 struct SettingsFiles {
   std::string readPath;
+  // Where changes are written: through a link, to the file it points to, so
+  // a player's link into a synced folder stays a link.
   std::string writePath;
   // The file whose content a first write into the user's folder starts from,
   // so values kept beside the executable are carried over; empty when none.
   std::string seedPath;
   bool createFolder = false;  // the write path's folder may need creating
+  // The settings file's own name in the folder the game found or made it
+  // in, before any link is followed; empty when that is writePath itself.
+  std::string namePath;
+
+  // The files the game makes of its own (the lock, the kept game) go beside
+  // this name, never beside a link's target, which may be anywhere: /dev,
+  // another user's folder.
+  const std::string& NamePath() const { return namePath.empty() ? writePath : namePath; }
 };
 
 SettingsFiles LocateSettings(const ProgramPlace& program);

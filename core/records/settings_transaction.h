@@ -4,10 +4,12 @@
 // running games therefore never write over each other's changes, and the
 // keys of one change (a record's time and name) land together or not at all.
 //
-// The lock is advisory (flock) on a hidden file that is never removed:
-// removing it would let a third process lock a fresh file while the second
-// still holds the old one. Temporary files a killed writer left behind are
-// removed by the next change.
+// The lock is advisory (flock) on a hidden file beside the settings file's
+// name (not beside a link's target) that the game never removes, and on the
+// folder they are in: someone else removing the lock file while a change
+// holds it must not let a second change in. A lock file removed or replaced
+// between its open and its flock is taken afresh. Temporary files a killed
+// writer left behind are removed by the next change.
 #pragma once
 
 #include <functional>
@@ -30,8 +32,8 @@ namespace lumitile {
 // kLock instead of freezing the window.
 inline constexpr int kLockAttempts = 10;  // one FileSystem::Pause apart (20 ms)
 
-// "<folder>/.<name>.lock" beside the settings file.
-std::string LockPathFor(const std::string& settingsPath);
+// "<folder>/.<name>.lock" beside the settings file's name (SettingsFiles::NamePath).
+std::string LockPathFor(const std::string& settingsName);
 
 struct SettingsSnapshot {
   IniFile file;                        // empty when there is no file yet or it cannot be read

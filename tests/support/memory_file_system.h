@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -25,8 +26,10 @@ class MemoryFileSystem final : public FileSystem {
   MemoryFileSystem() { MakeFolder("/"); }
 
   // Test set-up and inspection, with the parent folder assumed to exist.
-  void Put(const std::string& path, std::string bytes) { entries_[path] = std::make_shared<Node>(Node{false, bytes}); }
-  void MakeFolder(const std::string& path) { entries_[path] = std::make_shared<Node>(Node{true, {}}); }
+  void Put(const std::string& path, std::string bytes) {
+    entries_[path] = std::make_shared<Node>(Node{false, bytes, ++inodes_});
+  }
+  void MakeFolder(const std::string& path) { entries_[path] = std::make_shared<Node>(Node{true, {}, ++inodes_}); }
   std::optional<std::string> Get(const std::string& path) const {
     return !entries_.count(path) || IsFolder(path) ? std::nullopt : std::optional(entries_.at(path)->bytes);
   }
@@ -39,6 +42,8 @@ class MemoryFileSystem final : public FileSystem {
   void ForgetOpenFiles() { open_.clear(); failAt_ = 0; dead_ = false; }
   std::optional<std::size_t> spaceLeft;  // bytes that may still be written; unset: no limit
   int pauses = 0;
+  // What another process does just before every flock: removing or replacing the lock file.
+  std::function<void()> beforeFlock;
   // What reached the disk, in order: "write", "fsync" and "close" of a
   // written file, "rename" and "unlink", each with its path.
   std::vector<std::string> journal;
@@ -92,6 +97,7 @@ class MemoryFileSystem final : public FileSystem {
   }
   int Fchmod(int fd, mode_t) override { return Find(fd, EIO) ? 0 : -1; }
   int Flock(int fd, int operation) override {
+    if (beforeFlock) beforeFlock();
     OpenFile* file = Find(fd, EIO);
     if (!file) return -1;
     for (const auto& [otherFd, other] : open_) {
@@ -134,7 +140,7 @@ class MemoryFileSystem final : public FileSystem {
   void Pause() override { ++pauses; }
 
  private:
-  struct Node { bool folder; std::string bytes; };
+  struct Node { bool folder; std::string bytes; ino_t inode; };
   struct OpenFile { std::shared_ptr<Node> node; std::string path; std::size_t offset = 0; bool locked = false, written = false; };
 
   static int Fail(int error) { errno = error; return -1; }
@@ -158,12 +164,14 @@ class MemoryFileSystem final : public FileSystem {
     info = {};
     info.st_mode = node->folder ? S_IFDIR | 0755 : S_IFREG | 0644;
     info.st_size = static_cast<off_t>(node->bytes.size());
+    info.st_ino = node->inode;
     return 0;
   }
 
   std::map<std::string, std::shared_ptr<Node>> entries_;
   std::map<int, OpenFile> open_;
   int nextFd_ = 3, failAt_ = 0, calls_ = 0;
+  ino_t inodes_ = 0;
   bool kill_ = false, dead_ = false;
 };
 
