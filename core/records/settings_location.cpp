@@ -19,6 +19,11 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kUserFolderName = "lumitile";
 
+// Set by the build for a package installed under /usr (CMake option of the same name).
+#ifndef LUMITILE_SHARED_INSTALL
+#define LUMITILE_SHARED_INSTALL 0
+#endif
+
 bool Exists(const std::string& path) {
   struct stat info {};
   return ::lstat(path.c_str(), &info) == 0;
@@ -61,7 +66,7 @@ std::optional<ProgramPlace> ThisProgram() {
   constexpr std::string_view kDeleted = " (deleted)";
   if (path.ends_with(kDeleted)) path.resize(path.size() - kDeleted.size());
   const fs::path program(path);
-  return ProgramPlace{program.parent_path().string(), program.filename().string()};
+  return ProgramPlace{program.parent_path().string(), program.filename().string(), LUMITILE_SHARED_INSTALL != 0};
 }
 
 std::optional<std::string> FindIgnoringCase(const std::string& folder, std::string_view name) {
@@ -101,11 +106,12 @@ SettingsFiles LocateSettings(const ProgramPlace& program) {
   const bool programFolderKnown = !program.folder.empty();
   const std::string besideProgram =
       programFolderKnown ? SettingsFileIn(program.folder, fileName) : std::string();
-  if (programFolderKnown && CanReplace(besideProgram)) {
+  if (programFolderKnown && !program.shared && CanReplace(besideProgram)) {
     return {besideProgram, besideProgram, {}, false};
   }
   const auto userFolder = UserSettingsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  if (!userFolder) return {besideProgram, besideProgram, {}, false};
+  // With no user folder a shared install keeps nothing, and says so.
+  if (!userFolder) return {besideProgram, program.shared ? std::string() : besideProgram, {}, false};
   const std::string userFile = SettingsFileIn(*userFolder, fileName);
   if (Exists(userFile) || besideProgram.empty() || !Exists(besideProgram)) {
     return {userFile, userFile, {}, true};
