@@ -23,8 +23,9 @@ value() { sed -n "s/^$1=//p" "$prefix/$desktop" | head -n 1; }
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3*256 + $4, $7*256 + $8 }'; }
 xml() { sed -n "s:.*<$1\\( [^>]*\\)\\{0,1\\}>\\([^<]*\\)</$1>.*:\\2:p" "$prefix/$metainfo" | head -n 1; }
 
-data_names=(np1.wav np2.wav Lumihlp.html)
-expected=("$desktop" "$metainfo" "$svg" bin/lumitile share/man/man6/lumitile.6 "${data_names[@]/#/share/lumitile/}")
+data_names=(np1.wav np2.wav $(cd "$source_dir/assets" && echo Lumihlp*.html))
+expected=("$desktop" "$metainfo" "$svg" bin/lumitile share/man/man6/lumitile.6 "${data_names[@]/#/share/lumitile/}"
+          $(cd "$prefix" && find share/lumitile/translations -name '*.qm' 2>/dev/null))
 [[ -f "$prefix/$desktop" ]] || { fail "no desktop entry $desktop"; exit 1; }
 # Icon= names a theme icon, Exec= a program on PATH.
 [[ $(value Icon) == "$app_id" && $(value Exec) == lumitile && $(value TryExec) == lumitile ]] ||
@@ -60,6 +61,14 @@ appstreamcli validate --no-net "$prefix/$metainfo" >"$scratch/appstream.log" 2>&
 cp "$probe" "$prefix/bin/data_lookup_probe"
 found=$("$prefix/bin/data_lookup_probe" "${data_names[@]}") || fail "the installed game misses files: $found"
 [[ "$found" == "$(printf "$prefix/share/lumitile/%s\n" "${data_names[@]}")" ]] || fail "the installed game finds: $found"
+
+# Started from a prefix it may write to (~/.local, say), the game reaches its
+# window, closes, and keeps its records and game beside itself.
+mkdir "$scratch/config"
+shown=$(XDG_CONFIG_HOME=$scratch/config QT_QPA_PLATFORM=offscreen "$prefix/bin/lumitile" --show-and-quit 2>"$scratch/game.log") ||
+  fail "the installed game did not start and quit: $shown $(cat "$scratch/game.log")"
+[[ "$shown" == Lumitile:* && -f $prefix/bin/lumitile.ini && -f $prefix/bin/lumitile.sav && ! -e $scratch/config/lumitile ]] ||
+  fail "the installed game shows '$shown' and keeps: $(ls -A "$prefix/bin" "$scratch/config")"
 
 # A packager's staged install puts the files where the compiled-in data folder points.
 [[ "$installed_dir" == /* ]] || fail "the compiled-in data folder '$installed_dir' is not absolute"
