@@ -1,8 +1,9 @@
 # The Debian package (scripts/package): CPack's DEB generator over the same
-# install rules as any other install, configured for /usr. Debian's own files
-# (the changelog, the copyright, lintian's overrides, the compressed manual
-# page, the executable stripped the way Debian's tools strip it) are added by debian_files.cmake in the package's staging folder only,
-# so an install under ~/.local stays as the README's table says.
+# install rules as any other install, configured for /usr. What Debian asks
+# beyond the install (the changelog, the copyright, lintian's overrides, the
+# manual page compressed, the executable stripped as Debian's tools strip it)
+# debian_files.cmake adds in the package's staging folder only, so an install
+# under ~/.local stays as the README's table says.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lumitile)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -19,7 +20,7 @@ three block holds every number from 1 to 9 exactly once.
 .
 Pick a numbered panel from the palette and click a cell to place it. Hint
 tokens reveal a number at a cost of thirty seconds, and the best time of each
-level is kept. The game's texts are Japanese.")
+of the five levels is kept.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
