@@ -1,5 +1,7 @@
 // Lumitile: the game's own parts handed to the one wiring, and the window shown.
+#include <QMenuBar>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
 #include "app/game.h"
@@ -49,5 +51,16 @@ int main(int argc, char** argv) {
   Game game({random, ticks, settings, sounds, folders, AskInMessageBox, app->devicePixelRatio(), &kept});
   game.Show();
   QTimer::singleShot(0, &game.Window(), [&sounds] { sounds.Open(); });
+  // --show-and-quit: once the first window is up, print its title and menus
+  // (in the language the player would read them) and leave through the close
+  // box's path, so a script can check an installed game end to end.
+  if (app->arguments().contains(QStringLiteral("--show-and-quit"))) {
+    QTimer::singleShot(0, &game.Window(), [&window = game.Window()] {
+      QStringList menus;
+      for (const QAction* menu : window.menuBar()->actions()) menus << menu->text();
+      std::printf("%s: %s\n", window.windowTitle().toUtf8().constData(), menus.join(u' ').toUtf8().constData());
+      window.close();
+    });
+  }
   return app->exec();
 }

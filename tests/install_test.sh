@@ -61,6 +61,14 @@ cp "$probe" "$prefix/bin/data_lookup_probe"
 found=$("$prefix/bin/data_lookup_probe" "${data_names[@]}") || fail "the installed game misses files: $found"
 [[ "$found" == "$(printf "$prefix/share/lumitile/%s\n" "${data_names[@]}")" ]] || fail "the installed game finds: $found"
 
+# Started from a prefix it may write to (~/.local, say), the game reaches its
+# window, closes, and keeps its records and game beside itself.
+mkdir "$scratch/config"
+shown=$(XDG_CONFIG_HOME=$scratch/config QT_QPA_PLATFORM=offscreen "$prefix/bin/lumitile" --show-and-quit 2>"$scratch/game.log") ||
+  fail "the installed game did not start and quit: $shown $(cat "$scratch/game.log")"
+[[ "$shown" == Lumitile:* && -f $prefix/bin/lumitile.ini && -f $prefix/bin/lumitile.sav && ! -e $scratch/config/lumitile ]] ||
+  fail "the installed game shows '$shown' and keeps: $(ls -A "$prefix/bin" "$scratch/config")"
+
 # A packager's staged install puts the files where the compiled-in data folder points.
 [[ "$installed_dir" == /* ]] || fail "the compiled-in data folder '$installed_dir' is not absolute"
 DESTDIR=$scratch/stage cmake --install "$build_dir" >"$scratch/stage.log" 2>&1 ||

@@ -45,6 +45,7 @@ struct Install {
   std::string userFile;  // a file in the user's folder already, or none
   int32_t read;          // 初級 as the game reads it
   std::string written;   // where 中級=300 lands, after what the file read held; empty when nowhere
+  bool shared = false;   // built for an install shared by every user
 };
 
 const Install kInstalls[] = {
@@ -52,6 +53,7 @@ const Install kInstalls[] = {
     {"user file wins once it exists", 0555, 0644, "lumitile.ini", kUserFile, 7, "config/lumitile/LUMITILE.ini"},
     {"read-only file in a writable folder", 0777, 0444, "lumitile.ini", "", 120, "config/lumitile/lumitile.ini"},
     {"writable copy", 0777, 0666, "lumitile.ini", "", 120, "program/lumitile.ini"},
+    {"shared install in a folder it could write", 0777, 0666, "lumitile.ini", "", 120, "config/lumitile/lumitile.ini", true},
     {"file named in another case", 0777, 0666, "Lumitile.INI", "", 120, "program/Lumitile.INI"},
     {"unreadable file", 0777, 0222, "lumitile.ini", "", 0, ""},
 };
@@ -71,10 +73,11 @@ TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
       folder.Put("config/lumitile/LUMITILE.ini", install.userFile);
     }
     EXPECT_TRUE(testing_support::HoldsAsOrdinaryUser([&] {
-      IniProfile profile(ProgramPlace{folder.Path("program"), "lumitile"});
+      const ProgramPlace program{folder.Path("program"), "lumitile", install.shared};
+      IniProfile profile(program);
       const int32_t read = ReadIniInt(profile.Read().file, "ハイスコア", "初級", 0);
       // Kept before the first record, while the records are still only read beside the program.
-      const bool kept = KeptGameFile::For(ProgramPlace{folder.Path("program"), "lumitile"}).Keep("kept");
+      const bool kept = KeptGameFile::For(program).Keep("kept");
       const auto failure = profile.Edit([](IniFile& file) { WriteIniString(file, "ハイスコア", "中級", "300"); });
       return read == install.read && failure.has_value() == install.written.empty() && (failure || kept);
     })) << "初級 reads as " << install.read << (install.written.empty() ? ", nothing is written" : ", 中級 is written");

@@ -19,6 +19,11 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kUserFolderName = "lumitile";
 
+// Set by the build for a package installed under /usr (CMake option of the same name).
+#ifndef LUMITILE_SHARED_INSTALL
+#define LUMITILE_SHARED_INSTALL 0
+#endif
+
 bool Exists(const std::string& path) {
   struct stat info {};
   return ::lstat(path.c_str(), &info) == 0;
@@ -71,7 +76,7 @@ std::optional<ProgramPlace> ThisProgram() {
   constexpr std::string_view kDeleted = " (deleted)";
   if (path.ends_with(kDeleted)) path.resize(path.size() - kDeleted.size());
   const fs::path program(path);
-  return ProgramPlace{program.parent_path().string(), program.filename().string()};
+  return ProgramPlace{program.parent_path().string(), program.filename().string(), LUMITILE_SHARED_INSTALL != 0};
 }
 
 std::optional<std::string> FindIgnoringCase(const std::string& folder, std::string_view name) {
@@ -111,9 +116,14 @@ SettingsFiles LocateSettings(const ProgramPlace& program) {
   const bool programFolderKnown = !program.folder.empty();
   const std::string besideProgram =
       programFolderKnown ? SettingsFileIn(program.folder, fileName) : std::string();
-  if (programFolderKnown && CanKeepAt(besideProgram)) return Named(besideProgram);
+  if (programFolderKnown && !program.shared && CanKeepAt(besideProgram)) return Named(besideProgram);
   const auto userFolder = UserSettingsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  if (!userFolder) return Named(besideProgram);
+  if (!userFolder) {
+    SettingsFiles files = Named(besideProgram);
+    // With no user folder a shared install keeps nothing, and says so.
+    if (program.shared) files.writePath = files.namePath = {};
+    return files;
+  }
   SettingsFiles files = Named(SettingsFileIn(*userFolder, fileName), true);
   if (Exists(files.namePath) || besideProgram.empty() || !Exists(besideProgram)) return files;
   files.readPath = files.seedPath = FollowLink(besideProgram);

@@ -1,7 +1,8 @@
 // Where the settings file lives. It sits beside the executable, named after
 // it, so a copy of the game carried on a stick keeps its records with it.
 // When that folder or file cannot be written (an install shared by all users)
-// the records go to the user's configuration folder instead. The choice is
+// the records go to the user's configuration folder instead, and so they do
+// for a game built for a shared install, whoever runs it. The choice is
 // made afresh on every call: nothing is cached and no file is held open.
 #pragma once
 
@@ -14,12 +15,16 @@ namespace lumitile {
 struct ProgramPlace {
   std::string folder;  // empty when unknown
   std::string name;    // file name of the executable
+  // Installed for every user of the machine (a distribution's package): its
+  // folder is never written, not even by root, who could write /usr/bin.
+  bool shared = false;
 };
 
 // folder + the executable's name without its extension + ".ini".
 std::string IniFilePath(std::string_view folder, std::string_view programName);
 
-// The running executable, from /proc/self/exe.
+// The running executable, from /proc/self/exe; shared when the game was
+// built with LUMITILE_SHARED_INSTALL.
 std::optional<ProgramPlace> ThisProgram();
 
 // The entry of folder whose name equals name without regard to ASCII case,
