@@ -1,6 +1,7 @@
 // The settings file on its own, over bytes: what the profile functions find,
-// what a change touches, the CP932 text rules under them, and the best-time
-// table and the level as the file holds them.
+// what a change touches, the CP932 text rules under them, the best-time
+// table and the level as the file holds them, and the record book that
+// judges and stores against the file.
 #include "core/records/ini_file.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,9 @@
 
 #include "core/records/best_times.h"
 #include "core/records/profile.h"
+#include "core/records/record_book.h"
 #include "core/records/shift_jis.h"
+#include "support/fakes.h"
 
 namespace lumitile {
 namespace {
@@ -157,6 +160,49 @@ TEST(BestTimes, TheHardLevelsKeysAreWrittenOnlyOnceTheyHoldSomething) {
   EXPECT_EQ(hardKeys("", times), "超上級 超上級名前 ");
   for (const char* stored : {"[ハイスコア]\r\n達人名前=\r\n", "[ハイスコア]\r\n達人=999\r\n"})
     EXPECT_EQ(hardKeys(stored, EmptyBestTimes()), "達人 達人名前 ") << stored;
+}
+
+// Two books on one file, as two running games are: each judges a solve and
+// stores a name against what the file holds at that moment, and reading the
+// table writes nothing, so neither loses the other's record.
+TEST(RecordBook, TwoGamesOnOneFileLoseNothing) {
+  testing::MemoryProfile file;
+  RecordBook game(file), other(file);
+  EXPECT_TRUE(game.Judge(30, 0) && other.Judge(25, 0));
+  game.Confirm("Ann");
+  const std::string stored = file.Bytes();
+  other.Reread();
+  EXPECT_EQ(other.Table()[0], (BestTimeRow{30, FitName("Ann")}));
+  EXPECT_EQ(file.Bytes(), stored) << "reading the table writes nothing";
+  other.Confirm("Bob");
+  EXPECT_FALSE(game.Judge(28, 0) || game.Judge(25, 0)) << "judged against the file; an equal time is none";
+  EXPECT_TRUE(game.Judge(20, 2) && other.Judge(22, 2));
+  game.Confirm("Cid");
+  other.Confirm("Dee");  // no longer a record by the time of OK
+  EXPECT_EQ(file.Get("ハイスコア", "初級名前") + file.Get("ハイスコア", "上級") + file.Get("ハイスコア", "上級名前"),
+            "Bob20Cid");
+  EXPECT_EQ(other.Table(), game.Table());
+  EXPECT_FALSE(other.Confirm("Eve")) << "no record waits any more";
+}
+
+// A change that fails at any one system call is told, and leaves the table
+// in memory as the file holds it: the old record or the new one.
+TEST(RecordBook, AFailedChangeIsToldAndLeavesTheTableAsTheFile) {
+  int failAt = 1;
+  for (;; ++failAt) {
+    SCOPED_TRACE(failAt);
+    testing::MemoryProfile file;
+    file.Set("ハイスコア", "上級", "40");
+    RecordBook book(file);
+    book.Judge(9, 2);
+    file.disk.FailAt(failAt, false);
+    const auto record = book.Confirm("Ann");
+    if (!file.disk.reached()) break;
+    EXPECT_EQ(file.Get("ハイスコア", "上級"), record->Saved ? "9" : "40");
+    EXPECT_EQ(record->Trouble.has_value(), !record->Saved);
+    EXPECT_EQ(book.Table(), LoadBestTimes(file.Read().file));
+  }
+  EXPECT_GT(failAt, 15) << "the sequence was really walked";
 }
 
 }  // namespace
