@@ -1,10 +1,13 @@
-// The layout table as a whole, and the windows as built from it.
+// The layout table as a whole, and the windows as built from it at every
+// zoom with every picture refreshed.
 #include <gtest/gtest.h>
 
 #include "support/game_rig.h"
 #include "ui/about_window.h"
 #include "ui/best_times_window.h"
+#include "ui/images.h"
 #include "ui/layout.h"
+#include "ui/picture_box.h"
 #include "ui/record_entry_window.h"
 
 #include <QAction>
@@ -52,6 +55,9 @@ void ExpectBuiltFromTable(QWidget* window, const WindowLayout& layout) {
   }
 }
 
+// At each zoom the main window is laid out again from the table, and every
+// picture shows again at the new size, drawn at it rather than blown up: the
+// palette, the tokens, the clock's digits and the pointer.
 TEST(Layout, TheWindowsAreBuiltFromTheTable) {
   testing::GameRig rig;
   EXPECT_EQ(rig.Window().objectName(), MainLayout().Name);
@@ -62,8 +68,11 @@ TEST(Layout, TheWindowsAreBuiltFromTheTable) {
     EXPECT_TRUE(k % 3 ? at.top() == before.top() && at.left() > before.left()
                       : at.top() > before.top() && at.left() < before.left()) << k;
   }
-  // The main window at each zoom, sizes, fonts and pictures with it.
   const int menuBar = rig.Window().height() - MainLayout().Size.height();
+  rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(3)});
+  rig.ticks.AdvanceSeconds(47);
+  rig.Window().PickItem(Pick::Eraser());
+  const Images& images = rig.game.Pictures();
   for (const int percent : {150, 300, 200, 100}) {
     const qreal zoom = percent / 100.0;
     rig.Window().SetZoom(percent);
@@ -74,11 +83,20 @@ TEST(Layout, TheWindowsAreBuiltFromTheTable) {
     EXPECT_EQ(rig.Window().size(), rig.Find("ClientArea")->size() + QSize(0, menuBar)) << "the menu bar keeps its size";
     EXPECT_EQ(rig.Find("Label1")->font().pointSizeF(), 15.75 * zoom);
     EXPECT_TRUE(rig.Find<QAction>(QStringLiteral("zoom_%1").arg(percent))->isChecked());
-    // Drawn at that size, not the design drawing blown up.
-    const QPixmap& panel = rig.game.Pictures().Panel(1);
-    EXPECT_EQ(panel.size(), QSize(32, 32) * zoom);
+    const auto shows = [&](const QString& name, const QPixmap& picture) {
+      EXPECT_TRUE(testing::SamePixels(rig.Find<PictureBox>(name)->Picture(), picture)) << name.toStdString();
+    };
+    for (int k = 0; k < 9; ++k) shows(QStringLiteral("Picture1(%1)").arg(k), images.Panel(k + 1));
+    shows("Picture2", images.Eraser());
+    shows("Picture3", images.Burst());
+    shows("Picture4(1)", images.Hint());
+    shows("Picture5", images.Digit(0));
+    shows("Picture6", images.Digit(4));
+    shows("Picture7", images.Digit(7));
+    EXPECT_TRUE(testing::SamePixels(rig.Find("ClientArea")->cursor().pixmap(), images.Eraser()));
+    EXPECT_EQ(images.Panel(1).size(), QSize(32, 32) * zoom);
     const QString drawn = percent == 100 ? QString() : QStringLiteral("@%1x").arg(percent / 100);
-    if (percent % 100 == 0) EXPECT_TRUE(testing::SamePixels(panel, QImage(":/images/panel_1" + drawn + ".png")));
+    if (percent % 100 == 0) EXPECT_TRUE(testing::SamePixels(images.Panel(1), QImage(":/images/panel_1" + drawn + ".png")));
   }
   RecordEntryWindow entry;
   BestTimesWindow table;

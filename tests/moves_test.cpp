@@ -37,19 +37,15 @@ TEST(BoardClick, EachPickOnEachKindOfCell) {
   }
 }
 
-TEST(Moves, ClearingTakesOnlyPlacedPanelsAndRevertsExactly) {
+// Clearing empties only the player's panels (the session's test takes every
+// kind of move back and forth); the history drops what could have been
+// redone once a new move is made.
+TEST(Moves, ClearingTakesOnlyPlacedPanels) {
   Board board = PuzzleWithOpenCells(80);
   board.Entries[0][0] = 4;
   board.Entries[8][7] = 7;
   board.Entries[8][8] = 1;  // under a given: no entry of the player's
-  const Board before = board;
-  const Move clear = ClearEntries(board);
-  EXPECT_EQ(clear.Changes, (std::vector<CellChange>{{{0, 0}, 4, 0}, {{8, 7}, 7, 0}}));
-  Apply(board, clear);
-  EXPECT_EQ(ViewOf(board, {8, 7}), CellView{});
-  EXPECT_EQ(ViewOf(board, {8, 8}), (CellView{CellKind::Given, 8}));
-  Revert(board, clear);
-  EXPECT_EQ(board.Entries, before.Entries);
+  EXPECT_EQ(ClearEntries(board).Changes, (std::vector<CellChange>{{{0, 0}, 4, 0}, {{8, 7}, 7, 0}}));
 }
 
 TEST(History, UndoRedoAndANewMoveDropsTheRedo) {
@@ -62,19 +58,18 @@ TEST(History, UndoRedoAndANewMoveDropsTheRedo) {
   play(SetEntry(board, {0, 0}, 5));
   play(SetEntry(board, {0, 0}, 5));  // no change, not kept
   play(SetEntry(board, {0, 1}, 6));
-  const auto entries = [&] { return board.Entries[0][0] * 10 + board.Entries[0][1]; };
-  const auto undo = [&] { Revert(board, *history.Undo()); return entries(); };
+  const auto undo = [&] {
+    Revert(board, *history.Undo());
+    return board.Entries[0][0] * 10 + board.Entries[0][1];
+  };
   EXPECT_EQ(undo(), 50);
   EXPECT_EQ(undo(), 0);
   EXPECT_EQ(history.Undo(), nullptr);
   Apply(board, *history.Redo());
-  EXPECT_EQ(entries(), 50);
   play(SetEntry(board, {0, 1}, 9));
   EXPECT_FALSE(history.CanRedo());
   EXPECT_EQ(undo(), 50);
   EXPECT_EQ(undo(), 0) << "the move undone before the new one is gone";
-  EXPECT_FALSE(history.CanUndo());
-  history.Clear();
   EXPECT_FALSE(history.CanUndo());
 }
 
