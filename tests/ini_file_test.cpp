@@ -133,11 +133,11 @@ TEST(BestTimes, RoundTripAndImpossibleTimesAreNone) {
   times[4] = {998, FitName("達人")};
   IniFile file;
   SaveBestTimes(file, times);
-  SaveLevel(file, 2);
+  SaveLevel(file, 4);
   BestTimes expected = times;
   expected[2].Seconds = kNoRecord;  // the clock never shows 1000
   EXPECT_EQ(LoadBestTimes(file), expected);
-  EXPECT_EQ(LoadLevel(file), 2);
+  EXPECT_EQ(LoadLevel(file), 4);
   SaveBestTime(file, 0, {-5, FitName("y")});
   EXPECT_EQ(LoadBestTimes(file)[0].Seconds, kNoRecord);
 }
