@@ -4,6 +4,9 @@
 // is the layout test's.
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
+#include <set>
+
 #include "support/game_rig.h"
 #include "ui/board_widget.h"
 #include "ui/images.h"
@@ -18,8 +21,10 @@ using testing::SamePixels;
 
 QImage Shot(QWidget* widget) { return Pixels(widget->grab().toImage()); }
 
-// At each zoom: black before the deal; a click or a right click lands on the
-// cell under the pointer, edges included; the pause cover hides every cell;
+// At each zoom: black before the deal, then a given and a placed panel in
+// their squares (at 100 % under strokes of 1 and 3 pixels); a click or a
+// right click lands on the cell under the pointer, edges included, judged
+// where the button comes up after a press; the pause cover hides every cell;
 // 完成！ lies across the middle only.
 TEST(BoardView, EveryZoomHitsTheCellUnderThePointerAndCoversTheBoardWhole) {
   for (const int percent : kZoomPercents) {
@@ -33,8 +38,23 @@ TEST(BoardView, EveryZoomHitsTheCellUnderThePointerAndCoversTheBoardWhole) {
     black.fill(Qt::black);
     EXPECT_TRUE(SamePixels(Shot(board), black)) << "nothing dealt yet";
 
-    rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(81)});
-    const std::pair<QPoint, Cell> clicks[] = {{{cell - 1, cell - 1}, {0, 0}}, {{cell, 0}, {0, 1}},
+    Board puzzle = testing::PuzzleWithOpenCells(81);
+    puzzle.Givens[0][0] = 1;
+    puzzle.Entries[0][1] = 5;
+    rig.Session().Execute(cmd::NewGameOn{puzzle});
+    const QImage dealt = Shot(board);
+    EXPECT_TRUE(SamePixels(dealt.copy(0, 0, cell, cell), rig.game.Pictures().Given(1)));
+    EXPECT_NE(dealt.pixel(cell + cell / 2, cell / 2), qRgb(255, 255, 255)) << "the placed 5 shows on its cell";
+    const std::set<int> strokes{32, 64, 95, 96, 97, 128, 160, 191, 192, 193, 224, 256};
+    for (int line = 0; line < 288 && percent == 100; ++line) {
+      for (int along = 67; along < 288; along += 7) {  // clear of the two pictures
+        if (strokes.contains(along)) continue;
+        const QRgb expected = strokes.contains(line) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        ASSERT_EQ(dealt.pixel(line, along), expected) << line << "," << along;
+        ASSERT_EQ(dealt.pixel(along, line), expected) << along << "," << line;
+      }
+    }
+    const std::pair<QPoint, Cell> clicks[] = {{{2 * cell - 1, 2 * cell - 1}, {1, 1}}, {{cell, 0}, {0, 1}},
                                              {{7 * cell + cell / 2, 2 * cell}, {2, 7}},
                                              {{side - 1, side - 1}, {8, 8}}, {{0, 5 * cell - 1}, {4, 0}}};
     rig.Window().PickItem(Pick::Panel(8));
@@ -42,11 +62,23 @@ TEST(BoardView, EveryZoomHitsTheCellUnderThePointerAndCoversTheBoardWhole) {
       QTest::mouseClick(board, Qt::LeftButton, {}, pixel);
       EXPECT_EQ(rig.Session().CellAt(at), (CellView{CellKind::Placed, 9})) << at.Row << "," << at.Column;
     }
-    EXPECT_EQ(rig.Session().CellAt({1, 1}), CellView{});
+    EXPECT_EQ(rig.Session().CellAt({2, 2}), CellView{});
     QTest::mouseClick(board, Qt::LeftButton, {}, {side, side / 2});  // past the edge
     rig.Window().PickItem(Pick::Panel(2));
     QTest::mouseClick(board, Qt::RightButton, {}, {3 * cell + 1, 6 * cell + 1});
     EXPECT_EQ(rig.Session().MarksShown({6, 3}), MarkBit(3));
+    QTest::mouseRelease(board, Qt::LeftButton, {}, {cell + 1, 2 * cell + 1});  // no left press: no click
+    QTest::mousePress(board, Qt::LeftButton, {}, {1, 1});
+    QTest::mouseRelease(board, Qt::LeftButton, {}, {6 * cell + 1, 3 * cell + 1});  // judged where the button comes up
+    // A fractional position on a scaled screen is the pixel under it, not the nearest corner.
+    QTest::mousePress(board, Qt::LeftButton, {}, {1, 1});
+    const QPointF corner(3 * cell - 0.4, 3 * cell - 0.4);
+    QMouseEvent release(QEvent::MouseButtonRelease, corner, board->mapToGlobal(corner), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(board, &release);
+    EXPECT_EQ(rig.Session().CellAt({3, 6}), (CellView{CellKind::Placed, 3}));
+    EXPECT_EQ(rig.Session().CellAt({2, 2}), (CellView{CellKind::Placed, 3}));
+    EXPECT_EQ(rig.Session().CellAt({2, 1}), CellView{});
 
     const QImage playing = Shot(board);
     rig.Window().TogglePause();

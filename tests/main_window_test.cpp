@@ -1,13 +1,12 @@
 // The main window: the menus and keys, the level checks, the clock and hint
-// tokens, the pointer and clear-all, the board's painting and clicks, the
-// pause on minimising, and what a screen reader hears.
+// tokens, the pointer and clear-all, the pause on minimising, and what a
+// screen reader hears. The board's painting and clicks are the board view's.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <set>
 
@@ -163,7 +162,10 @@ TEST(MainWindow, ThePaletteTheClockAndThePointer) {
   EXPECT_EQ(rig.Find("ClientArea")->cursor().shape(), Qt::ArrowCursor);
   EXPECT_TRUE(rig.Find("Picture4(2)")->isHidden());
   EXPECT_FALSE(rig.Find("Picture4(0)")->isHidden() || rig.Find("Picture4(1)")->isHidden());
-  // A double click picks once: Qt delivers its second press as a double-click event.
+  // A press alone, or one released off the button, picks nothing; a double
+  // click picks once: Qt delivers its second press as a double-click event.
+  QTest::mousePress(rig.Find("Picture1(5)"), Qt::LeftButton, {}, {5, 5});
+  QTest::mouseRelease(rig.Find("Picture1(5)"), Qt::LeftButton, {}, {-5, 5});
   rig.Click("Picture1(4)");
   QTest::mouseDClick(rig.Find("Picture1(4)"), Qt::LeftButton, {}, {10, 10});
   QTest::mouseRelease(rig.Find("Picture1(4)"), Qt::LeftButton, {}, {10, 10});
@@ -199,46 +201,6 @@ TEST(MainWindow, ThePaletteTheClockAndThePointer) {
   rig.Window().NewGame();
   EXPECT_FALSE(rig.Find("Picture4(2)")->isHidden());
   EXPECT_EQ(ShownTime(rig), "000");
-}
-
-// The board's cells under strokes of 1 and 3 pixels; a click is the cell
-// under the pixel where the button comes up after a press (every zoom's
-// cells and right clicks are the board view's test).
-TEST(Board, PaintsCellsUnderTheStrokesAndTurnsFinishedClicksIntoCells) {
-  GameRig rig;
-  auto* board = rig.Find<BoardWidget>("Board");
-  Board puzzle = testing::PuzzleWithOpenCells(81);
-  puzzle.Givens[0][0] = 1;
-  puzzle.Entries[0][1] = 5;
-  rig.Session().Execute(cmd::NewGameOn{puzzle});
-  const QImage shot = Shot(board);
-  const std::set<int> strokes{32, 64, 95, 96, 97, 128, 160, 191, 192, 193, 224, 256};
-  for (int line = 0; line < 288; ++line) {
-    for (int along = 67; along < 288; along += 7) {  // clear of the two pictures
-      if (strokes.contains(along)) continue;
-      const QRgb expected = strokes.contains(line) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-      ASSERT_EQ(shot.pixel(line, along), expected) << line << "," << along;
-      ASSERT_EQ(shot.pixel(along, line), expected) << along << "," << line;
-    }
-  }
-  EXPECT_TRUE(SamePixels(shot.copy(0, 0, 32, 32), rig.game.Pictures().Given(1)));
-  EXPECT_NE(shot.pixel(48, 16), qRgb(255, 255, 255)) << "the placed 5 shows on its cell";
-
-  QTest::mousePress(rig.Find("Picture1(5)"), Qt::LeftButton, {}, {5, 5});  // a press alone picks nothing
-  EXPECT_EQ(rig.Session().Pointer(), std::nullopt);
-  rig.Click("Picture1(6)");
-  // A fractional position on a scaled screen is the pixel under it, not the nearest corner.
-  QTest::mousePress(board, Qt::LeftButton, {}, {10, 10});
-  const QPointF atTheCorner(63.6, 63.6);
-  QMouseEvent release(QEvent::MouseButtonRelease, atTheCorner, board->mapToGlobal(atTheCorner), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(board, &release);
-  EXPECT_EQ(rig.Session().CellAt({1, 1}), (CellView{CellKind::Placed, 7}));
-  QTest::mousePress(board, Qt::LeftButton, {}, {5, 5});
-  QTest::mouseRelease(board, Qt::LeftButton, {}, {200, 100});  // judged where the button comes up
-  QTest::mouseRelease(board, Qt::LeftButton, {}, {40, 72});    // no press: no click
-  EXPECT_EQ(rig.Session().CellAt({3, 6}), (CellView{CellKind::Placed, 7}));
-  EXPECT_EQ(rig.Session().CellAt({2, 1}), CellView{});
 }
 
 // Minimised, the game pauses until the player resumes; the cells say so.
