@@ -26,8 +26,11 @@ constexpr std::string_view kUsedFile =
     "[SCORES]\r\nhard=5\r\n"
     "[tail]\nlast=end";
 
-TEST(IniFileFind, FollowsTheProfileRules) {
-  const IniFile file = IniFile::Parse(kUsedFile);
+// Found by the profile rules; a change replaces the line it is about, a new
+// key follows the section's last key, a new section goes at the end, and
+// nothing else moves.
+TEST(IniFile, FindsByTheProfileRulesAndChangesOnlyTheLinesItIsAbout) {
+  IniFile file = IniFile::Parse(kUsedFile);
   EXPECT_EQ(file.Find("SCORES", "EASY"), "12");  // case, spaces, first key wins
   EXPECT_EQ(file.Find("scores", "name"), "");    // present but empty
   EXPECT_EQ(file.Find("scores", "hard"), std::nullopt);  // only in the later duplicate
@@ -39,12 +42,6 @@ TEST(IniFileFind, FollowsTheProfileRules) {
   EXPECT_EQ(IniFile::Parse("[\x83\x5D\x81\x5B]\r\nk=v\r\n").Find("\x83\x5D\x81\x5B", "k"), "v");
   // Case folding must not touch a trail byte that happens to be a letter.
   EXPECT_EQ(IniFile::Parse("[\x83\x41]\nk=v\n").Find("\x83\x61", "k"), std::nullopt);
-}
-
-// The line a change is about is replaced, a new key follows the section's
-// last key, a new section goes at the end; nothing else moves.
-TEST(IniFileSet, ChangesOnlyTheLinesItIsAbout) {
-  IniFile file = IniFile::Parse(kUsedFile);
   file.Set("scores", "EASY", "7  ");
   file.Set("Scores", "hard", "3");
   file.Set("tail", "more", "x");
