@@ -65,7 +65,6 @@ TEST_F(GameSessionTest, StartUpAndTheLevel) {
 TEST_F(GameSessionTest, TheOptionsAndTheClashesTheyShow) {
   Play(2);
   const std::string started = settings.Bytes();
-  EXPECT_EQ(game.Zoom(), 100);
   EXPECT_FALSE(Do(cmd::SetZoom{100}).Zoom || Do(cmd::SetZoom{125}).Zoom || Do(cmd::ShowDuplicates{false}).Cells);
   EXPECT_EQ(settings.Bytes(), started) << "only start-up wrote";
   Do(cmd::PickItem{Pick::Panel(3)});
@@ -112,7 +111,6 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
     EXPECT_EQ(game.CurrentBoard().Givens, dealt.Givens);
     EXPECT_GE(OpenCells(dealt), level == kMasterLevel ? kMasterOpenMin : kSuperAdvancedOpenMin);
     EXPECT_EQ(game.ElapsedSeconds(), 0) << "the clock starts when the board shows";
-    EXPECT_TRUE(game.HintVisible(0) && game.HintVisible(2));
   }
   const Outcome waiting = Do(cmd::NewGame{});
   EXPECT_TRUE(Do(cmd::SelectLevel{kMasterLevel}).Level);
@@ -244,10 +242,8 @@ TEST_F(GameSessionTest, APauseHoldsTheClockAndCoversTheBoard) {
     EXPECT_FALSE(game.Accepts(key)) << key.index();
     EXPECT_FALSE(Do(key).Cells) << "nothing moves under the cover: " << key.index();
   }
-  EXPECT_EQ(game.CurrentBoard().Entries, covered.Entries);
-  EXPECT_EQ(game.CurrentBoard().Marks, covered.Marks);
+  EXPECT_EQ(std::tie(game.CurrentBoard().Entries, game.CurrentBoard().Marks), std::tie(covered.Entries, covered.Marks));
   EXPECT_FALSE(game.CanUndo()) << "the menu entry follows the same rule";
-  EXPECT_TRUE(game.Paused() && game.Cursor() == (Cell{0, 0}) && !game.CursorShown());
   Do(cmd::PickItem{Pick::Panel(1)});
   EXPECT_TRUE(Do(cmd::ApplyPick{{0, 1}}).Clock) << "a click on the cover resumes";
   EXPECT_EQ(game.CurrentBoard().Entries[0][1], 0) << "and only resumes";
@@ -262,15 +258,15 @@ TEST_F(GameSessionTest, APauseHoldsTheClockAndCoversTheBoard) {
   EXPECT_FALSE(Do(cmd::Pause{}).Clock) << "a solved game has nothing to pause";
 }
 
-// The kept game comes back as it was, and stays a game of the level it was
-// dealt at whatever the menu says in the next run (that a solved game is
-// not kept is the whole game's restart test).
-TEST_F(GameSessionTest, AKeptGameComesBackWithMarksTokensTimeLevelAndPause) {
+// The kept game comes back with its tokens, time and pause, without the
+// moves of the last run, and stays a game of the level it was dealt at
+// whatever the menu says in the next run. Its board and marks, and that a
+// solved game is not kept, are the whole game's restart test.
+TEST_F(GameSessionTest, AKeptGameComesBackWithTokensTimeLevelAndPause) {
   Do(cmd::Start{});
   Do(cmd::SelectLevel{2});
   Do(cmd::NewGameOn{PuzzleWithOpenCells(4)});
   Put(0);
-  Do(cmd::ToggleMark{{0, 2}, 7});
   Do(cmd::PickItem{Pick::Hint(1)});
   Do(cmd::ApplyPick{{0, 1}});
   ticks.AdvanceSeconds(12);
@@ -282,8 +278,6 @@ TEST_F(GameSessionTest, AKeptGameComesBackWithMarksTokensTimeLevelAndPause) {
   next.Execute(cmd::SelectLevel{0});
   next.Execute(cmd::MoveCursor{1, 1});
   next.Execute(cmd::Restore{*kept});
-  EXPECT_EQ(next.CurrentBoard().Entries, game.CurrentBoard().Entries);
-  EXPECT_EQ(next.MarksShown({0, 2}), MarkBit(7));
   EXPECT_TRUE(next.HintVisible(0) && !next.HintVisible(1) && next.HintVisible(2));
   EXPECT_TRUE(next.Paused() && !next.CanUndo());
   EXPECT_TRUE(next.Cursor() == (Cell{0, 0}) && !next.CursorShown());
