@@ -15,11 +15,7 @@
 namespace lumitile {
 namespace {
 
-using testing::GameRig;
-using testing::Pixels;
-using testing::SamePixels;
-
-QImage Shot(QWidget* widget) { return Pixels(widget->grab().toImage()); }
+using namespace testing;
 
 // At each zoom: black before the deal, then a given and a placed panel in
 // their squares (at 100 % under strokes of 1 and 3 pixels); a click or a
@@ -38,7 +34,7 @@ TEST(BoardView, EveryZoomHitsTheCellUnderThePointerAndCoversTheBoardWhole) {
     black.fill(Qt::black);
     EXPECT_TRUE(SamePixels(Shot(board), black)) << "nothing dealt yet";
 
-    Board puzzle = testing::PuzzleWithOpenCells(81);
+    Board puzzle = PuzzleWithOpenCells(81);
     puzzle.Givens[0][0] = 1;
     puzzle.Entries[0][1] = 5;
     rig.Session().Execute(cmd::NewGameOn{puzzle});
@@ -105,7 +101,7 @@ TEST(BoardView, EveryZoomHitsTheCellUnderThePointerAndCoversTheBoardWhole) {
 TEST(BoardView, TheClockWakesWhenItsSecondTurnsAndSleepsWhenItCannot) {
   GameRig rig;
   const QTimer& timer = rig.Window().ClockTimer();
-  rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(3)});
+  rig.Session().Execute(cmd::NewGameOn{PuzzleWithOpenCells(3)});
   rig.Window().RefreshClock();
   EXPECT_TRUE(timer.isActive() && timer.interval() == 1000);
   rig.ticks.AdvanceSeconds(2.3);

@@ -18,11 +18,7 @@
 namespace lumitile {
 namespace {
 
-using testing::GameRig;
-using testing::Pixels;
-using testing::SamePixels;
-
-QImage Shot(QWidget* widget) { return Pixels(widget->grab()); }
+using namespace testing;
 
 // The three digit boxes against the digit pictures.
 std::string ShownTime(GameRig& rig) {
@@ -45,7 +41,7 @@ TEST(MainWindow, EveryKeyDoesItsOneThing) {
   rig.game.Show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
   GameSession& game = rig.Session();
-  game.Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(9)});
+  game.Execute(cmd::NewGameOn{PuzzleWithOpenCells(9)});
   std::set<QString> names, bound;
   for (QAction* menu : rig.Window().menuBar()->actions()) {
     for (QAction* item : QList<QAction*>{menu} + menu->menu()->actions()) {
@@ -108,7 +104,7 @@ TEST(MainWindow, EveryKeyDoesItsOneThing) {
 // a pool thread: the window and the game on it go on under the busy pointer
 // until the latest deal shows.
 TEST(MainWindow, LevelsMoveTheChecksAndTheHardOnesDealWithoutFreezingTheWindow) {
-  testing::MemoryProfile file;
+  MemoryProfile file;
   file.Set("レベル", "値", "2");
   GameRig rig(&file);
   const auto checkedLevels = [&rig] {
@@ -207,7 +203,7 @@ TEST(MainWindow, ThePaletteTheClockAndThePointer) {
 TEST(MainWindow, AScreenReaderHearsTheCellsAndThePauseAndCanPressThePalette) {
   GameRig rig;
   rig.game.Show();
-  Board puzzle = testing::PuzzleWithOpenCells(27);
+  Board puzzle = PuzzleWithOpenCells(27);
   puzzle.Entries[2][3] = 7;
   rig.Session().Execute(cmd::NewGameOn{puzzle});
   rig.Session().Execute(cmd::ToggleMark{{2, 5}, 4});

@@ -10,6 +10,7 @@
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QString>
+#include <QWidget>
 #include <ostream>
 
 // What gtest shows of a picture: its size and pixel format.
@@ -22,6 +23,7 @@ namespace lumitile::testing {
 
 inline QImage Pixels(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); }
 inline QImage Pixels(const QPixmap& pixmap) { return Pixels(pixmap.toImage()); }
+inline QImage Shot(QWidget* widget) { return Pixels(widget->grab()); }
 
 // Both through the one conversion above; a difference names the first pixel
 // that differs and both its values.
