@@ -35,47 +35,22 @@ class GameSessionTest : public ::testing::Test {
 };
 
 // A first start writes the bytes it always has; then the stored level is
-// read, mended and stored, and decides the next deal only.
-TEST_F(GameSessionTest, StartUpAndTheLevel) {
+// read, mended and stored, and decides the next deal only; the display
+// options are read, never mended, and written only when the player changes
+// them. Clashes show when asked, or on a full board that is wrong.
+TEST_F(GameSessionTest, StartUpTheLevelTheOptionsAndTheClashesTheyShow) {
   EXPECT_FALSE(Do(cmd::Start{}).Trouble);
-  EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini"));
-  EXPECT_FALSE(game.Dealt());
   Do(cmd::PickItem{Pick::Panel(0)});
   EXPECT_FALSE(Do(cmd::ApplyPick{{0, 0}}).Cells) << "a click before the first deal";
+  EXPECT_FALSE(Do(cmd::SetZoom{100}).Zoom || Do(cmd::SetZoom{125}).Zoom || Do(cmd::ShowDuplicates{false}).Cells);
+  EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini")) << "only start-up wrote";
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
-           {"1", 1}, {"2", 2}, {"4", 4}, {"5", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
+           {"1", 1}, {"4", 4}, {"5", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
     settings.Set("レベル", "値", stored);
     Do(cmd::Start{});
     EXPECT_EQ(game.Level(), level) << stored;
     EXPECT_EQ(settings.Get("レベル", "値"), std::to_string(level)) << stored;
   }
-  Do(cmd::NewGame{});
-  const Board first = game.CurrentBoard();
-  EXPECT_TRUE(Do(cmd::SelectLevel{2}).Level);
-  EXPECT_FALSE(Do(cmd::SelectLevel{5}).Level);
-  EXPECT_EQ(settings.Get("レベル", "値"), "2");
-  EXPECT_EQ(game.CurrentBoard().Givens, first.Givens);
-  Do(cmd::NewGame{});
-  EXPECT_GT(OpenCells(game.CurrentBoard()), OpenCells(first) + 10);
-}
-
-// The display options are read at start-up and never mended; only the
-// player's change is written. Clashes show when asked, or on a full board
-// that is wrong.
-TEST_F(GameSessionTest, TheOptionsAndTheClashesTheyShow) {
-  Play(2);
-  const std::string started = settings.Bytes();
-  EXPECT_FALSE(Do(cmd::SetZoom{100}).Zoom || Do(cmd::SetZoom{125}).Zoom || Do(cmd::ShowDuplicates{false}).Cells);
-  EXPECT_EQ(settings.Bytes(), started) << "only start-up wrote";
-  Do(cmd::PickItem{Pick::Panel(3)});
-  Do(cmd::ApplyPick{{0, 0}});  // a 4 in the row of a given 4
-  EXPECT_TRUE(game.ShownClashes().none()) << "off by default";
-  EXPECT_TRUE(Do(cmd::SetZoom{200}).Zoom && Do(cmd::ShowDuplicates{true}).Cells);
-  EXPECT_TRUE(game.ShownClashes()[0]);
-  EXPECT_EQ(settings.Get("Options", "Zoom") + settings.Get("Options", "ShowDuplicates"), "2001");
-  Do(cmd::ShowDuplicates{false});
-  Do(cmd::ApplyPick{{0, 1}});
-  EXPECT_TRUE(game.ShownClashes()[0] && game.ShownClashes()[1]) << "a full board that is wrong";
   // The zoom read, plus one when clashes show.
   for (const auto& [zoom, duplicates, read] : std::vector<std::tuple<std::string, std::string, int>>{
            {"300", "1", 301}, {"150", "0", 150}, {"125", "1", 101}, {"-200", "2", 100}, {"abc", "", 100}}) {
@@ -85,6 +60,24 @@ TEST_F(GameSessionTest, TheOptionsAndTheClashesTheyShow) {
     EXPECT_EQ(game.Zoom() + game.ShowingDuplicates(), read) << zoom;
     EXPECT_EQ(settings.Get("Options", "Zoom"), zoom) << "read, never mended by a write";
   }
+  Do(cmd::NewGame{});
+  const Board first = game.CurrentBoard();
+  EXPECT_TRUE(Do(cmd::SelectLevel{2}).Level);
+  EXPECT_FALSE(Do(cmd::SelectLevel{5}).Level);
+  EXPECT_EQ(settings.Get("レベル", "値"), "2");
+  EXPECT_EQ(game.CurrentBoard().Givens, first.Givens);
+  Do(cmd::NewGame{});
+  EXPECT_GT(OpenCells(game.CurrentBoard()), OpenCells(first) + 10);
+  Do(cmd::NewGameOn{PuzzleWithOpenCells(2)});
+  Do(cmd::PickItem{Pick::Panel(3)});
+  Do(cmd::ApplyPick{{0, 0}});  // a 4 in the row of a given 4
+  EXPECT_TRUE(game.ShownClashes().none()) << "off by default";
+  EXPECT_TRUE(Do(cmd::SetZoom{200}).Zoom && Do(cmd::ShowDuplicates{true}).Cells);
+  EXPECT_TRUE(game.ShownClashes()[0]);
+  EXPECT_EQ(settings.Get("Options", "Zoom") + settings.Get("Options", "ShowDuplicates"), "2001");
+  Do(cmd::ShowDuplicates{false});
+  Do(cmd::ApplyPick{{0, 1}});
+  EXPECT_TRUE(game.ShownClashes()[0] && game.ShownClashes()[1]) << "a full board that is wrong";
 }
 
 TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {

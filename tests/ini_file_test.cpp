@@ -110,16 +110,14 @@ TEST(ProfileFunctions, StoreOneLineReadItBackAndFallBack) {
   for (const char* bad : {"", "a=b", "[a", ";a", "a\nb"}) EXPECT_FALSE(IsStorableKeyName(bad)) << bad;
 }
 
-TEST(FitName, IsAlwaysTwentyCharacters) {
+// A name is always twenty characters; a time the clock could never show is none.
+TEST(BestTimes, NamesFitAndTimesRoundTrip) {
   EXPECT_EQ(FitName("名前なし"), "名前なし" + std::string(16, ' '));
   EXPECT_EQ(FitName(""), std::string(20, ' '));
   EXPECT_EQ(FitName("abcdefghijklmnopqrstuvwxy"), "abcdefghijklmnopqrst");
   EXPECT_EQ(FitName("一二三四五六七八九十一二三四五六七八九十超"), "一二三四五六七八九十一二三四五六七八九十");
   EXPECT_EQ(FitName("a\tb\nc\x7f"), "a b c " + std::string(14, ' '));
   EXPECT_EQ(FitName("x\xff\xe3\x81"), "x\uFFFD\uFFFD" + std::string(17, ' '));
-}
-
-TEST(BestTimes, RoundTripAndImpossibleTimesAreNone) {
   BestTimes times = EmptyBestTimes();
   times[0] = {61, FitName("山田")};
   times[1] = {0, FitName("Alexandra Konstantinopoulou")};
