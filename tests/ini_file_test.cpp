@@ -110,8 +110,9 @@ TEST(ProfileFunctions, StoreOneLineReadItBackAndFallBack) {
   for (const char* bad : {"", "a=b", "[a", ";a", "a\nb"}) EXPECT_FALSE(IsStorableKeyName(bad)) << bad;
 }
 
-// A name is always twenty characters; a time the clock could never show is none.
-TEST(BestTimes, NamesFitAndTimesRoundTrip) {
+// A name is always twenty characters; a time the clock could never show is
+// none; the hard levels' keys wait for something to hold.
+TEST(BestTimes, NamesFitTimesRoundTripAndTheHardLevelsKeysWait) {
   EXPECT_EQ(FitName("名前なし"), "名前なし" + std::string(16, ' '));
   EXPECT_EQ(FitName(""), std::string(20, ' '));
   EXPECT_EQ(FitName("abcdefghijklmnopqrstuvwxy"), "abcdefghijklmnopqrst");
@@ -132,11 +133,9 @@ TEST(BestTimes, NamesFitAndTimesRoundTrip) {
   EXPECT_EQ(LoadLevel(file), 4);
   SaveBestTime(file, 0, {-5, FitName("y")});
   EXPECT_EQ(LoadBestTimes(file)[0].Seconds, kNoRecord);
-}
 
-// Files from before the two hard levels keep their bytes until one of them
-// holds something: a record, or keys the file already has.
-TEST(BestTimes, TheHardLevelsKeysAreWrittenOnlyOnceTheyHoldSomething) {
+  // Files from before the two hard levels keep their bytes until one of them
+  // holds something: a record, or keys the file already has.
   const auto hardKeys = [](const std::string& utf8, const BestTimes& times) {
     IniFile file = IniFile::Parse(Utf8ToCp932(utf8));
     SaveBestTimes(file, times);
@@ -146,7 +145,7 @@ TEST(BestTimes, TheHardLevelsKeysAreWrittenOnlyOnceTheyHoldSomething) {
         keys += std::string(key) + " ";
     return keys;
   };
-  BestTimes times = EmptyBestTimes();
+  times = EmptyBestTimes();
   EXPECT_EQ(hardKeys("", times), "");
   times[3] = {40, FitName("a")};
   EXPECT_EQ(hardKeys("", times), "超上級 超上級名前 ");
@@ -157,7 +156,7 @@ TEST(BestTimes, TheHardLevelsKeysAreWrittenOnlyOnceTheyHoldSomething) {
 // Two books on one file, as two running games are: each judges a solve and
 // stores a name against what the file holds at that moment, and reading the
 // table writes nothing, so neither loses the other's record.
-TEST(RecordBook, TwoGamesOnOneFileLoseNothing) {
+TEST(RecordBook, TwoGamesOnOneFileLoseNothingAndAFailedChangeLeavesTheTableAsTheFile) {
   testing::MemoryProfile file;
   RecordBook game(file), other(file);
   EXPECT_TRUE(game.Judge(30, 0) && other.Judge(25, 0));
@@ -175,24 +174,22 @@ TEST(RecordBook, TwoGamesOnOneFileLoseNothing) {
             "Bob20Cid");
   EXPECT_EQ(other.Table(), game.Table());
   EXPECT_FALSE(other.Confirm("Eve")) << "no record waits any more";
-}
 
-// A change that fails at any one system call is told, and leaves the table
-// in memory as the file holds it: the old record or the new one.
-TEST(RecordBook, AFailedChangeIsToldAndLeavesTheTableAsTheFile) {
+  // A change that fails at any one system call is told, and leaves the
+  // table in memory as the file holds it: the old record or the new one.
   int failAt = 1;
   for (;; ++failAt) {
     SCOPED_TRACE(failAt);
-    testing::MemoryProfile file;
-    file.Set("ハイスコア", "上級", "40");
-    RecordBook book(file);
+    testing::MemoryProfile failing;
+    failing.Set("ハイスコア", "上級", "40");
+    RecordBook book(failing);
     book.Judge(9, 2);
-    file.disk.FailAt(failAt, false);
+    failing.disk.FailAt(failAt, false);
     const auto record = book.Confirm("Ann");
-    if (!file.disk.reached()) break;
-    EXPECT_EQ(file.Get("ハイスコア", "上級"), record->Saved ? "9" : "40");
+    if (!failing.disk.reached()) break;
+    EXPECT_EQ(failing.Get("ハイスコア", "上級"), record->Saved ? "9" : "40");
     EXPECT_EQ(record->Trouble.has_value(), !record->Saved);
-    EXPECT_EQ(book.Table(), LoadBestTimes(file.Read().file));
+    EXPECT_EQ(book.Table(), LoadBestTimes(failing.Read().file));
   }
   EXPECT_GT(failAt, 15) << "the sequence was really walked";
 }
