@@ -56,43 +56,29 @@ TEST(MainWindow, EveryKeyDoesItsOneThing) {
   // The first row's entries, the marks of its first cell, the cursor, the
   // pick, pause and zoom.
   const auto state = [&] {
-    std::string shown;
-    for (int c = 0; c < 9; ++c) shown += static_cast<char>('0' + game.CurrentBoard().Entries[0][c]);
     const Cell at = game.Cursor();
     const PointerView pick = game.Pointer();
-    return shown + " " + std::to_string(game.MarksShown({0, 0})) + " " + std::to_string(at.Row * 10 + at.Column) +
-           " " + (pick ? std::to_string(static_cast<int>(pick->What) * 10 + pick->Index) : "-") +
+    return Digits(game.CurrentBoard().Entries).substr(0, 9) + " " + std::to_string(game.MarksShown({0, 0})) + " " +
+           std::to_string(at.Row * 10 + at.Column) + " " +
+           (pick ? std::to_string(static_cast<int>(pick->What) * 10 + pick->Index) : "-") +
            (game.Paused() ? " paused " : " ") + std::to_string(game.Zoom());
   };
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
   const std::tuple<int, Qt::KeyboardModifiers, std::string> keys[] = {
-      {Qt::Key_End, {}, "000000000 0 8 - 100"},
-      {Qt::Key_7, Qt::KeypadModifier, "000000007 0 8 6 100"},
-      {Qt::Key_Home, {}, "000000007 0 0 6 100"},
-      {Qt::Key_3, Qt::ControlModifier, "000000007 8 0 6 100"},
-      {Qt::Key_3, Qt::AltModifier, "000000007 8 0 6 100"},
-      {Qt::Key_Right, {}, "000000007 8 1 6 100"},
-      {Qt::Key_H, {}, "020000007 8 1 - 100"},
-      {Qt::Key_Right, {}, "020000007 8 2 - 100"},
-      {Qt::Key_5, {}, "025000007 8 2 4 100"},
-      {Qt::Key_Right, {}, "025000007 8 3 4 100"},
-      {Qt::Key_Return, {}, "025500007 8 3 4 100"},
-      {Qt::Key_Backspace, {}, "025000007 8 3 10 100"},
-      {Qt::Key_Z, Qt::ControlModifier, "025500007 8 3 10 100"},
-      {Qt::Key_Y, Qt::ControlModifier, "025000007 8 3 10 100"},
-      {Qt::Key_Z, Qt::ControlModifier, "025500007 8 3 10 100"},
-      {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "025000007 8 3 10 100"},
-      {Qt::Key_Escape, {}, "025000007 8 3 - 100"},
-      {Qt::Key_Pause, {}, "025000007 8 3 - paused 100"},
-      {Qt::Key_Left, {}, "025000007 8 3 - paused 100"},
-      {Qt::Key_P, {}, "025000007 8 3 - 100"},
-      {Qt::Key_Equal, Qt::ControlModifier, "025000007 8 3 - 150"},
-      {Qt::Key_Minus, Qt::ControlModifier, "025000007 8 3 - 100"},
-      {Qt::Key_Minus, Qt::ControlModifier, "025000007 8 3 - 100"},
-      {Qt::Key_Plus, Qt::ControlModifier, "025000007 8 3 - 150"},
-      {Qt::Key_Equal, Qt::ControlModifier, "025000007 8 3 - 200"},
-      {Qt::Key_Plus, Qt::ControlModifier, "025000007 8 3 - 300"},
-      {Qt::Key_Plus, Qt::ControlModifier, "025000007 8 3 - 300"},
-      {Qt::Key_0, Qt::ControlModifier, "025000007 8 3 - 100"},
+      {Qt::Key_End, {}, "000000000 0 8 - 100"}, {Qt::Key_7, Qt::KeypadModifier, "000000007 0 8 6 100"},
+      {Qt::Key_Home, {}, "000000007 0 0 6 100"}, {Qt::Key_3, ctrl, "000000007 8 0 6 100"},
+      {Qt::Key_3, Qt::AltModifier, "000000007 8 0 6 100"}, {Qt::Key_Right, {}, "000000007 8 1 6 100"},
+      {Qt::Key_H, {}, "020000007 8 1 - 100"}, {Qt::Key_Right, {}, "020000007 8 2 - 100"},
+      {Qt::Key_5, {}, "025000007 8 2 4 100"}, {Qt::Key_Right, {}, "025000007 8 3 4 100"},
+      {Qt::Key_Return, {}, "025500007 8 3 4 100"}, {Qt::Key_Backspace, {}, "025000007 8 3 10 100"},
+      {Qt::Key_Z, ctrl, "025500007 8 3 10 100"}, {Qt::Key_Y, ctrl, "025000007 8 3 10 100"},
+      {Qt::Key_Z, ctrl, "025500007 8 3 10 100"}, {Qt::Key_Z, ctrl | Qt::ShiftModifier, "025000007 8 3 10 100"},
+      {Qt::Key_Escape, {}, "025000007 8 3 - 100"}, {Qt::Key_Pause, {}, "025000007 8 3 - paused 100"},
+      {Qt::Key_Left, {}, "025000007 8 3 - paused 100"}, {Qt::Key_P, {}, "025000007 8 3 - 100"},
+      {Qt::Key_Equal, ctrl, "025000007 8 3 - 150"}, {Qt::Key_Minus, ctrl, "025000007 8 3 - 100"},
+      {Qt::Key_Minus, ctrl, "025000007 8 3 - 100"}, {Qt::Key_Plus, ctrl, "025000007 8 3 - 150"},
+      {Qt::Key_Equal, ctrl, "025000007 8 3 - 200"}, {Qt::Key_Plus, ctrl, "025000007 8 3 - 300"},
+      {Qt::Key_Plus, ctrl, "025000007 8 3 - 300"}, {Qt::Key_0, ctrl, "025000007 8 3 - 100"},
   };
   for (const auto& [key, modifiers, after] : keys) {
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);

@@ -22,17 +22,13 @@ TEST(BoardClick, EachPickOnEachKindOfCellAndClearingAll) {
   // What a click becomes: the changes, whether a number was put, the hint token spent.
   using Action = std::tuple<std::vector<CellChange>, bool, std::optional<int>>;
   const std::tuple<std::optional<Pick>, Cell, std::optional<Action>> cases[] = {  // nothing: the click means nothing
-      {std::nullopt, {0, 0}, std::nullopt},
-      {Pick::Panel(3), {0, 2}, std::nullopt},
-      {Pick::Panel(3), {0, 9}, std::nullopt},
-      {Pick::Panel(3), {0, 0}, Action{{{{0, 0}, 0, 4}}, true, {}}},
+      {std::nullopt, {0, 0}, std::nullopt}, {Pick::Panel(3), {0, 2}, std::nullopt},
+      {Pick::Panel(3), {0, 9}, std::nullopt}, {Pick::Panel(3), {0, 0}, Action{{{{0, 0}, 0, 4}}, true, {}}},
       {Pick::Panel(8), {0, 1}, Action{{{{0, 1}, 5, 9}}, true, {}}},
       {Pick::Panel(4), {0, 1}, Action{std::vector<CellChange>{}, true, {}}},
       {Pick::Eraser(), {0, 1}, Action{{{{0, 1}, 5, 0}}, false, {}}},
-      {Pick::Eraser(), {0, 0}, Action{std::vector<CellChange>{}, false, {}}},
-      {Pick::Eraser(), {0, 2}, std::nullopt},
-      {Pick::Hint(2), {0, 1}, Action{{{{0, 1}, 5, 2}}, true, 2}},
-      {Pick::Hint(0), {0, 2}, std::nullopt},
+      {Pick::Eraser(), {0, 0}, Action{std::vector<CellChange>{}, false, {}}}, {Pick::Eraser(), {0, 2}, std::nullopt},
+      {Pick::Hint(2), {0, 1}, Action{{{{0, 1}, 5, 2}}, true, 2}}, {Pick::Hint(0), {0, 2}, std::nullopt},
   };
   for (const auto& [pick, cell, expected] : cases) {
     const auto action = BoardClick(board, pick, cell);
