@@ -165,14 +165,11 @@ TEST_F(GameSessionTest, EveryKindOfMoveUndoesAndRedoesExactly) {
   Do(cmd::ToggleMark{{1, 1}, 5});
   Do(cmd::ToggleMark{{2, 7}, 3});
   Do(cmd::PickAndApply{Pick::Panel(6), {3, 2}});
-  const Command moves[] = {
-      cmd::PickAndApply{Pick::Panel(4), {0, 0}},  // a 5, struck from its row and block
-      cmd::ToggleMark{{2, 7}, 8},
-      cmd::HintAt{{1, 6}},
-      cmd::PickAndApply{Pick::Eraser(), {3, 2}},
-      cmd::MarkWithPick{{2, 7}},  // with the eraser just picked: every mark of the cell
-      cmd::ClearPlacedPanels{},
-  };
+  // A 5 struck from its row and block, a mark, a hint, an erased panel, every
+  // mark of a cell (with the eraser just picked), and clearing.
+  const Command moves[] = {cmd::PickAndApply{Pick::Panel(4), {0, 0}}, cmd::ToggleMark{{2, 7}, 8},
+                           cmd::HintAt{{1, 6}}, cmd::PickAndApply{Pick::Eraser(), {3, 2}},
+                           cmd::MarkWithPick{{2, 7}}, cmd::ClearPlacedPanels{}};
   const auto rest = [&] {
     return std::tuple(game.ElapsedSeconds(), game.HintVisible(0), game.HintVisible(1), game.Pointer());
   };
@@ -256,9 +253,8 @@ TEST_F(GameSessionTest, APauseHoldsTheClockAndCoversTheBoard) {
 // whatever the menu says in the next run. Its board and marks, and that a
 // solved game is not kept, are the whole game's restart test.
 TEST_F(GameSessionTest, AKeptGameComesBackWithTokensTimeLevelAndPause) {
-  Do(cmd::Start{});
-  Do(cmd::SelectLevel{2});
-  Do(cmd::NewGameOn{PuzzleWithOpenCells(4)});
+  settings.Set("レベル", "値", "2");
+  Play(4);
   Put(0);
   Do(cmd::PickItem{Pick::Hint(1)});
   Do(cmd::ApplyPick{{0, 1}});

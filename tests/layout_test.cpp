@@ -83,16 +83,12 @@ TEST(Layout, TheWindowsAreBuiltFromTheTable) {
     EXPECT_EQ(rig.Window().size(), rig.Find("ClientArea")->size() + QSize(0, menuBar)) << "the menu bar keeps its size";
     EXPECT_EQ(rig.Find("Label1")->font().pointSizeF(), 15.75 * zoom);
     EXPECT_TRUE(rig.Find<QAction>(QStringLiteral("zoom_%1").arg(percent))->isChecked());
-    const auto shows = [&](const QString& name, const QPixmap& picture) {
+    std::vector<std::pair<QString, QPixmap>> shown{{"Picture2", images.Eraser()},   {"Picture3", images.Burst()},
+                                                   {"Picture4(1)", images.Hint()}, {"Picture5", images.Digit(0)},
+                                                   {"Picture6", images.Digit(4)},  {"Picture7", images.Digit(7)}};
+    for (int k = 0; k < 9; ++k) shown.emplace_back(QStringLiteral("Picture1(%1)").arg(k), images.Panel(k + 1));
+    for (const auto& [name, picture] : shown)
       EXPECT_TRUE(testing::SamePixels(rig.Find<PictureBox>(name)->Picture(), picture)) << name.toStdString();
-    };
-    for (int k = 0; k < 9; ++k) shows(QStringLiteral("Picture1(%1)").arg(k), images.Panel(k + 1));
-    shows("Picture2", images.Eraser());
-    shows("Picture3", images.Burst());
-    shows("Picture4(1)", images.Hint());
-    shows("Picture5", images.Digit(0));
-    shows("Picture6", images.Digit(4));
-    shows("Picture7", images.Digit(7));
     EXPECT_TRUE(testing::SamePixels(rig.Find("ClientArea")->cursor().pixmap(), images.Eraser()));
     EXPECT_EQ(images.Panel(1).size(), QSize(32, 32) * zoom);
     const QString drawn = percent == 100 ? QString() : QStringLiteral("@%1x").arg(percent / 100);

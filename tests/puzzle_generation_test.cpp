@@ -26,10 +26,7 @@ struct ScriptEnded {};
 struct ScriptedRandom final : RandomSource {
   std::vector<float> draws;
   std::size_t used = 0;
-  float Next() override {
-    if (used == draws.size()) throw ScriptEnded{};
-    return draws[used++];
-  }
+  float Next() override { return used < draws.size() ? draws[used++] : throw ScriptEnded{}; }
 };
 
 TEST(MakeSolution, ScriptedBuildsEndOnTheExpectedBoard) {

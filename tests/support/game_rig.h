@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
