@@ -53,7 +53,6 @@ TEST(History, UndoRedoAndANewMoveDropsTheRedo) {
   EXPECT_FALSE(history.CanRedo());
   EXPECT_EQ(undo(), 50);
   EXPECT_EQ(undo(), 0) << "the move undone before the new one is gone";
-  EXPECT_FALSE(history.CanUndo());
 }
 
 // Open cells everywhere; 5 is marked in peers of (0, 0) and elsewhere.
