@@ -33,14 +33,12 @@ template <typename A, typename B>
   if (left.size() != right.size())
     return ::testing::AssertionFailure()
            << ::testing::PrintToString(left) << " against " << ::testing::PrintToString(right);
-  for (int y = 0; y < left.height(); ++y) {
-    for (int x = 0; x < left.width(); ++x) {
-      if (left.pixel(x, y) == right.pixel(x, y)) continue;
-      return ::testing::AssertionFailure()
-             << ::testing::PrintToString(left) << " pictures differ first at (" << x << "," << y << "): "
-             << QString::asprintf("#%08x against #%08x", left.pixel(x, y), right.pixel(x, y)).toStdString();
-    }
-  }
+  for (int y = 0; y < left.height(); ++y)
+    for (int x = 0; x < left.width(); ++x)
+      if (left.pixel(x, y) != right.pixel(x, y))
+        return ::testing::AssertionFailure()
+               << ::testing::PrintToString(left) << " pictures differ first at (" << x << "," << y << "): "
+               << QString::asprintf("#%08x against #%08x", left.pixel(x, y), right.pixel(x, y)).toStdString();
   return ::testing::AssertionSuccess();
 }
 
