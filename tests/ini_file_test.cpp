@@ -57,8 +57,7 @@ TEST(ParseDecimalInt, TakesOnlyWholeNumbersAndSaturates) {
   const std::pair<std::string_view, std::optional<int32_t>> cases[] = {
       {"7", 7}, {" -1\t", -1}, {"+3", 3}, {"abc", {}}, {"12abc", {}}, {"- 5", {}}, {"0x10", {}}, {"1e3", {}},
       {"", {}}, {" ", {}}, {"+", {}}, {"1 2", {}}, {"\xef\xbc\x91", {}},  // a full-width digit
-      {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN},
-      {"2147483648", INT32_MAX}, {"-2147483648", INT32_MIN},
+      {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN}, {"2147483648", INT32_MAX}, {"-2147483648", INT32_MIN},
       {std::string_view("0000000000000000000000000000042"), 42},
       {"99999999999999999999999999999999999999999", INT32_MAX},
   };
