@@ -35,16 +35,15 @@ TEST(Assets, EveryPictureAtItsSizeCoveringWhatItShould) {
       const QImage image = file.convertToFormat(QImage::Format_ARGB32);
       QRect ink;  // round every pixel that is not fully transparent
       bool opaque = true;
-      for (int y = 0; y < image.height(); ++y) {
+      for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
           if (qAlpha(image.pixel(x, y)) > 0) ink |= QRect(x, y, 1, 1);
           opaque = opaque && qAlpha(image.pixel(x, y)) == 255;
         }
-      }
       if (e.cover == Cover::kOpaque) EXPECT_TRUE(opaque);
       if (e.cover == Cover::kOverlay || e.cover == Cover::kPointer) {
-        const int w = image.width() - 1, h = image.height() - 1;
-        for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
+        const QRect r = image.rect();
+        for (const QPoint corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
           EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << corner.x() << "," << corner.y();
         EXPECT_FALSE(ink.isEmpty());
       }

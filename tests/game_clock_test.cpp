@@ -10,15 +10,13 @@
 namespace lumitile {
 namespace {
 
-TEST(ShowTime, LeadingZerosAndTheEnds) {
-  const std::pair<int32_t, std::array<int, 3>> cases[] = {
-      {0, {0, 0, 0}}, {7, {0, 0, 7}}, {109, {1, 0, 9}}, {999, {9, 9, 9}}, {1000, {9, 9, 9}}, {-3, {0, 0, 0}}};
-  for (const auto& [seconds, digits] : cases) EXPECT_EQ(ShowTime(seconds), digits) << seconds;
-}
-
 // One clock through two games and a kept one: after each step, the time, the
-// wait the display timer needs (-1: none) and whether it runs (r), is held (p) or stopped (s).
-TEST(GameClock, CountsChargesStopsAndHoldsToTheMillisecond) {
+// wait the display timer needs (-1: none) and whether it runs (r), is held (p)
+// or stopped (s). The display's digits, leading zeros and ends.
+TEST(GameClock, CountsChargesStopsAndHoldsToTheMillisecondAndShowsThreeDigits) {
+  const std::pair<int32_t, std::array<int, 3>> shown[] = {
+      {0, {0, 0, 0}}, {7, {0, 0, 7}}, {109, {1, 0, 9}}, {999, {9, 9, 9}}, {1000, {9, 9, 9}}, {-3, {0, 0, 0}}};
+  for (const auto& [seconds, digits] : shown) EXPECT_EQ(ShowTime(seconds), digits) << seconds;
   testing::FakeTicks ticks;
   GameClock clock(ticks);
   const struct { const char* what; std::function<void()> act; int32_t seconds; int64_t msToNext; char state; } steps[] = {

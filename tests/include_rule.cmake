@@ -3,7 +3,6 @@ cmake_minimum_required(VERSION 3.25)
 # ui/ may include core/; app/ may include ui/ and core/.
 #   cmake -DSOURCE=path/to/project -P include_rule.cmake
 set(layers core ui app)
-set(broken "")
 foreach(folder IN LISTS layers)
   list(FIND layers ${folder} rank)
   file(GLOB_RECURSE files ${SOURCE}/${folder}/*.h ${SOURCE}/${folder}/*.cpp)

@@ -1,6 +1,7 @@
 // The settings file on its own, over bytes: what the profile functions find,
-// what a change touches, the CP932 text rules under them, and the best-time
-// table and the level as the file holds them.
+// what a change touches, the CP932 text rules under them, the best-time
+// table and the level as the file holds them, and the record book that
+// judges and stores against the file.
 #include "core/records/ini_file.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,9 @@
 
 #include "core/records/best_times.h"
 #include "core/records/profile.h"
+#include "core/records/record_book.h"
 #include "core/records/shift_jis.h"
+#include "support/fakes.h"
 
 namespace lumitile {
 namespace {
@@ -23,8 +26,11 @@ constexpr std::string_view kUsedFile =
     "[SCORES]\r\nhard=5\r\n"
     "[tail]\nlast=end";
 
-TEST(IniFileFind, FollowsTheProfileRules) {
-  const IniFile file = IniFile::Parse(kUsedFile);
+// Found by the profile rules; a change replaces the line it is about, a new
+// key follows the section's last key, a new section goes at the end, and
+// nothing else moves.
+TEST(IniFile, FindsByTheProfileRulesAndChangesOnlyTheLinesItIsAbout) {
+  IniFile file = IniFile::Parse(kUsedFile);
   EXPECT_EQ(file.Find("SCORES", "EASY"), "12");  // case, spaces, first key wins
   EXPECT_EQ(file.Find("scores", "name"), "");    // present but empty
   EXPECT_EQ(file.Find("scores", "hard"), std::nullopt);  // only in the later duplicate
@@ -36,12 +42,6 @@ TEST(IniFileFind, FollowsTheProfileRules) {
   EXPECT_EQ(IniFile::Parse("[\x83\x5D\x81\x5B]\r\nk=v\r\n").Find("\x83\x5D\x81\x5B", "k"), "v");
   // Case folding must not touch a trail byte that happens to be a letter.
   EXPECT_EQ(IniFile::Parse("[\x83\x41]\nk=v\n").Find("\x83\x61", "k"), std::nullopt);
-}
-
-// The line a change is about is replaced, a new key follows the section's
-// last key, a new section goes at the end; nothing else moves.
-TEST(IniFileSet, ChangesOnlyTheLinesItIsAbout) {
-  IniFile file = IniFile::Parse(kUsedFile);
   file.Set("scores", "EASY", "7  ");
   file.Set("Scores", "hard", "3");
   file.Set("tail", "more", "x");
@@ -53,19 +53,11 @@ TEST(IniFileSet, ChangesOnlyTheLinesItIsAbout) {
   EXPECT_EQ(file.Bytes(), expected);
 }
 
-TEST(IniFileNames, RefusesNamesThatCouldNotBeFoundAgain) {
-  EXPECT_TRUE(IsStorableSectionName("\x83\x5D"));  // a trail ']' is part of a letter
-  EXPECT_TRUE(IsStorableKeyName("a b"));
-  for (const char* bad : {"", "a]", " a", "a\tb", "a\x81"}) EXPECT_FALSE(IsStorableSectionName(bad)) << bad;
-  for (const char* bad : {"", "a=b", "[a", ";a", "a\nb"}) EXPECT_FALSE(IsStorableKeyName(bad)) << bad;
-}
-
 TEST(ParseDecimalInt, TakesOnlyWholeNumbersAndSaturates) {
   const std::pair<std::string_view, std::optional<int32_t>> cases[] = {
       {"7", 7}, {" -1\t", -1}, {"+3", 3}, {"abc", {}}, {"12abc", {}}, {"- 5", {}}, {"0x10", {}}, {"1e3", {}},
       {"", {}}, {" ", {}}, {"+", {}}, {"1 2", {}}, {"\xef\xbc\x91", {}},  // a full-width digit
-      {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN},
-      {"2147483648", INT32_MAX}, {"-2147483648", INT32_MIN},
+      {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN}, {"2147483648", INT32_MAX}, {"-2147483648", INT32_MIN},
       {std::string_view("0000000000000000000000000000042"), 42},
       {"99999999999999999999999999999999999999999", INT32_MAX},
   };
@@ -85,7 +77,7 @@ TEST(Cp932Text, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
 }
 
 // The profile functions over a file in memory: UTF-8 in and out, one line
-// of CP932 in the file.
+// of CP932 in the file, and no name that could not be found again.
 TEST(ProfileFunctions, StoreOneLineReadItBackAndFallBack) {
   const std::pair<std::string, std::string> cases[] = {
       {"山田太郎", "山田太郎"}, {"ｶﾅ mixed 漢字", "ｶﾅ mixed 漢字"}, {"x=y;z[1]", "x=y;z[1]"}, {"", ""},
@@ -111,18 +103,21 @@ TEST(ProfileFunctions, StoreOneLineReadItBackAndFallBack) {
   EXPECT_FALSE(WriteIniString(file, "€", "k", "v"));
   EXPECT_FALSE(WriteIniString(file, "s", "\n[t]", "v"));
   EXPECT_EQ(file.Bytes(), before);
+  EXPECT_TRUE(IsStorableSectionName("\x83\x5D"));  // a trail ']' is part of a letter
+  EXPECT_TRUE(IsStorableKeyName("a b"));
+  for (const char* bad : {"", "a]", " a", "a\tb", "a\x81"}) EXPECT_FALSE(IsStorableSectionName(bad)) << bad;
+  for (const char* bad : {"", "a=b", "[a", ";a", "a\nb"}) EXPECT_FALSE(IsStorableKeyName(bad)) << bad;
 }
 
-TEST(FitName, IsAlwaysTwentyCharacters) {
+// A name is always twenty characters; a time the clock could never show is
+// none; the hard levels' keys wait for something to hold.
+TEST(BestTimes, NamesFitTimesRoundTripAndTheHardLevelsKeysWait) {
   EXPECT_EQ(FitName("名前なし"), "名前なし" + std::string(16, ' '));
   EXPECT_EQ(FitName(""), std::string(20, ' '));
   EXPECT_EQ(FitName("abcdefghijklmnopqrstuvwxy"), "abcdefghijklmnopqrst");
   EXPECT_EQ(FitName("一二三四五六七八九十一二三四五六七八九十超"), "一二三四五六七八九十一二三四五六七八九十");
   EXPECT_EQ(FitName("a\tb\nc\x7f"), "a b c " + std::string(14, ' '));
   EXPECT_EQ(FitName("x\xff\xe3\x81"), "x\uFFFD\uFFFD" + std::string(17, ' '));
-}
-
-TEST(BestTimes, RoundTripAndImpossibleTimesAreNone) {
   BestTimes times = EmptyBestTimes();
   times[0] = {61, FitName("山田")};
   times[1] = {0, FitName("Alexandra Konstantinopoulou")};
@@ -130,18 +125,16 @@ TEST(BestTimes, RoundTripAndImpossibleTimesAreNone) {
   times[4] = {998, FitName("達人")};
   IniFile file;
   SaveBestTimes(file, times);
-  SaveLevel(file, 2);
+  SaveLevel(file, 4);
   BestTimes expected = times;
   expected[2].Seconds = kNoRecord;  // the clock never shows 1000
   EXPECT_EQ(LoadBestTimes(file), expected);
-  EXPECT_EQ(LoadLevel(file), 2);
+  EXPECT_EQ(LoadLevel(file), 4);
   SaveBestTime(file, 0, {-5, FitName("y")});
   EXPECT_EQ(LoadBestTimes(file)[0].Seconds, kNoRecord);
-}
 
-// Files from before the two hard levels keep their bytes until one of them
-// holds something: a record, or keys the file already has.
-TEST(BestTimes, TheHardLevelsKeysAreWrittenOnlyOnceTheyHoldSomething) {
+  // Files from before the two hard levels keep their bytes until one of them
+  // holds something: a record, or keys the file already has.
   const auto hardKeys = [](const std::string& utf8, const BestTimes& times) {
     IniFile file = IniFile::Parse(Utf8ToCp932(utf8));
     SaveBestTimes(file, times);
@@ -151,12 +144,53 @@ TEST(BestTimes, TheHardLevelsKeysAreWrittenOnlyOnceTheyHoldSomething) {
         keys += std::string(key) + " ";
     return keys;
   };
-  BestTimes times = EmptyBestTimes();
+  times = EmptyBestTimes();
   EXPECT_EQ(hardKeys("", times), "");
   times[3] = {40, FitName("a")};
   EXPECT_EQ(hardKeys("", times), "超上級 超上級名前 ");
   for (const char* stored : {"[ハイスコア]\r\n達人名前=\r\n", "[ハイスコア]\r\n達人=999\r\n"})
     EXPECT_EQ(hardKeys(stored, EmptyBestTimes()), "達人 達人名前 ") << stored;
+}
+
+// Two books on one file, as two running games are: each judges a solve and
+// stores a name against what the file holds at that moment, and reading the
+// table writes nothing, so neither loses the other's record.
+TEST(RecordBook, TwoGamesOnOneFileLoseNothingAndAFailedChangeLeavesTheTableAsTheFile) {
+  testing::MemoryProfile file;
+  RecordBook game(file), other(file);
+  EXPECT_TRUE(game.Judge(30, 0) && other.Judge(25, 0));
+  game.Confirm("Ann");
+  const std::string stored = file.Bytes();
+  other.Reread();
+  EXPECT_EQ(other.Table()[0], (BestTimeRow{30, FitName("Ann")}));
+  EXPECT_EQ(file.Bytes(), stored) << "reading the table writes nothing";
+  other.Confirm("Bob");
+  EXPECT_FALSE(game.Judge(28, 0) || game.Judge(25, 0)) << "judged against the file; an equal time is none";
+  EXPECT_TRUE(game.Judge(20, 2) && other.Judge(22, 2));
+  game.Confirm("Cid");
+  other.Confirm("Dee");  // no longer a record by the time of OK
+  EXPECT_EQ(file.Get("ハイスコア", "初級名前") + file.Get("ハイスコア", "上級") + file.Get("ハイスコア", "上級名前"),
+            "Bob20Cid");
+  EXPECT_EQ(other.Table(), game.Table());
+  EXPECT_FALSE(other.Confirm("Eve")) << "no record waits any more";
+
+  // A change that fails at any one system call is told, and leaves the
+  // table in memory as the file holds it: the old record or the new one.
+  int failAt = 1;
+  for (;; ++failAt) {
+    SCOPED_TRACE(failAt);
+    testing::MemoryProfile failing;
+    failing.Set("ハイスコア", "上級", "40");
+    RecordBook book(failing);
+    book.Judge(9, 2);
+    failing.disk.FailAt(failAt, false);
+    const auto record = book.Confirm("Ann");
+    if (!failing.disk.reached()) break;
+    EXPECT_EQ(failing.Get("ハイスコア", "上級"), record->Saved ? "9" : "40");
+    EXPECT_EQ(record->Trouble.has_value(), !record->Saved);
+    EXPECT_EQ(book.Table(), LoadBestTimes(failing.Read().file));
+  }
+  EXPECT_GT(failAt, 15) << "the sequence was really walked";
 }
 
 }  // namespace

@@ -11,7 +11,9 @@
 #include "support/game_rig.h"
 #include "ui/accessibility.h"
 #include "ui/cannot_save_text.h"
+#include "ui/images.h"
 #include "ui/layout.h"
+#include "ui/picture_box.h"
 
 namespace lumitile {
 namespace {
@@ -92,8 +94,13 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
     MainWindow& main = rig.Window();
     main.show();
     // The main window at each zoom; the menu bar keeps its size, and every
-    // menu stays on it.
+    // menu stays on it. Every picture shows again at the new size, drawn at
+    // it rather than blown up: the palette, the tokens, the clock and the pointer.
     const int menuBar = main.height() - MainLayout().Size.height();
+    rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(3)});
+    rig.ticks.AdvanceSeconds(47);
+    main.PickItem(Pick::Eraser());
+    const Images& images = rig.game.Pictures();
     for (const int percent : {150, 300, 200, 100}) {
       const qreal zoom = percent / 100.0;
       main.SetZoom(percent);
@@ -104,6 +111,16 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
       for (QAction* menu : main.menuBar()->actions())
         EXPECT_TRUE(main.menuBar()->rect().contains(main.menuBar()->actionGeometry(menu))) << menu->text().toStdString();
       EXPECT_TRUE(rig.Find<QAction>(QStringLiteral("zoom_%1").arg(percent))->isChecked());
+      std::vector<std::pair<QString, QPixmap>> shown{{"Picture2", images.Eraser()},   {"Picture3", images.Burst()},
+                                                     {"Picture4(1)", images.Hint()}, {"Picture5", images.Digit(0)},
+                                                     {"Picture6", images.Digit(4)},  {"Picture7", images.Digit(7)}};
+      for (int k = 0; k < 9; ++k) shown.emplace_back(QStringLiteral("Picture1(%1)").arg(k), images.Panel(k + 1));
+      for (const auto& [name, picture] : shown)
+        EXPECT_TRUE(testing::SamePixels(rig.Find<PictureBox>(name)->Picture(), picture)) << name.toStdString();
+      EXPECT_TRUE(testing::SamePixels(rig.Find("ClientArea")->cursor().pixmap(), images.Eraser()));
+      EXPECT_EQ(images.Panel(1).size(), QSize(32, 32) * zoom);
+      const QString drawn = percent == 100 ? QString() : QStringLiteral("@%1x").arg(percent / 100);
+      if (percent % 100 == 0) EXPECT_TRUE(testing::SamePixels(images.Panel(1), QImage(":/images/panel_1" + drawn + ".png")));
     }
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(rig.Find("Board"));
     QStringList said{board->text(QAccessible::Name), board->tableInterface()->rowDescription(0)};

@@ -65,20 +65,6 @@ class SoundTest : public ::testing::Test {
       setenv(name, value.c_str(), 1);
     for (const char* name : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "CANBERRA_DRIVER"}) unsetenv(name);
   }
-  // Without rewinds a sound is mixed in from the next block on, not into
-  // blocks the monitor has already passed on (cutting its start off).
-  void StartServerAndRecorder() {
-    const std::string dir = dir_.string();
-    server_ = Spawn("exec pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no "
-                    "--high-priority=no -L 'module-null-sink sink_name=null rate=44100 norewinds=1' "
-                    "-L 'module-native-protocol-unix auth-anonymous=1 socket=" + dir + "/native' "
-                    "</dev/null >/dev/null 2>'" + dir + "/server.log'");
-    ASSERT_TRUE(WaitFor([] { return std::system("pactl info >/dev/null 2>&1") == 0; }))
-        << "PulseAudio did not start: " << testing::FileBytes(dir_ / "server.log");
-    parec_ = Spawn("exec parec -d null.monitor --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 "
-                   "</dev/null >'" + dir + "/monitor.raw' 2>/dev/null");
-    ASSERT_TRUE(WaitFor([&] { return !Recording().empty(); })) << "parec did not record";
-  }
   void TearDown() override {
     for (pid_t pid : {parec_, server_})
       if (pid > 0 && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
@@ -94,7 +80,18 @@ class SoundTest : public ::testing::Test {
 
 // np1.wav is heard whole, then np2.wav, and Play returns while a sound plays.
 TEST_F(SoundTest, PickThenSolvedAreHeardInOrder) {
-  ASSERT_NO_FATAL_FAILURE(StartServerAndRecorder());
+  // Without rewinds a sound is mixed in from the next block on, not into
+  // blocks the monitor has already passed on (cutting its start off).
+  const std::string dir = dir_.string();
+  server_ = Spawn("exec pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no "
+                  "--high-priority=no -L 'module-null-sink sink_name=null rate=44100 norewinds=1' "
+                  "-L 'module-native-protocol-unix auth-anonymous=1 socket=" + dir + "/native' "
+                  "</dev/null >/dev/null 2>'" + dir + "/server.log'");
+  ASSERT_TRUE(WaitFor([] { return std::system("pactl info >/dev/null 2>&1") == 0; }))
+      << "PulseAudio did not start: " << testing::FileBytes(dir_ / "server.log");
+  parec_ = Spawn("exec parec -d null.monitor --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 "
+                 "</dev/null >'" + dir + "/monitor.raw' 2>/dev/null");
+  ASSERT_TRUE(WaitFor([&] { return !Recording().empty(); })) << "parec did not record";
   const std::string pick = Samples("np1.wav"), solved = Samples("np2.wav");
   CanberraSoundPlayer player(DataFolders(fs::path(), kAssets));
   ASSERT_EQ(player.WaitWhileOpening(5s), CanberraSoundPlayer::Output::kOpen);

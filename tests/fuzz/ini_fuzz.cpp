@@ -50,24 +50,19 @@ void CheckChange(std::string_view fileBytes, const std::string& section, const s
   if (!IsStorableSectionName(section) || !IsStorableKeyName(key)) return;
   const auto otherBefore = file.Find(otherSection, otherKey);
   file.Set(section, key, value);
-  const std::string changed = file.Bytes();
-  const IniFile reread = IniFile::Parse(changed);
-  Require(reread.Bytes() == changed);
-  Require(reread.Find(section, key) == TrimBlanks(value));
-  const auto otherAfter = reread.Find(otherSection, otherKey);
-  // Whether the other names address the key just set, under the same matching rules.
-  const IniFile justTheKey = IniFile::Parse("[" + section + "]\n" + key + "=\n");
-  if (!justTheKey.Find(otherSection, otherKey)) Require(otherBefore == otherAfter);
+  const IniFile reread = IniFile::Parse(file.Bytes());
+  Require(reread.Bytes() == file.Bytes() && reread.Find(section, key) == TrimBlanks(value));
+  // Unless the other names address the key just set, under the same matching rules.
+  if (!IniFile::Parse("[" + section + "]\n" + key + "=\n").Find(otherSection, otherKey))
+    Require(reread.Find(otherSection, otherKey) == otherBefore);
 }
 
 void CheckProfile(std::string_view fileBytes, const std::string& section, const std::string& key,
                   const std::string& value) {
   IniFile file = IniFile::Parse(fileBytes);
   const BestTimes loaded = LoadBestTimes(file);
-  for (const BestTimeRow& row : loaded) {
-    Require(row.Seconds >= 0 && row.Seconds <= kNoRecord);
-    Require(RequireValidUtf8(row.Name) == static_cast<std::size_t>(kNameLength));
-  }
+  for (const BestTimeRow& row : loaded)
+    Require(row.Seconds >= 0 && row.Seconds <= kNoRecord && RequireValidUtf8(row.Name) == std::size_t{kNameLength});
   const int level = LoadLevel(file);
   Require(level >= 0 && level < kLevelCount);
   // Written back, the times and the level load as they were; a name settles

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -72,8 +71,7 @@ struct GameRig {
 
   MainWindow& Window() { return game.Window(); }
   GameSession& Session() { return game.Session(); }
-  template <typename T = QWidget>
-  T* Find(const QString& name) { return Window().findChild<T*>(name); }
+  template <typename T = QWidget> T* Find(const QString& name) { return Window().findChild<T*>(name); }
   void Click(const QString& name, QPoint at = {10, 10}) { QTest::mouseClick(Find(name), Qt::LeftButton, {}, at); }
   void ClickCell(Cell cell) { Click(QStringLiteral("Board"), {cell.Column * 32 + 16, cell.Row * 32 + 16}); }
   std::vector<Cell> OpenCells() {

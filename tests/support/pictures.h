@@ -10,6 +10,7 @@
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QString>
+#include <QWidget>
 #include <ostream>
 
 // What gtest shows of a picture: its size and pixel format.
@@ -22,6 +23,7 @@ namespace lumitile::testing {
 
 inline QImage Pixels(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); }
 inline QImage Pixels(const QPixmap& pixmap) { return Pixels(pixmap.toImage()); }
+inline QImage Shot(QWidget* widget) { return Pixels(widget->grab()); }
 
 // Both through the one conversion above; a difference names the first pixel
 // that differs and both its values.
@@ -31,14 +33,12 @@ template <typename A, typename B>
   if (left.size() != right.size())
     return ::testing::AssertionFailure()
            << ::testing::PrintToString(left) << " against " << ::testing::PrintToString(right);
-  for (int y = 0; y < left.height(); ++y) {
-    for (int x = 0; x < left.width(); ++x) {
-      if (left.pixel(x, y) == right.pixel(x, y)) continue;
-      return ::testing::AssertionFailure()
-             << ::testing::PrintToString(left) << " pictures differ first at (" << x << "," << y << "): "
-             << QString::asprintf("#%08x against #%08x", left.pixel(x, y), right.pixel(x, y)).toStdString();
-    }
-  }
+  for (int y = 0; y < left.height(); ++y)
+    for (int x = 0; x < left.width(); ++x)
+      if (left.pixel(x, y) != right.pixel(x, y))
+        return ::testing::AssertionFailure()
+               << ::testing::PrintToString(left) << " pictures differ first at (" << x << "," << y << "): "
+               << QString::asprintf("#%08x against #%08x", left.pixel(x, y), right.pixel(x, y)).toStdString();
   return ::testing::AssertionSuccess();
 }
 
