@@ -151,6 +151,11 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
     for (const Keeping what :
          {Keeping::kSettings, Keeping::kLevel, Keeping::kRecord, Keeping::kClearedTable, Keeping::kOptions})
       for (const FileFailure& why : failures) said << CannotSaveText({what, why});
+    // A reason belongs to its cause: reading and writing are told apart.
+    EXPECT_NE(CannotSaveText({Keeping::kLevel, {FileStep::kOpen, EACCES, "/x"}}),
+              CannotSaveText({Keeping::kLevel, {FileStep::kRename, EACCES, "/x"}}));
+    EXPECT_TRUE(CannotSaveText({Keeping::kLevel, {FileStep::kOpen, EACCES, "/x"}})
+                    .endsWith(english ? QStringLiteral("read the settings file.") : QStringLiteral("読む権限がありません。")));
     side.ShowHelp();
     const QString help = side.Help()->findChild<QTextBrowser*>()->toPlainText();
     said << side.Help()->windowTitle() << help;

@@ -276,8 +276,17 @@ TEST(BoardView, EveryZoomHitsTheCellUnderThePointerAndCoversTheBoardWhole) {
     }
     EXPECT_EQ(rig.Session().CellAt({2, 2}), CellView{});
     rig.Window().PickItem(Pick::Panel(2));
+    const QImage unmarked = Shot(board);
     QTest::mouseClick(board, Qt::RightButton, {}, {3 * cell + 1, 6 * cell + 1});
     EXPECT_EQ(rig.Session().MarksShown({6, 3}), MarkBit(3));
+    // The 3 is inked top right in its cell, where a 3 always stands, and nowhere else.
+    const QImage marked = Shot(board);
+    const int slot = cell / 3, inset = (cell - 3 * slot + 1) / 2;
+    QRect inked;
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x)
+        if (marked.pixel(x, y) != unmarked.pixel(x, y)) inked |= QRect(x, y, 1, 1);
+    EXPECT_TRUE(QRect(3 * cell + inset + 2 * slot, 6 * cell + inset, slot, slot).contains(inked) && !inked.isEmpty());
     QTest::mouseRelease(board, Qt::LeftButton, {}, {cell + 1, 2 * cell + 1});  // no left press: no click
     QTest::mousePress(board, Qt::LeftButton, {}, {1, 1});
     QTest::mouseRelease(board, Qt::LeftButton, {}, {-1, 2 * cell + 1});  // dragged off the board: no click

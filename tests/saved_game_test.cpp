@@ -35,7 +35,7 @@ TEST(SavedGame, WhatIsWrittenReadsBackWholeAndAnythingElseIsNoGame) {
   EXPECT_EQ(ReadSavedGame(good), AGame());
   SavedGame running = AGame();
   running.Paused = false;
-  running.Level = 0;
+  running.Level = kLevelCount - 1;
   running.Seconds = 0;
   running.Hints = {true, true, false};
   EXPECT_EQ(ReadSavedGame(WriteSavedGame(running)), running);
