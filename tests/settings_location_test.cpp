@@ -72,7 +72,7 @@ TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
       IniProfile profile(ProgramPlace{folder.Path("program"), "lumitile"});
       const int32_t read = ReadIniInt(profile.Read().file, "ハイスコア", "初級", 0);
       const auto failure = profile.Edit([](IniFile& file) { WriteIniString(file, "ハイスコア", "中級", "300"); });
-      const bool kept = KeptGameFile::For(ProgramPlace{folder.Path("program"), "lumitile"}).Keep("kept");
+      const bool kept = !KeptGameFile::For(ProgramPlace{folder.Path("program"), "lumitile"}).Keep("kept");
       return read == install.read && failure.has_value() == install.written.empty() && (failure || kept);
     })) << "初級 reads as " << install.read << (install.written.empty() ? ", nothing is written" : ", 中級 is written");
     // The game in progress waits beside the records.

@@ -115,7 +115,7 @@ TEST(WholeGame, ARestartGoesOnWithTheKeptGameItsMarksAndTime) {
   EXPECT_TRUE(again.Session().ClockRunning());
 
   // A damaged file is no game: a fresh deal, and the file stays until the next keep.
-  ASSERT_TRUE(kept.Keep("Lumitile saved game 1\nlevel=0\n"));
+  ASSERT_FALSE(kept.Keep("Lumitile saved game 1\nlevel=0\n"));
   testing::GameRig damaged(nullptr, 6, {}, &kept);
   damaged.game.Show();
   EXPECT_EQ(damaged.Session().ElapsedSeconds(), 0);
