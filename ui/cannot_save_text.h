@@ -1,5 +1,6 @@
-// What the player is told when the settings file could not take a change:
-// what was not kept, and why, in the game's Japanese.
+// What the player is told when the settings file could not take a change,
+// or the game in progress could not be kept: what was not kept, and why, in
+// the game's Japanese.
 #pragma once
 
 #include <string>
