@@ -2,6 +2,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/end_signals.h"
 #include "app/game.h"
 #include "app/startup.h"
 #include "core/data_files.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
   KeptGameFile kept = KeptGameFile::ForThisProgram();
   LateSoundPlayer sounds(folders);
   Game game({random, ticks, settings, sounds, folders, AskInMessageBox, app->devicePixelRatio(), &kept});
+  OnEndSignals(&game.Window(), [&game] { game.EndUnattended(); });
   game.Show();
   QTimer::singleShot(0, &game.Window(), [&sounds] { sounds.Open(); });
   return app->exec();
