@@ -305,7 +305,7 @@ int Driver(int killRounds, int signalRounds, int copyRounds, std::string folder)
               torn, unknown, told);
   std::printf("kept-game temporaries left by the kills %d, still there after the next start %d\n", leftByKills,
               leftAfterStart);
-  failures += torn + unknown + leftAfterStart + told;
+  failures += overSecond + torn + unknown + leftAfterStart + told;
 
   // SIGTERM, SIGHUP, SIGINT.
   const int endSignals[] = {SIGTERM, SIGHUP, SIGINT};
