@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "core/game_session.h"
@@ -15,6 +16,7 @@
 namespace lumitile {
 
 class KeptGameFile;
+class KeptGameWriter;
 class Profile;
 class RandomSource;
 class SoundPlayer;
@@ -28,7 +30,8 @@ struct GameParts {
   std::vector<std::filesystem::path> DataFolders;  // where the sounds and help are looked for
   Ask Asker = AskInMessageBox;
   qreal DevicePixelRatio = 1.0;
-  // Where the game in progress waits between runs; none keeps nothing.
+  // Where the game in progress waits between runs; none keeps nothing, and
+  // neither does a file another running copy owns.
   KeptGameFile* Kept = nullptr;
 };
 
@@ -37,13 +40,17 @@ class Game {
   // Reads the settings file (and writes its defaults back) before the
   // window is made, so the window opens at the stored level.
   explicit Game(GameParts parts);
+  ~Game();
 
   // Centres and shows the main window, tells what start-up could not save,
   // and deals the first game or goes on with the game kept from the last run.
   void Show();
-  // The game in progress into the kept-game file, or the file gone when
-  // there is none to keep (solved, or never dealt).
-  void KeepGame();
+  // The game in progress into the kept-game file now, or the file gone when
+  // there is none to keep (solved, or never dealt); a failure is told when
+  // tell. After every move the game is kept anyway, off this thread.
+  void KeepGame(bool tell);
+  // Ends as 終了 does, for nobody at the window (a signal): nothing is asked.
+  void EndUnattended();
 
   GameSession& Session() { return session_; }
   MainWindow& Window() { return window_; }
@@ -55,6 +62,10 @@ class Game {
   Images images_;
   MainWindow window_;
   KeptGameFile* kept_;
+  std::unique_ptr<KeptGameWriter> writer_;
+  std::vector<FileFailure> told_;  // each cause told once
+  bool attended_ = true;
+  void Tell(const FileFailure& failure);
 };
 
 }  // namespace lumitile

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/end_signals.h"
 #include "app/game.h"
 #include "app/startup.h"
 #include "core/data_files.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
   KeptGameFile kept = KeptGameFile::ForThisProgram();
   LateSoundPlayer sounds(folders);
   Game game({random, ticks, settings, sounds, folders, AskInMessageBox, app->devicePixelRatio(), &kept});
+  OnEndSignals(&game.Window(), [&game] { game.EndUnattended(); });
   game.Show();
   QTimer::singleShot(0, &game.Window(), [&sounds] { sounds.Open(); });
   // --show-and-quit: once the first window is up, print its title and menus

@@ -42,7 +42,11 @@ std::optional<std::string_view> TakeLine(std::string_view& text, std::string_vie
 
 // Plain decimal digits, no sign, no leading zero, within [low, high].
 std::optional<int> Number(std::string_view text, int low, int high) {
-  if (text.empty() || text.size() > 4 || (text.size() > 1 && text[0] == '0')) return std::nullopt;
+  // from_chars takes a minus sign, and "-0" would pass the range.
+  if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string_view::npos ||
+      (text.size() > 1 && text[0] == '0')) {
+    return std::nullopt;
+  }
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) return std::nullopt;

@@ -147,9 +147,10 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
         {FileStep::kNotRegularFile, 0, "/x"}, {FileStep::kTooLarge, 0, "/x"}, {FileStep::kMakeFolder, 0, ""},
         {FileStep::kLock, EWOULDBLOCK, "/x"}, {FileStep::kWrite, ENOSPC, "/x"}, {FileStep::kOpen, EACCES, "/x"},
         {FileStep::kRename, EROFS, "/x"},     {FileStep::kRead, EIO, "/x"},     {FileStep::kSync, EIO, "/x"},
-        {FileStep::kLockNotFile, 0, "/x"},    {FileStep::kLock, ESTALE, "/x"},  {FileStep::kLock, EIO, "/x"}};
+        {FileStep::kLockNotFile, 0, "/x"},    {FileStep::kLock, ESTALE, "/x"},  {FileStep::kLock, EIO, "/x"},
+        {FileStep::kOpen, ELOOP, "/x"},       {FileStep::kRename, EISDIR, "/x"}};
     for (const Keeping what :
-         {Keeping::kSettings, Keeping::kLevel, Keeping::kRecord, Keeping::kClearedTable, Keeping::kOptions})
+         {Keeping::kSettings, Keeping::kLevel, Keeping::kRecord, Keeping::kClearedTable, Keeping::kOptions, Keeping::kGame})
       for (const FileFailure& why : failures) said << CannotSaveText({what, why});
     // A reason belongs to its cause: reading and writing are told apart.
     EXPECT_NE(CannotSaveText({Keeping::kLevel, {FileStep::kOpen, EACCES, "/x"}}),

@@ -49,6 +49,8 @@ TEST(SavedGame, WhatIsWrittenReadsBackWholeAndAnythingElseIsNoGame) {
       {"level with a zero in front", Replaced(good, "level=3", "level=03")},
       {"time beyond the clock", Replaced(good, "seconds=407", "seconds=1000")},
       {"negative time", Replaced(good, "seconds=407", "seconds=-1")},
+      {"signed zero time", Replaced(good, "seconds=407", "seconds=-0")},
+      {"signed zero level", Replaced(good, "level=3", "level=-0")},
       {"pause flag 2", Replaced(good, "paused=1", "paused=2")},
       {"two tokens", Replaced(good, "hints=011", "hints=01")},
       {"lines swapped", Replaced(Replaced(good, "level=3\n", ""), "paused=1\n", "paused=1\nlevel=3\n")},

@@ -77,7 +77,7 @@ TEST(SettingsLocation, RecordsGoWhereTheyCanBeKeptAndTheInstalledFileStays) {
       IniProfile profile(program);
       const int32_t read = ReadIniInt(profile.Read().file, "ハイスコア", "初級", 0);
       // Kept before the first record, while the records are still only read beside the program.
-      const bool kept = KeptGameFile::For(program).Keep("kept");
+      const bool kept = !KeptGameFile::For(program).Keep("kept");
       const auto failure = profile.Edit([](IniFile& file) { WriteIniString(file, "ハイスコア", "中級", "300"); });
       return read == install.read && failure.has_value() == install.written.empty() && (failure || kept);
     })) << "初級 reads as " << install.read << (install.written.empty() ? ", nothing is written" : ", 中級 is written");

@@ -1,7 +1,7 @@
 // A whole evening's play through the real windows and the real settings
 // file: start-up with nothing stored, a seeded deal played by keys alone,
 // the solve, the name typed into the entry, the table, clearing it, and the
-// bytes on disk at every step; and a game kept across a restart.
+// bytes on disk at every step; and a game kept across a restart, one copy's.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -90,7 +90,7 @@ TEST(WholeGame, PlayedByKeysFromTheFirstStartToARecordOnDiskAndBack) {
   rig.Window().close();
 }
 
-TEST(WholeGame, ARestartGoesOnWithTheKeptGameItsMarksAndTime) {
+TEST(WholeGame, ARestartGoesOnWithTheKeptGameWhichASecondCopyLeavesAlone) {
   QTemporaryDir folder;
   const std::string path = folder.filePath("lumitile.sav").toStdString();
   KeptGameFile kept(path);
@@ -114,17 +114,39 @@ TEST(WholeGame, ARestartGoesOnWithTheKeptGameItsMarksAndTime) {
   EXPECT_EQ(again.Session().ElapsedSeconds(), 75);
   EXPECT_TRUE(again.Session().ClockRunning());
 
-  // A damaged file is no game: a fresh deal, and the file stays until the next keep.
-  ASSERT_TRUE(kept.Keep("Lumitile saved game 1\nlevel=0\n"));
-  testing::GameRig damaged(nullptr, 6, {}, &kept);
-  damaged.game.Show();
-  EXPECT_EQ(damaged.Session().ElapsedSeconds(), 0);
-  EXPECT_EQ(kept.Read(kMaxSavedGameBytes), "Lumitile saved game 1\nlevel=0\n");
-  damaged.Window().close();
-  EXPECT_TRUE(ReadSavedGame(kept.Read(kMaxSavedGameBytes)));
+  // A second copy on the same folder plays a fresh game and writes nothing.
+  const std::string first = testing::FileBytes(path);
+  {
+    KeptGameFile sameFile(path);
+    testing::GameRig second(nullptr, 6, {}, &sameFile);
+    second.game.Show();
+    EXPECT_EQ(second.Session().ElapsedSeconds(), 0);
+    second.SolveOneCellIn(3);
+    second.Session().Execute(cmd::NewGame{});
+    second.Window().close();
+    EXPECT_TRUE(second.asked.isEmpty()) << "nothing to tell: its game is simply not kept";
+  }
+  EXPECT_EQ(testing::FileBytes(path), first);
   again.SolveOneCellIn(3);
   again.Window().close();
-  EXPECT_EQ(kept.Read(kMaxSavedGameBytes), "") << "a solved game leaves none to go on with";
+  EXPECT_FALSE(std::filesystem::exists(path)) << "a solved game leaves none to go on with";
+}
+
+// A keep that fails is told once for its cause, naming the kept game's file.
+TEST(WholeGame, AKeepThatFailsIsToldOnceWithTheKeptGamesPath) {
+  QTemporaryDir folder;
+  const std::string path = folder.filePath("lumitile.sav").toStdString();
+  std::filesystem::create_directory(path);
+  KeptGameFile kept(path);
+  testing::GameRig rig(nullptr, 5, {}, &kept);
+  rig.game.Show();
+  rig.Click("Picture1(2)");
+  rig.ClickCell(rig.OpenCells()[0]);
+  rig.Find<QAction>("end_app")->trigger();
+  QCoreApplication::processEvents();  // the writer's own reports of the same cause
+  EXPECT_EQ(rig.asked, QStringList{"CannotSaveNotice"});
+  EXPECT_EQ(rig.told, QStringLiteral("遊んでいるゲームを保存できませんでした。\n途中のゲームのファイルの場所にファイルでないものがあります。\n") +
+                          QString::fromStdString(path));
 }
 
 }  // namespace

@@ -171,6 +171,46 @@
         <source>次のロックファイルを使えませんでした（エラー番号 %1）。</source>
         <translation>The lock file below could not be used (error number %1).</translation>
     </message>
+    <message>
+        <source>遊んでいるゲームを保存できませんでした。</source>
+        <translation>The game in progress could not be kept.</translation>
+    </message>
+    <message>
+        <source>途中のゲームのファイルの場所にファイルでないものがあります。</source>
+        <translation>Something that is not a file stands where the game in progress is kept.</translation>
+    </message>
+    <message>
+        <source>途中のゲームのファイルが大きすぎます。</source>
+        <translation>The file of the game in progress is too large.</translation>
+    </message>
+    <message>
+        <source>途中のゲームのファイルを置くフォルダーがありません。</source>
+        <translation>There is no folder to keep the game in progress in.</translation>
+    </message>
+    <message>
+        <source>ほかの Lumitile が途中のゲームのファイルを使い続けています。</source>
+        <translation>Another Lumitile keeps using the file of the game in progress.</translation>
+    </message>
+    <message>
+        <source>途中のゲームのファイルを読む権限がありません。</source>
+        <translation>You have no permission to read the file of the game in progress.</translation>
+    </message>
+    <message>
+        <source>設定ファイルの場所のリンクがたどれません。</source>
+        <translation>The link where the settings file should be leads nowhere.</translation>
+    </message>
+    <message>
+        <source>途中のゲームのファイルの場所のリンクがたどれません。</source>
+        <translation>The link where the game in progress is kept leads nowhere.</translation>
+    </message>
+    <message>
+        <source>途中のゲームのファイルを読めませんでした（エラー番号 %1）。</source>
+        <translation>The file of the game in progress could not be read (error number %1).</translation>
+    </message>
+    <message>
+        <source>途中のゲームのファイルに書き込めませんでした（エラー番号 %1）。</source>
+        <translation>The file of the game in progress could not be written (error number %1).</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::HelpWindow</name>

@@ -17,6 +17,7 @@ QString WhatText(Keeping what) {
     case Keeping::kRecord: return Words::tr("ハイスコアを保存できませんでした。");
     case Keeping::kClearedTable: return Words::tr("ハイスコアのクリアを保存できませんでした。");
     case Keeping::kOptions: return Words::tr("表示の設定を保存できませんでした。");
+    case Keeping::kGame: return Words::tr("遊んでいるゲームを保存できませんでした。");
   }
   return {};
 }
@@ -43,13 +44,25 @@ QString LockReason(const FileFailure& failure) {
   }
 }
 
-QString Reason(const FileFailure& failure) {
-  if (failure.step == FileStep::kLock || failure.step == FileStep::kLockNotFile) return LockReason(failure);
+// Each sentence names the file it is about, the settings file or the game in
+// progress's own, as whole sentences a translator can word.
+QString Reason(Keeping what, const FileFailure& failure) {
+  const bool game = what == Keeping::kGame;
+  const bool lock = failure.step == FileStep::kLock || failure.step == FileStep::kLockNotFile;
+  if (lock && !game) return LockReason(failure);
+  const auto said = [game](const QString& settings, const QString& kept) { return game ? kept : settings; };
+  const QString notAFile = said(Words::tr("設定ファイルの場所にファイルでないものがあります。"),
+                                Words::tr("途中のゲームのファイルの場所にファイルでないものがあります。"));
   switch (failure.step) {
-    case FileStep::kNotRegularFile: return Words::tr("設定ファイルの場所にファイルでないものがあります。");
-    case FileStep::kTooLarge: return Words::tr("設定ファイルが大きすぎます。");
+    case FileStep::kNotRegularFile: return notAFile;
+    case FileStep::kTooLarge:
+      return said(Words::tr("設定ファイルが大きすぎます。"), Words::tr("途中のゲームのファイルが大きすぎます。"));
     case FileStep::kMakeFolder:
-      if (failure.path.empty()) return Words::tr("設定ファイルを置くフォルダーがありません。");
+      if (!failure.path.empty()) break;
+      return said(Words::tr("設定ファイルを置くフォルダーがありません。"),
+                  Words::tr("途中のゲームのファイルを置くフォルダーがありません。"));
+    case FileStep::kLock:
+      if (failure.error == EWOULDBLOCK) return Words::tr("ほかの Lumitile が途中のゲームのファイルを使い続けています。");
       break;
     default: break;
   }
@@ -59,10 +72,20 @@ QString Reason(const FileFailure& failure) {
     case EACCES:
     case EPERM:
     case EROFS:
-      return Reading(failure.step) ? Words::tr("設定ファイルを読む権限がありません。") : Words::tr("書き込む権限がありません。");
+      if (!Reading(failure.step)) return Words::tr("書き込む権限がありません。");
+      return said(Words::tr("設定ファイルを読む権限がありません。"), Words::tr("途中のゲームのファイルを読む権限がありません。"));
+    case EISDIR: return notAFile;
+    case ELOOP:
+      return said(Words::tr("設定ファイルの場所のリンクがたどれません。"),
+                  Words::tr("途中のゲームのファイルの場所のリンクがたどれません。"));
     default:
-      return (Reading(failure.step) ? Words::tr("設定ファイルを読めませんでした（エラー番号 %1）。")
-                                    : Words::tr("設定ファイルに書き込めませんでした（エラー番号 %1）。"))
+      if (Reading(failure.step)) {
+        return said(Words::tr("設定ファイルを読めませんでした（エラー番号 %1）。"),
+                    Words::tr("途中のゲームのファイルを読めませんでした（エラー番号 %1）。"))
+            .arg(failure.error);
+      }
+      return said(Words::tr("設定ファイルに書き込めませんでした（エラー番号 %1）。"),
+                  Words::tr("途中のゲームのファイルに書き込めませんでした（エラー番号 %1）。"))
           .arg(failure.error);
   }
 }
@@ -70,7 +93,7 @@ QString Reason(const FileFailure& failure) {
 }  // namespace
 
 QString CannotSaveText(const CannotSave& trouble) {
-  return WhatText(trouble.What) + QLatin1Char('\n') + Reason(trouble.Failure);
+  return WhatText(trouble.What) + QLatin1Char('\n') + Reason(trouble.What, trouble.Failure);
 }
 
 }  // namespace lumitile

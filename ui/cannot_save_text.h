@@ -1,7 +1,7 @@
-// What the player is told when the settings file could not take a change:
-// what was not kept, and why, in the player's language. Every message the
-// notice can hold is worded here, under the one context "lumitile::CannotSave"
-// the translators see.
+// What the player is told when the settings file could not take a change,
+// or the game in progress could not be kept: what was not kept, and why, in
+// the player's language. Every message the notice can hold is worded here,
+// under the one context "lumitile::CannotSave" the translators see.
 #pragma once
 
 #include <QString>

@@ -359,6 +359,7 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Zoom) ApplyZoom();
   RefreshBusyPointer();
   RefreshMenus();
+  if (outcome.Cells || outcome.Tokens || outcome.Clock) emit GameChanged();
 }
 
 void MainWindow::RunDeal(const DealOrder& order) {

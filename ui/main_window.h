@@ -67,6 +67,8 @@ class MainWindow : public QMainWindow {
  signals:
   // The game ends (終了, Ctrl+Q, the close box): the game in progress is kept.
   void Ending();
+  // The board, the hint tokens or the clock changed: the game in progress is kept.
+  void GameChanged();
   // A deal run off this thread came back, shown or given up.
   void DealReturned();
 

@@ -5,6 +5,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <filesystem>
 
 namespace lumitile {
@@ -132,6 +134,23 @@ bool IsTemporaryFileFor(std::string_view name, std::string_view targetName) {
   };
   return dot != std::string_view::npos && allDigits(middle.substr(0, dot)) &&
          allDigits(middle.substr(dot + 1));
+}
+
+void RemoveLeftTemporaryFiles(const std::string& path, FileSystem& fs) {
+  const std::filesystem::path file(path), folder = file.parent_path();
+  std::vector<std::string> entries;
+  if (fs.List(folder.string(), entries) != 0) return;
+  for (const std::string& entry : entries) {
+    if (IsTemporaryFileFor(entry, file.filename().string())) fs.Unlink((folder / entry).string());
+  }
+}
+
+std::string FollowLink(const std::string& path) {
+  char resolved[PATH_MAX];
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  if (::realpath(path.c_str(), resolved) == nullptr) return path;
+  return resolved;
 }
 
 bool MakeFolders(const std::string& folder, FileSystem& fs) {

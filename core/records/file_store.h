@@ -19,7 +19,7 @@ namespace lumitile {
 // Files larger than this are not settings files; they are left alone.
 inline constexpr std::size_t kMaxSettingsFileBytes = 4u << 20;
 
-// The step at which reading or writing the settings file failed.
+// The step at which reading or writing the settings file or the kept game failed.
 enum class FileStep {
   kMakeFolder,       // creating the folder the file goes into
   kLock,             // taking the lock beside the file
@@ -34,6 +34,7 @@ enum class FileStep {
   kSync,
   kClose,
   kRename,
+  kRemove,           // removing a file that is no longer wanted
 };
 
 struct FileFailure {
@@ -61,6 +62,15 @@ std::optional<FileFailure> ReplaceFile(const std::string& path, std::string_view
 // Whether name is one of the temporary files ReplaceFile makes for target's
 // name; a process killed mid-write leaves these behind.
 bool IsTemporaryFileFor(std::string_view name, std::string_view targetName);
+
+// Removes the temporary files ReplaceFile made for path and a killed writer
+// left behind. Only while nobody else can be writing path: under its lock.
+void RemoveLeftTemporaryFiles(const std::string& path, FileSystem& fs = SystemFileSystem());
+
+// Where path leads when it is a link, so that a write goes through the link
+// and the link survives the rename that replaces the file; path itself when
+// it is no link or the link cannot be followed.
+std::string FollowLink(const std::string& path);
 
 // Creates folder and any missing parents, private to the user.
 bool MakeFolders(const std::string& folder, FileSystem& fs = SystemFileSystem());

@@ -29,15 +29,6 @@ bool Exists(const std::string& path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
-// A settings file that is a link is written through to where it points, so
-// the link survives the rename that replaces the file.
-std::string FollowLink(const std::string& path) {
-  char resolved[PATH_MAX];
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  if (::realpath(path.c_str(), resolved) == nullptr) return path;
-  return resolved;
-}
 
 // The existing file under any case of its name, or the lower-case name to create.
 std::string SettingsFileIn(const std::string& folder, std::string_view fileName) {
