@@ -1,9 +1,13 @@
 // The session's rules as the windows see them: start-up, the level and the
 // options, picks, moves and their outcomes, hints and the clock, the solve
 // and the record, undo and redo, the cursor, marks, the pause and the kept
-// game. The records against the file are the record book's own test.
+// game; and beneath them the clock on its own, to the millisecond. The
+// records against the file are the record book's own test.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "core/game_clock.h"
 #include "core/game_session.h"
 #include "core/puzzle/unique_puzzle.h"
 #include "core/saved_game.h"
@@ -272,6 +276,40 @@ TEST_F(GameSessionTest, AKeptGameComesBackWithTokensTimeLevelAndPause) {
     next.Execute(cmd::ApplyPick{{0, column}});
   }
   EXPECT_EQ(next.Pending(), (PendingRecord{45, 2})) << "filed under the kept level";
+}
+
+// One clock through two games and a kept one: after each step, the time, the
+// wait the display timer needs (-1: none) and whether it runs (r), is held (p)
+// or stopped (s). The display's digits, leading zeros and ends.
+TEST(GameClock, CountsChargesStopsAndHoldsToTheMillisecondAndShowsThreeDigits) {
+  const std::pair<int32_t, std::array<int, 3>> shown[] = {
+      {0, {0, 0, 0}}, {7, {0, 0, 7}}, {109, {1, 0, 9}}, {999, {9, 9, 9}}, {1000, {9, 9, 9}}, {-3, {0, 0, 0}}};
+  for (const auto& [seconds, digits] : shown) EXPECT_EQ(ShowTime(seconds), digits) << seconds;
+  testing::FakeTicks ticks;
+  GameClock clock(ticks);
+  const struct { const char* what; std::function<void()> act; int32_t seconds; int64_t msToNext; char state; } steps[] = {
+      {"before the first game", [] {}, 0, -1, 's'},
+      {"only a running clock pauses", [&] { clock.Pause(); }, 0, -1, 's'},
+      {"a new game", [&] { clock.Start(); }, 0, 1000, 'r'},
+      {"the timer wakes at the next whole second", [&] { ticks.AdvanceSeconds(9.75); }, 9, 250, 'r'},
+      {"a hint", [&] { clock.ChargeHintTime(); }, 39, 250, 'r'},
+      {"the solve freezes the time", [&] { clock.Stop(); ticks.AdvanceSeconds(100); }, 39, -1, 's'},
+      {"a hint after the solve changes no time", [&] { clock.ChargeHintTime(); }, 39, -1, 's'},
+      {"the next game starts from zero", [&] { clock.Start(); }, 0, 1000, 'r'},
+      {"near the ceiling", [&] { ticks.AdvanceSeconds(998.2); }, 998, 800, 'r'},
+      {"four months and a hint stop at 999", [&] { ticks.AdvanceSeconds(1e7); clock.ChargeHintTime(); }, 999, -1, 'r'},
+      {"a kept game goes on from its time", [&] { clock.StartFrom(120); ticks.AdvanceSeconds(5.5); }, 125, 500, 'r'},
+      {"a pause holds it", [&] { clock.Pause(); ticks.AdvanceSeconds(600); }, 125, -1, 'p'},
+      {"the half second before the pause is not lost", [&] { clock.Resume(); }, 125, 500, 'r'},
+      {"a stopped clock does not resume", [&] { clock.Pause(); clock.Stop(); clock.Resume(); }, 125, -1, 's'},
+      {"a kept time beyond the clock", [&] { clock.StartFrom(5000); }, 999, -1, 'r'},
+  };
+  for (const auto& step : steps) {
+    step.act();
+    EXPECT_EQ(clock.ElapsedSeconds(), step.seconds) << step.what;
+    EXPECT_EQ(clock.MsUntilNextSecond(), step.msToNext) << step.what;
+    EXPECT_EQ(clock.Running() ? 'r' : clock.Paused() ? 'p' : 's', step.state) << step.what;
+  }
 }
 
 }  // namespace

@@ -120,7 +120,8 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
       EXPECT_TRUE(testing::SamePixels(rig.Find("ClientArea")->cursor().pixmap(), images.Eraser()));
       EXPECT_EQ(images.Panel(1).size(), QSize(32, 32) * zoom);
       const QString drawn = percent == 100 ? QString() : QStringLiteral("@%1x").arg(percent / 100);
-      if (percent % 100 == 0) EXPECT_TRUE(testing::SamePixels(images.Panel(1), QImage(":/images/panel_1" + drawn + ".png")));
+      if (percent % 100 == 0)
+        EXPECT_TRUE(testing::SamePixels(images.Panel(1), QImage(":/images/panel_1" + drawn + ".png")));
     }
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(rig.Find("Board"));
     QStringList said{board->text(QAccessible::Name), board->tableInterface()->rowDescription(0)};
