@@ -105,16 +105,6 @@ class SettingsLock {
   bool writable_ = false, fileHeld_ = false;
 };
 
-void RemoveStaleTemporaryFiles(const std::string& settingsPath, FileSystem& fs) {
-  const std::filesystem::path settings(settingsPath), folder = settings.parent_path();
-  std::vector<std::string> entries;
-  if (fs.List(folder.string(), entries) != 0) return;
-  // Under the lock no other game is writing one, so every match is left over.
-  for (const std::string& entry : entries) {
-    if (IsTemporaryFileFor(entry, settings.filename().string())) fs.Unlink((folder / entry).string());
-  }
-}
-
 }  // namespace
 
 std::string LockPathFor(const std::string& settingsName) {
@@ -139,7 +129,8 @@ std::optional<FileFailure> ChangeSettings(const SettingsFiles& files,
   if (files.createFolder && !MakeFolders(folder, fs)) return FileFailure{FileStep::kMakeFolder, errno, folder};
   SettingsLock lock(fs, LockPathFor(files.NamePath()));
   if (auto failure = lock.Take()) return failure;
-  RemoveStaleTemporaryFiles(path, fs);
+  // Under the lock no other game is writing one, so every match is left over.
+  RemoveLeftTemporaryFiles(path, fs);
 
   FileContent current = ReadFileBytes(path, fs);
   const bool exists = current.state != FileContent::State::kMissing;
