@@ -69,10 +69,7 @@ double Percentile(std::vector<double> values, double fraction) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
+  bench::OffscreenWithoutDisplay();
   QApplication app(argc, argv);
   const int clicks = argc > 1 ? std::max(10, std::atoi(argv[1])) : 1000;
 

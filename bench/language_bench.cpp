@@ -77,10 +77,7 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
+  bench::OffscreenWithoutDisplay();
   QApplication app(argc, argv);
   const int rounds = argc > 1 ? std::max(5, std::atoi(argv[1])) : 30;
   QTemporaryDir folder;  // the settings file of a throw-away copy

@@ -3,11 +3,20 @@
 #pragma once
 
 #include <QEvent>
+#include <QtGlobal>
 #include <QObject>
 
 #include "ui/sound_player.h"
 
 namespace lumitile::bench {
+
+// With no display named, the window benchmarks run offscreen.
+inline void OffscreenWithoutDisplay() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+}
 
 class NoSound final : public SoundPlayer {
  public:

@@ -40,6 +40,7 @@
 #include "core/saved_game.h"
 #include "core/tick_source.h"
 #include "ui/sound_player.h"
+#include "tools/worker_process.h"
 
 namespace lumitile {
 namespace {
@@ -140,25 +141,15 @@ struct Running {
 };
 
 Running Spawn(const std::string& folder, uint64_t seed) {
-  int channel[2];
-  if (::pipe(channel) != 0) std::exit(2);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::dup2(channel[1], STDOUT_FILENO);
-    ::close(channel[0]);
-    ::close(channel[1]);
+  const tools::WorkerProcess worker = tools::SpawnWorker("kept_game_attack", folder, seed, [] {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // As a desktop starts it, whatever this driver was started under (nohup, &).
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) ::signal(signal, SIG_DFL);
     if (!std::getenv("ATTACK_VERBOSE")) std::freopen("/dev/null", "w", stderr);
-    const std::string seedText = std::to_string(seed);
-    ::execl("/proc/self/exe", "kept_game_attack", "worker", folder.c_str(), seedText.c_str(), nullptr);
-    std::_Exit(3);
-  }
-  ::close(channel[1]);
+  });
   Running running;
-  running.pid = pid;
-  running.output = channel[0];
+  running.pid = worker.pid;
+  running.output = worker.output;
   return running;
 }
 

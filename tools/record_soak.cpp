@@ -27,6 +27,7 @@
 
 #include "core/game_session.h"
 #include "core/records/ini_profile.h"
+#include "tools/worker_process.h"
 
 namespace lumitile {
 namespace {
@@ -93,26 +94,9 @@ int Worker(const std::string& folder, uint64_t seed) {
   return 0;
 }
 
-struct Running {
-  pid_t pid;
-  int output;
-};
+using Running = tools::WorkerProcess;
 
-Running Spawn(const std::string& folder, uint64_t seed) {
-  int channel[2];
-  if (::pipe(channel) != 0) std::exit(2);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::dup2(channel[1], STDOUT_FILENO);
-    ::close(channel[0]);
-    ::close(channel[1]);
-    const std::string seedText = std::to_string(seed);
-    ::execl("/proc/self/exe", "record_soak", "worker", folder.c_str(), seedText.c_str(), nullptr);
-    std::_Exit(3);
-  }
-  ::close(channel[1]);
-  return {pid, channel[0]};
-}
+Running Spawn(const std::string& folder, uint64_t seed) { return tools::SpawnWorker("record_soak", folder, seed); }
 
 std::string ReadAll(int fd) {
   std::string text;
