@@ -12,6 +12,7 @@
 
 #include "core/board.h"
 #include "core/game_types.h"
+#include "core/records/record_book.h"
 #include "core/saved_game.h"
 
 namespace lumitile {
@@ -142,6 +143,12 @@ struct DismissRecord {};
 struct ClearBestTimes {};
 // The table as the file holds it now, for showing; writes nothing.
 struct ReadBestTimes {};
+// A trip to the settings file that an outcome ordered is over: the table,
+// the solve's judgement, the level after a clear and the trouble follow
+// from what the file held, in the order the trips were ordered.
+struct FileDone {
+  FileReply Reply;
+};
 
 }  // namespace cmd
 
@@ -150,6 +157,6 @@ using Command =
                  cmd::PickItem, cmd::ApplyPick, cmd::PickAndApply, cmd::HintAt, cmd::PutPickDown, cmd::ToggleMark,
                  cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
                  cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,
-                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes>;
+                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes, cmd::FileDone>;
 
 }  // namespace lumitile

@@ -3,8 +3,9 @@
 // (pick and cursor), the display options and the record book, and turns
 // each command into their calls. The windows send it commands in board
 // terms through Execute and act on the Outcome each returns; it never calls
-// back. Nothing here waits for another game longer than the settings file's
-// kLockAttempts allows.
+// back. Nothing here waits on the settings file but start-up's one read,
+// which does not wait for another game's lock: every other trip to the file
+// leaves as an errand in the outcome.
 #pragma once
 
 #include <array>
@@ -31,9 +32,12 @@ struct Outcome {
   bool Clock = false;    // the time jumped (a hint), stopped or restarted
   bool Level = false;    // the level changed
   bool Table = false;    // the best-time table changed or was read again
+  bool ShowTable = false;  // a record was stored (or could not be): the table shows
   bool Zoom = false;     // the main window's zoom changed
   bool Cursor = false;   // the cell cursor moved or first showed
   std::optional<Sound> Play = std::nullopt;
+  // The board was solved and the solve judged against the file (in the
+  // reply of the errand the solving move ordered).
   bool Solved = false;
   bool RecordWaiting = false;  // a solve beat the best time: ask for a name
   // A new game waits for this deal: run DealBoard on it, off the window's
@@ -41,6 +45,9 @@ struct Outcome {
   std::optional<DealOrder> Deal = std::nullopt;
   // The settings file did not take a change; told once per session for each cause.
   std::optional<CannotSave> Trouble = std::nullopt;
+  // A trip to the settings file: run it off the window's thread, after
+  // every errand ordered before it, and hand its reply back in FileDone.
+  std::optional<FileErrand> File = std::nullopt;
 };
 
 class GameSession {
@@ -115,6 +122,7 @@ class GameSession {
   Outcome Do(const cmd::DismissRecord&);
   Outcome Do(const cmd::ClearBestTimes&);
   Outcome Do(const cmd::ReadBestTimes&);
+  Outcome Do(const cmd::FileDone& command);
 
   // An undone or redone move, then checked.
   Outcome Replayed(bool moved);
@@ -139,5 +147,9 @@ class GameSession {
   std::optional<uint64_t> awaited_;  // the deal the next game waits for
   std::shared_ptr<std::atomic<bool>> awaitedGivenUp_;
 };
+
+// The command with its errand run here and now and the reply's outcome
+// folded in, for tools and tests that have no window to keep responsive.
+Outcome ExecuteAndWait(GameSession& game, const Command& command);
 
 }  // namespace lumitile

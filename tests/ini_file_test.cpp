@@ -158,21 +158,30 @@ TEST(BestTimes, NamesFitTimesRoundTripAndTheHardLevelsKeysWait) {
 TEST(RecordBook, TwoGamesOnOneFileLoseNothingAndAFailedChangeLeavesTheTableAsTheFile) {
   testing::MemoryProfile file;
   RecordBook game(file), other(file);
-  EXPECT_TRUE(game.Judge(30, 0) && other.Judge(25, 0));
-  game.Confirm("Ann");
+  // Each errand run at once, as the window's errand thread would.
+  const auto now = [](RecordBook& book, const FileErrand& errand) { return book.Take(errand.Run()); };
+  const auto judge = [&](RecordBook& book, int32_t seconds, int level) {
+    return now(book, book.Judge(seconds, level)).RecordWaiting;
+  };
+  const auto confirm = [&](RecordBook& book, std::string_view name) -> std::optional<FileChange> {
+    const auto errand = book.Confirm(name);
+    return errand ? std::optional(now(book, *errand)) : std::nullopt;
+  };
+  EXPECT_TRUE(judge(game, 30, 0) && judge(other, 25, 0));
+  confirm(game, "Ann");
   const std::string stored = file.Bytes();
-  other.Reread();
+  now(other, other.Reread());
   EXPECT_EQ(other.Table()[0], (BestTimeRow{30, FitName("Ann")}));
   EXPECT_EQ(file.Bytes(), stored) << "reading the table writes nothing";
-  other.Confirm("Bob");
-  EXPECT_FALSE(game.Judge(28, 0) || game.Judge(25, 0)) << "judged against the file; an equal time is none";
-  EXPECT_TRUE(game.Judge(20, 2) && other.Judge(22, 2));
-  game.Confirm("Cid");
-  other.Confirm("Dee");  // no longer a record by the time of OK
+  confirm(other, "Bob");
+  EXPECT_FALSE(judge(game, 28, 0) || judge(game, 25, 0)) << "judged against the file; an equal time is none";
+  EXPECT_TRUE(judge(game, 20, 2) && judge(other, 22, 2));
+  confirm(game, "Cid");
+  confirm(other, "Dee");  // no longer a record by the time of OK
   EXPECT_EQ(file.Get("ハイスコア", "初級名前") + file.Get("ハイスコア", "上級") + file.Get("ハイスコア", "上級名前"),
             "Bob20Cid");
   EXPECT_EQ(other.Table(), game.Table());
-  EXPECT_FALSE(other.Confirm("Eve")) << "no record waits any more";
+  EXPECT_FALSE(confirm(other, "Eve")) << "no record waits any more";
 
   // A change that fails at any one system call is told, and leaves the
   // table in memory as the file holds it: the old record or the new one.
@@ -182,9 +191,9 @@ TEST(RecordBook, TwoGamesOnOneFileLoseNothingAndAFailedChangeLeavesTheTableAsThe
     testing::MemoryProfile failing;
     failing.Set("ハイスコア", "上級", "40");
     RecordBook book(failing);
-    book.Judge(9, 2);
+    judge(book, 9, 2);
     failing.disk.FailAt(failAt, false);
-    const auto record = book.Confirm("Ann");
+    const auto record = confirm(book, "Ann");
     if (!failing.disk.reached()) break;
     EXPECT_EQ(failing.Get("ハイスコア", "上級"), record->Saved ? "9" : "40");
     EXPECT_EQ(record->Trouble.has_value(), !record->Saved);

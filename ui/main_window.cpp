@@ -17,6 +17,7 @@
 #include "core/game_session.h"
 #include "ui/accessibility.h"
 #include "ui/board_widget.h"
+#include "ui/file_errands.h"
 #include "ui/images.h"
 #include "ui/key_table.h"
 #include "ui/layout.h"
@@ -28,12 +29,14 @@
 namespace lumitile {
 
 MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
-                       std::vector<std::filesystem::path> dataFolders, Ask ask)
+                       std::vector<std::filesystem::path> dataFolders, Ask ask, ErrandRunner* errands)
     : game_(game),
       images_(images),
       sounds_(sounds),
       ask_(ask),
-      side_(game, images, this, std::move(dataFolders), std::move(ask)) {
+      side_(game, images, this, std::move(dataFolders), std::move(ask), [this](const Command& c) { Run(c); }),
+      ownErrands_(errands ? nullptr : std::make_unique<ErrandThread>()),
+      errands_(errands ? errands : ownErrands_.get()) {
   InstallAccessibility();
   setObjectName(MainLayout().Name);
   setWindowTitle(QStringLiteral("Lumitile"));
@@ -65,6 +68,8 @@ MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
 MainWindow::~MainWindow() {
   // The busy pointer is the application's; it must not outlive the window.
   if (busy_) QGuiApplication::restoreOverrideCursor();
+  // Errands still waiting are run to their end before the window goes.
+  ownErrands_.reset();
 }
 
 void MainWindow::BuildClientArea() {
@@ -245,6 +250,10 @@ void MainWindow::RestoreGame(const SavedGame& game) { Run(cmd::Restore{game}); }
 
 void MainWindow::Run(const Command& command) { ShowOutcome(game_.Execute(command)); }
 
+void MainWindow::RunErrand(FileErrand errand) {
+  errands_->Run(std::move(errand), [this](FileReply reply) { Run(cmd::FileDone{std::move(reply)}); });
+}
+
 void MainWindow::SelectLevel(int level) {
   Run(cmd::SelectLevel{level});
   // A checkable item toggles itself when chosen; the session's level decides.
@@ -355,11 +364,15 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   }
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
   if (outcome.Trouble) side_.TellCannotSave(*outcome.Trouble);
+  if (outcome.Table) side_.RefreshBestTimes();
+  if (outcome.ShowTable) side_.PresentBestTimes();
   if (outcome.Deal) RunDeal(*outcome.Deal);
   if (outcome.Zoom) ApplyZoom();
   RefreshBusyPointer();
   RefreshMenus();
   if (outcome.Cells || outcome.Tokens || outcome.Clock) emit GameChanged();
+  // Last, as its reply may come at once: a runner without a thread of its own.
+  if (outcome.File) RunErrand(*outcome.File);
 }
 
 void MainWindow::RunDeal(const DealOrder& order) {

@@ -138,6 +138,64 @@ std::string_view IniFile::EndingText(Ending ending) {
   return {};
 }
 
+namespace {
+
+// FNV-1a over the name as SameName sees it, mixed so that its low bits,
+// which pick the slot, depend on every byte.
+uint64_t NameHash(std::string_view name, uint64_t seed = 0) {
+  uint64_t hash = 14695981039346656037ull ^ seed;
+  for (std::size_t pos = 0; pos < name.size();) {
+    const std::size_t length = Cp932CharacterLength(name, pos);
+    for (std::size_t i = 0; i < length; ++i) {
+      hash ^= static_cast<unsigned char>(length == 1 ? LowerAscii(name[pos]) : name[pos + i]);
+      hash *= 1099511628211ull;
+    }
+    pos += length;
+  }
+  hash ^= hash >> 33;
+  hash *= 0xff51afd7ed558ccdull;
+  return hash ^ (hash >> 33);
+}
+
+uint64_t KeyHash(uint32_t section, std::string_view key) {
+  return NameHash(key, (section + 1) * 0x9E3779B97F4A7C15ull);
+}
+
+}  // namespace
+
+template <typename Same>
+std::optional<uint32_t> IniFile::Slots::Find(uint64_t hash, Same same) const {
+  if (slots_.empty()) return std::nullopt;
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = hash & mask; slots_[i] != kEmpty; i = (i + 1) & mask) {
+    if (same(slots_[i])) return slots_[i];
+  }
+  return std::nullopt;
+}
+
+template <typename HashOf>
+void IniFile::Slots::Add(uint64_t hash, uint32_t value, HashOf hashOf) {
+  if ((used_ + 1) * 2 > slots_.size()) {
+    std::vector<uint32_t> old(std::max<std::size_t>(16, slots_.size() * 2), kEmpty);
+    old.swap(slots_);
+    used_ = 0;
+    for (const uint32_t kept : old) {
+      if (kept != kEmpty) Add(hashOf(kept), kept, hashOf);
+    }
+  }
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = hash & mask;
+  while (slots_[i] != kEmpty) i = (i + 1) & mask;
+  slots_[i] = value;
+  ++used_;
+}
+
+void IniFile::Slots::ShiftFrom(uint32_t position) {
+  for (uint32_t& value : slots_) {
+    if (value != kEmpty && value >= position) ++value;
+  }
+}
+
 IniFile IniFile::Parse(std::string_view bytes) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   IniFile file;
@@ -145,98 +203,133 @@ IniFile IniFile::Parse(std::string_view bytes) {
     file.byteOrderMark_ = kByteOrderMark;
     bytes.remove_prefix(kByteOrderMark.size());
   }
+  file.text_ = bytes;
   // Reserved, not touched: the pages of entries never used cost nothing, and
   // a file of short keys is not copied at every growth.
   file.lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  while (!bytes.empty()) {
-    const std::size_t end = bytes.find_first_of("\r\n");
-    const std::string_view text = bytes.substr(0, end);
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+    const std::string_view text = bytes.substr(pos, end - pos);
     Ending ending = Ending::kNone;
-    if (end != std::string_view::npos) {
+    if (end < bytes.size()) {
       const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
       ending = crlf ? Ending::kCrLf : bytes[end] == '\r' ? Ending::kCr : Ending::kLf;
     }
-    bytes.remove_prefix(text.size() + EndingText(ending).size());
-    const bool opaque = !SectionNameOf(text) && !KeyLineOf(text);
-    if (opaque && !file.lines_.empty() && file.lines_.back().opaque) {
+    const Kind kind = SectionNameOf(text) ? Kind::kHeader : KeyLineOf(text) ? Kind::kKey : Kind::kOpaque;
+    if (kind == Kind::kOpaque && !file.lines_.empty() && file.lines_.back().kind == Kind::kOpaque) {
       Line& run = file.lines_.back();
-      run.text += EndingText(run.ending);
-      run.text += text;
+      run.size = static_cast<uint32_t>(end - run.start);
       run.ending = ending;
     } else {
-      file.lines_.push_back({std::string(text), ending, opaque});
+      file.lines_.push_back({static_cast<uint32_t>(pos), static_cast<uint32_t>(text.size()), ending, kind});
+      const auto position = static_cast<uint32_t>(file.lines_.size() - 1);
+      file.Index(position, file.sections_.empty() ? std::nullopt
+                                                  : std::optional(static_cast<uint32_t>(file.sections_.size() - 1)));
     }
+    pos = end + EndingText(ending).size();
   }
   return file;
 }
 
-std::optional<IniFile::SectionRange> IniFile::FindSection(std::string_view section) const {
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].opaque) continue;
-    const auto name = SectionNameOf(lines_[i].text);
-    if (!name || !SameName(*name, section)) continue;
-    std::size_t end = i + 1;
-    while (end < lines_.size() && (lines_[end].opaque || !SectionNameOf(lines_[end].text))) ++end;
-    return SectionRange{i, end};
+// A header opens the next section; a key is found again only in the first
+// section of its name, and only as the first key of its name there.
+void IniFile::Index(uint32_t position, std::optional<uint32_t> section) {
+  const std::string_view text = Text(lines_[position]);
+  if (lines_[position].kind == Kind::kHeader) {
+    const std::string_view name = *SectionNameOf(text);
+    const auto number = static_cast<uint32_t>(sections_.size());
+    const bool first = !FindSection(name);
+    sections_.push_back({position, position, first});
+    if (first) sectionSlots_.Add(NameHash(name), number, [this](uint32_t s) { return SectionHashOf(s); });
+    return;
   }
-  return std::nullopt;
+  if (lines_[position].kind != Kind::kKey || !section) return;
+  sections_[*section].lastKey = position;
+  const std::string_view name = KeyLineOf(text)->name;
+  if (!sections_[*section].first || FindKey(*section, name)) return;
+  keySlots_.Add(KeyHash(*section, name), position, [this](uint32_t p) { return KeyHashOf(p); });
 }
 
-std::optional<std::size_t> IniFile::FindKey(SectionRange range, std::string_view key) const {
-  for (std::size_t i = range.header + 1; i < range.end; ++i) {
-    if (lines_[i].opaque) continue;
-    const auto line = KeyLineOf(lines_[i].text);
-    if (line && SameName(line->name, key)) return i;
-  }
-  return std::nullopt;
+uint64_t IniFile::SectionHashOf(uint32_t section) const {
+  return NameHash(*SectionNameOf(Text(lines_[sections_[section].header])));
+}
+
+uint64_t IniFile::KeyHashOf(uint32_t position) const {
+  return KeyHash(*SectionOf(position), KeyLineOf(Text(lines_[position]))->name);
+}
+
+std::optional<uint32_t> IniFile::SectionOf(uint32_t position) const {
+  const auto after = std::upper_bound(sections_.begin(), sections_.end(), position,
+                                      [](uint32_t p, const Section& s) { return p < s.header; });
+  if (after == sections_.begin()) return std::nullopt;
+  return static_cast<uint32_t>(after - sections_.begin() - 1);
+}
+
+std::optional<uint32_t> IniFile::FindSection(std::string_view section) const {
+  return sectionSlots_.Find(NameHash(section), [&](uint32_t s) {
+    return SameName(*SectionNameOf(Text(lines_[sections_[s].header])), section);
+  });
+}
+
+std::optional<uint32_t> IniFile::FindKey(uint32_t section, std::string_view key) const {
+  const uint32_t header = sections_[section].header;
+  const uint32_t end = section + 1 < sections_.size() ? sections_[section + 1].header : UINT32_MAX;
+  return keySlots_.Find(KeyHash(section, key), [&](uint32_t p) {
+    return p > header && p < end && SameName(KeyLineOf(Text(lines_[p]))->name, key);
+  });
 }
 
 std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
-  const auto range = FindSection(section);
-  if (!range) return std::nullopt;
-  const auto index = FindKey(*range, key);
-  if (!index) return std::nullopt;
-  return std::string(KeyLineOf(lines_[*index].text)->value);
+  const auto found = FindSection(section);
+  if (!found) return std::nullopt;
+  const auto position = FindKey(*found, key);
+  if (!position) return std::nullopt;
+  return std::string(KeyLineOf(Text(lines_[*position]))->value);
 }
 
-// After the section's last key, so blank lines and a comment that introduce
-// the next section stay with it.
-std::size_t IniFile::InsertionPoint(SectionRange range) const {
-  std::size_t point = range.header + 1;
-  for (std::size_t i = range.header + 1; i < range.end; ++i) {
-    if (!lines_[i].opaque && KeyLineOf(lines_[i].text)) point = i + 1;
-  }
-  return point;
-}
-
-void IniFile::InsertLine(std::size_t index, std::string text) {
+void IniFile::InsertLine(uint32_t position, std::string_view text, Kind kind, std::optional<uint32_t> section) {
   // A last line without an ending would otherwise run into the new one.
-  if (index > 0 && lines_[index - 1].ending == Ending::kNone) lines_[index - 1].ending = Ending::kCrLf;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index),
-                Line{std::move(text), Ending::kCrLf, false});
+  if (position > 0 && lines_[position - 1].ending == Ending::kNone) lines_[position - 1].ending = Ending::kCrLf;
+  const Line line{static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(text.size()), Ending::kCrLf, kind};
+  text_ += text;
+  if (position < lines_.size()) {
+    keySlots_.ShiftFrom(position);
+    for (Section& later : sections_) {
+      if (later.header >= position) ++later.header;
+      if (later.lastKey >= position) ++later.lastKey;
+    }
+  }
+  lines_.insert(lines_.begin() + position, line);
+  Index(position, section);
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-  const auto range = FindSection(section);
-  if (!range) {
-    InsertLine(lines_.size(), "[" + std::string(section) + "]");
-    InsertLine(lines_.size(), KeyLineText(key, value));
+  const auto found = FindSection(section);
+  if (!found) {
+    InsertLine(static_cast<uint32_t>(lines_.size()), "[" + std::string(section) + "]", Kind::kHeader, std::nullopt);
+    InsertLine(static_cast<uint32_t>(lines_.size()), KeyLineText(key, value), Kind::kKey,
+               static_cast<uint32_t>(sections_.size() - 1));
     return;
   }
-  if (const auto index = FindKey(*range, key)) {
-    Line& line = lines_[*index];
+  if (const auto position = FindKey(*found, key)) {
+    Line& line = lines_[*position];
     // The name keeps the spelling the file already has.
-    line.text = KeyLineText(KeyLineOf(line.text)->name, value);
-    line.ending = Ending::kCrLf;
+    const std::string text = KeyLineText(KeyLineOf(Text(line))->name, value);
+    line = {static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(text.size()), Ending::kCrLf, Kind::kKey};
+    text_ += text;
     return;
   }
-  InsertLine(InsertionPoint(*range), KeyLineText(key, value));
+  // After the section's last key, so blank lines and a comment that
+  // introduce the next section stay with it.
+  InsertLine(sections_[*found].lastKey + 1, KeyLineText(key, value), Kind::kKey, *found);
 }
 
 std::string IniFile::Bytes() const {
   std::string out = byteOrderMark_;
+  out.reserve(byteOrderMark_.size() + text_.size() + lines_.size());
   for (const Line& line : lines_) {
-    out += line.text;
+    out += Text(line);
     out += EndingText(line.ending);
   }
   return out;
