@@ -10,11 +10,14 @@
 namespace lumitile {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\v\f";
+// Most bytes of a settings file are ASCII: those need no look at the next byte.
+inline std::size_t CharacterLength(std::string_view bytes, std::size_t pos) {
+  return static_cast<unsigned char>(bytes[pos]) < 0x80 ? 1 : Cp932CharacterLength(bytes, pos);
+}
 
 // Position of the first single-byte ch in bytes, skipping double-byte characters.
 std::size_t FindSingleByte(std::string_view bytes, char ch) {
-  for (std::size_t pos = 0; pos < bytes.size(); pos += Cp932CharacterLength(bytes, pos)) {
+  for (std::size_t pos = 0; pos < bytes.size(); pos += CharacterLength(bytes, pos)) {
     if (bytes[pos] == ch) return pos;
   }
   return std::string_view::npos;
@@ -25,7 +28,7 @@ std::size_t FindSingleByte(std::string_view bytes, char ch) {
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t pos = 0; pos < a.size();) {
-    const std::size_t length = Cp932CharacterLength(a, pos);
+    const std::size_t length = CharacterLength(a, pos);
     if (length == 2) {
       if (a.substr(pos, 2) != b.substr(pos, 2)) return false;
     } else if (LowerAscii(a[pos]) != LowerAscii(b[pos])) {
@@ -37,7 +40,7 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 bool HasControlByte(std::string_view bytes) {
-  for (std::size_t pos = 0; pos < bytes.size(); pos += Cp932CharacterLength(bytes, pos)) {
+  for (std::size_t pos = 0; pos < bytes.size(); pos += CharacterLength(bytes, pos)) {
     const auto byte = static_cast<unsigned char>(bytes[pos]);
     if (byte < 0x20 || byte == 0x7F) return true;
   }
@@ -78,7 +81,7 @@ std::string KeyLineText(std::string_view key, std::string_view value) {
 bool EndsInsideCharacter(std::string_view bytes) {
   std::size_t pos = 0;
   std::size_t last = 0;
-  for (; pos < bytes.size(); pos += Cp932CharacterLength(bytes, pos)) last = pos;
+  for (; pos < bytes.size(); pos += CharacterLength(bytes, pos)) last = pos;
   return !bytes.empty() && IsCp932LeadByte(static_cast<unsigned char>(bytes[last])) &&
          last + 1 == bytes.size();
 }
@@ -91,10 +94,11 @@ bool IsStorableName(std::string_view cp932) {
 }  // namespace
 
 std::string_view TrimBlanks(std::string_view bytes) {
-  const std::size_t first = bytes.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = bytes.find_last_not_of(kBlanks);
-  return bytes.substr(first, last - first + 1);
+  // By hand: a settings file of a million lines trims every one of them.
+  const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r' && c != '\n'); };
+  while (!bytes.empty() && blank(bytes.front())) bytes.remove_prefix(1);
+  while (!bytes.empty() && blank(bytes.back())) bytes.remove_suffix(1);
+  return bytes;
 }
 
 std::optional<int32_t> ParseDecimalInt(std::string_view text) {
@@ -145,7 +149,7 @@ namespace {
 uint64_t NameHash(std::string_view name, uint64_t seed = 0) {
   uint64_t hash = 14695981039346656037ull ^ seed;
   for (std::size_t pos = 0; pos < name.size();) {
-    const std::size_t length = Cp932CharacterLength(name, pos);
+    const std::size_t length = CharacterLength(name, pos);
     for (std::size_t i = 0; i < length; ++i) {
       hash ^= static_cast<unsigned char>(length == 1 ? LowerAscii(name[pos]) : name[pos + i]);
       hash *= 1099511628211ull;
@@ -167,32 +171,32 @@ template <typename Same>
 std::optional<uint32_t> IniFile::Slots::Find(uint64_t hash, Same same) const {
   if (slots_.empty()) return std::nullopt;
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t i = hash & mask; slots_[i] != kEmpty; i = (i + 1) & mask) {
-    if (same(slots_[i])) return slots_[i];
+  const auto tag = static_cast<uint32_t>(hash);
+  for (std::size_t i = tag & mask; slots_[i].value != kEmpty; i = (i + 1) & mask) {
+    if (slots_[i].hash == tag && same(slots_[i].value)) return slots_[i].value;
   }
   return std::nullopt;
 }
 
-template <typename HashOf>
-void IniFile::Slots::Add(uint64_t hash, uint32_t value, HashOf hashOf) {
-  if ((used_ + 1) * 2 > slots_.size()) {
-    std::vector<uint32_t> old(std::max<std::size_t>(16, slots_.size() * 2), kEmpty);
+void IniFile::Slots::Add(uint64_t hash, uint32_t value) {
+  if ((used_ + 1) * 4 > slots_.size() * 3) {
+    std::vector<Slot> old(std::max<std::size_t>(16, slots_.size() * 2), Slot{kEmpty, 0});
     old.swap(slots_);
     used_ = 0;
-    for (const uint32_t kept : old) {
-      if (kept != kEmpty) Add(hashOf(kept), kept, hashOf);
+    for (const Slot& kept : old) {
+      if (kept.value != kEmpty) Add(kept.hash, kept.value);
     }
   }
   const std::size_t mask = slots_.size() - 1;
-  std::size_t i = hash & mask;
-  while (slots_[i] != kEmpty) i = (i + 1) & mask;
-  slots_[i] = value;
+  std::size_t i = static_cast<uint32_t>(hash) & mask;
+  while (slots_[i].value != kEmpty) i = (i + 1) & mask;
+  slots_[i] = {value, static_cast<uint32_t>(hash)};
   ++used_;
 }
 
 void IniFile::Slots::ShiftFrom(uint32_t position) {
-  for (uint32_t& value : slots_) {
-    if (value != kEmpty && value >= position) ++value;
+  for (Slot& slot : slots_) {
+    if (slot.value != kEmpty && slot.value >= position) ++slot.value;
   }
 }
 
@@ -209,14 +213,17 @@ IniFile IniFile::Parse(std::string_view bytes) {
   file.lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   std::size_t pos = 0;
   while (pos < bytes.size()) {
-    const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+    std::size_t end = pos;
+    while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r') ++end;
     const std::string_view text = bytes.substr(pos, end - pos);
     Ending ending = Ending::kNone;
     if (end < bytes.size()) {
       const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
       ending = crlf ? Ending::kCrLf : bytes[end] == '\r' ? Ending::kCr : Ending::kLf;
     }
-    const Kind kind = SectionNameOf(text) ? Kind::kHeader : KeyLineOf(text) ? Kind::kKey : Kind::kOpaque;
+    const auto header = SectionNameOf(text);
+    const auto key = header ? std::nullopt : KeyLineOf(text);
+    const Kind kind = header ? Kind::kHeader : key ? Kind::kKey : Kind::kOpaque;
     if (kind == Kind::kOpaque && !file.lines_.empty() && file.lines_.back().kind == Kind::kOpaque) {
       Line& run = file.lines_.back();
       run.size = static_cast<uint32_t>(end - run.start);
@@ -224,8 +231,9 @@ IniFile IniFile::Parse(std::string_view bytes) {
     } else {
       file.lines_.push_back({static_cast<uint32_t>(pos), static_cast<uint32_t>(text.size()), ending, kind});
       const auto position = static_cast<uint32_t>(file.lines_.size() - 1);
-      file.Index(position, file.sections_.empty() ? std::nullopt
-                                                  : std::optional(static_cast<uint32_t>(file.sections_.size() - 1)));
+      const auto section =
+          file.sections_.empty() ? std::nullopt : std::optional(static_cast<uint32_t>(file.sections_.size() - 1));
+      file.Index(position, section, header ? *header : key ? key->name : std::string_view());
     }
     pos = end + EndingText(ending).size();
   }
@@ -234,36 +242,18 @@ IniFile IniFile::Parse(std::string_view bytes) {
 
 // A header opens the next section; a key is found again only in the first
 // section of its name, and only as the first key of its name there.
-void IniFile::Index(uint32_t position, std::optional<uint32_t> section) {
-  const std::string_view text = Text(lines_[position]);
+void IniFile::Index(uint32_t position, std::optional<uint32_t> section, std::string_view name) {
   if (lines_[position].kind == Kind::kHeader) {
-    const std::string_view name = *SectionNameOf(text);
     const auto number = static_cast<uint32_t>(sections_.size());
     const bool first = !FindSection(name);
     sections_.push_back({position, position, first});
-    if (first) sectionSlots_.Add(NameHash(name), number, [this](uint32_t s) { return SectionHashOf(s); });
+    if (first) sectionSlots_.Add(NameHash(name), number);
     return;
   }
   if (lines_[position].kind != Kind::kKey || !section) return;
   sections_[*section].lastKey = position;
-  const std::string_view name = KeyLineOf(text)->name;
   if (!sections_[*section].first || FindKey(*section, name)) return;
-  keySlots_.Add(KeyHash(*section, name), position, [this](uint32_t p) { return KeyHashOf(p); });
-}
-
-uint64_t IniFile::SectionHashOf(uint32_t section) const {
-  return NameHash(*SectionNameOf(Text(lines_[sections_[section].header])));
-}
-
-uint64_t IniFile::KeyHashOf(uint32_t position) const {
-  return KeyHash(*SectionOf(position), KeyLineOf(Text(lines_[position]))->name);
-}
-
-std::optional<uint32_t> IniFile::SectionOf(uint32_t position) const {
-  const auto after = std::upper_bound(sections_.begin(), sections_.end(), position,
-                                      [](uint32_t p, const Section& s) { return p < s.header; });
-  if (after == sections_.begin()) return std::nullopt;
-  return static_cast<uint32_t>(after - sections_.begin() - 1);
+  keySlots_.Add(KeyHash(*section, name), position);
 }
 
 std::optional<uint32_t> IniFile::FindSection(std::string_view section) const {
@@ -301,13 +291,16 @@ void IniFile::InsertLine(uint32_t position, std::string_view text, Kind kind, st
     }
   }
   lines_.insert(lines_.begin() + position, line);
-  Index(position, section);
+  const std::string_view inserted = std::string_view(text_).substr(line.start, line.size);
+  Index(position, section, kind == Kind::kHeader ? *SectionNameOf(inserted) : KeyLineOf(inserted)->name);
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
   const auto found = FindSection(section);
   if (!found) {
-    InsertLine(static_cast<uint32_t>(lines_.size()), "[" + std::string(section) + "]", Kind::kHeader, std::nullopt);
+    std::string header = "[";
+    header.append(section) += ']';
+    InsertLine(static_cast<uint32_t>(lines_.size()), header, Kind::kHeader, std::nullopt);
     InsertLine(static_cast<uint32_t>(lines_.size()), KeyLineText(key, value), Kind::kKey,
                static_cast<uint32_t>(sections_.size() - 1));
     return;

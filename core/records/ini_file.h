@@ -23,7 +23,7 @@ class IniFile {
   // line. Any bytes are accepted, up to 4 GiB.
   //
   // Memory stays linear in the file: the bytes once, 12 bytes a line, and
-  // at most 16 bytes a distinct key of a section that can be found.
+  // at most 22 bytes a distinct key of a section that can be found.
   static IniFile Parse(std::string_view bytes);
 
   // The trimmed value of the first matching key in the first matching
@@ -58,19 +58,24 @@ class IniFile {
     bool first;        // the first section of its name: the only one lookups see
   };
   // Open addressing over numbers (section numbers, or line positions of
-  // keys), at most half full, 4 bytes a slot.
+  // keys), at most three quarters full. Each slot keeps its number's hash,
+  // so a lookup compares names only where the hashes agree and the table
+  // grows without reading a name again.
   class Slots {
    public:
     template <typename Same>
     std::optional<uint32_t> Find(uint64_t hash, Same same) const;
-    template <typename HashOf>
-    void Add(uint64_t hash, uint32_t value, HashOf hashOf);
+    void Add(uint64_t hash, uint32_t value);
     // Every value at or after position moves one on, as a line goes in there.
     void ShiftFrom(uint32_t position);
 
    private:
+    struct Slot {
+      uint32_t value;
+      uint32_t hash;
+    };
     static constexpr uint32_t kEmpty = UINT32_MAX;
-    std::vector<uint32_t> slots_;
+    std::vector<Slot> slots_;
     std::size_t used_ = 0;
   };
 
@@ -78,11 +83,7 @@ class IniFile {
   std::string_view Text(const Line& line) const { return std::string_view(text_).substr(line.start, line.size); }
   std::optional<uint32_t> FindSection(std::string_view section) const;
   std::optional<uint32_t> FindKey(uint32_t section, std::string_view key) const;
-  uint64_t SectionHashOf(uint32_t section) const;
-  uint64_t KeyHashOf(uint32_t position) const;
-  // Which section a line at position belongs to (lines before the first header: none).
-  std::optional<uint32_t> SectionOf(uint32_t position) const;
-  void Index(uint32_t position, std::optional<uint32_t> section);
+  void Index(uint32_t position, std::optional<uint32_t> section, std::string_view name);
   void InsertLine(uint32_t position, std::string_view text, Kind kind, std::optional<uint32_t> section);
 
   std::string byteOrderMark_;
