@@ -105,6 +105,7 @@ Outcome GameSession::Do(const cmd::SelectLevel& command) {
   const int level = command.Level;
   if (level < 0 || level >= kLevelCount) return {};
   SetLevel(level);
+  ++levelChoices_;
   return {.Level = true, .File = records_.Change(Keeping::kLevel, [level](IniFile& file) { SaveLevel(file, level); })};
 }
 
@@ -271,7 +272,10 @@ Outcome GameSession::Do(const cmd::DismissRecord&) {
   return {};
 }
 
-Outcome GameSession::Do(const cmd::ClearBestTimes&) { return {.File = records_.Clear()}; }
+Outcome GameSession::Do(const cmd::ClearBestTimes&) {
+  levelChoicesAtClear_ = levelChoices_;
+  return {.File = records_.Clear()};
+}
 
 Outcome GameSession::Do(const cmd::ReadBestTimes&) { return {.File = records_.Reread()}; }
 
@@ -285,8 +289,9 @@ Outcome GameSession::Do(const cmd::FileDone& command) {
   }
   // Shown also when the record could not be kept: the table says what was.
   outcome.ShowTable = reply.What == Keeping::kRecord;
-  // A clear the file could not take leaves the level as it was.
-  if (reply.What == Keeping::kClearedTable && taken.Saved) {
+  // A clear the file could not take leaves the level as it was, and so does
+  // a level chosen since the clear was ordered, which the file gets next.
+  if (reply.What == Keeping::kClearedTable && taken.Saved && levelChoices_ == levelChoicesAtClear_) {
     SetLevel(0);
     outcome.Level = true;
   }

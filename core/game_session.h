@@ -143,6 +143,9 @@ class GameSession {
   DisplayOptions options_;
   RecordBook records_;
   int level_ = 0;
+  // Levels chosen so far, and how many had been when the last clear was
+  // ordered: a level chosen while the clear is in flight stands.
+  uint64_t levelChoices_ = 0, levelChoicesAtClear_ = 0;
   uint64_t deals_ = 0;               // deal orders so far
   std::optional<uint64_t> awaited_;  // the deal the next game waits for
   std::shared_ptr<std::atomic<bool>> awaitedGivenUp_;
