@@ -57,9 +57,9 @@ struct Restore {
   SavedGame Game;
 };
 // 0 beginner to 4 master. The board and the clock stay; the next game is
-// dealt at it, and a deal under way for another level is given up. Stored at
-// once; when the file cannot take it the level still changes. Any other
-// value changes nothing.
+// dealt at it, and a deal under way for another level is given up. It
+// changes at once and is stored by the outcome's errand; when the file
+// cannot take it the level still changes. Any other value changes nothing.
 struct SelectLevel {
   int Level = 0;
 };
@@ -133,13 +133,15 @@ struct SetZoom {
   int Percent = 100;
 };
 
-// The name entry's OK, and the entry closed without it.
+// The name entry's OK (the table shows once the file holds the record, or
+// has refused it), and the entry closed without it.
 struct ConfirmRecord {
   std::string Name;
 };
 struct DismissRecord {};
 // Clears every record and switches to beginner, as one change of the
-// settings file; when it cannot be written the level stays.
+// settings file, once the file holds it; when it cannot be written the
+// level stays.
 struct ClearBestTimes {};
 // The table as the file holds it now, for showing; writes nothing.
 struct ReadBestTimes {};
