@@ -45,8 +45,16 @@ struct Step {
   UnitSet coverUnits = 0;
   // The cells that make the deduction: the placed digits that leave a
   // single its place, a locked digit's cells, a subset's cells, a fish's
-  // corners.
+  // corners, a chain's cells, a rectangle's three two-digit corners.
   CellSet pattern;
+  // A second group of the deduction's cells, where the technique has one:
+  // a finned fish's fins, simple colouring's second colour (`pattern` holds
+  // the first), a wing's pivot (`pattern` holds the pincers).
+  CellSet secondary;
+  // The chain and single-digit-link techniques (skyscraper, kite, X-chain,
+  // W-wing, XY-chain): the cells in order along the chain, from one end,
+  // whose candidate holds, to the other; the cells seeing both ends lose it.
+  std::vector<uint8_t> chain;
 
   bool Places() const { return cell >= 0; }
   // The cells the step changes: the placed cell, or every cell that loses a
