@@ -306,6 +306,9 @@ TEST(UniqueDeal, GrandMasterHasOneSolutionAndNeedsMoreThanMastersSet) {
     ASSERT_EQ(CountByHand(board), 1) << "seed " << seed;
     ASSERT_FALSE(SolvesByLogic(puzzle.givens, TechniqueSet::kFull)) << "seed " << seed;
     ASSERT_TRUE(SolvesByLogic(puzzle.givens, TechniqueSet::kAll)) << "seed " << seed;
+    const Grade grade = GradePuzzle(puzzle.givens);
+    ASSERT_TRUE(grade.solved && grade.hardest > Technique::kXWing && grade.uses[static_cast<std::size_t>(grade.hardest)] > 0)
+        << "seed " << seed;
   }
   GiveUp givenUp{true};
   SeededRandom random(1);

@@ -3,11 +3,12 @@
 //
 //   solver_survey minimal COUNT SEED
 //     random minimal puzzles (opened while one solution is left): every step
-//     the whole technique set takes keeps the solution's digits; prints the
-//     share of puzzles by the hardest technique they needed.
+//     the whole technique set takes keeps the solution's digits, and a search
+//     of the tool's own finds one solution; prints the share of puzzles by
+//     the hardest technique they needed.
 //   solver_survey deal LEVEL COUNT SEED
-//     deals of a level: for 名人 (5) each is checked to have one solution by
-//     an independent count, at least 54 open cells, to need more than 達人's
+//     deals of a level (3 to 5), checked likewise; 名人 (5) deals also to
+//     have at least 54 open cells, to need more than 達人's
 //     set and to fall to the whole set; prints the share by hardest
 //     technique and the deal time's median, 99th percentile and maximum.
 //
@@ -41,6 +42,36 @@ bool ParseNumber(std::string_view text, T& out) {
   const auto* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, out);
   return ec == std::errc() && ptr == end;
+}
+
+bool Fits(const Digits& board, int cell, int digit) {
+  const int row = cell / 9, column = cell % 9;
+  for (int i = 0; i < 9; ++i) {
+    for (const int other : {row * 9 + i, i * 9 + column, (row / 3 * 3 + i / 3) * 9 + column / 3 * 3 + i % 3})
+      if (other != cell && board[static_cast<std::size_t>(other)] == digit) return false;
+  }
+  return true;
+}
+
+// Solutions up to two by a plain search of the tool's own, so that the
+// game's counter, which the deals use, is not also their judge.
+int CountByHand(Digits& board) {
+  int best = -1, fewest = 10;
+  for (int cell = 0; cell < 81; ++cell) {
+    if (board[static_cast<std::size_t>(cell)] != 0) continue;
+    int fits = 0;
+    for (int digit = 1; digit <= 9; ++digit) fits += Fits(board, cell, digit);
+    if (fits < fewest) fewest = fits, best = cell;
+  }
+  if (best < 0) return 1;
+  int found = 0;
+  for (int digit = 1; digit <= 9 && found < 2; ++digit) {
+    if (!Fits(board, best, digit)) continue;
+    board[static_cast<std::size_t>(best)] = static_cast<uint8_t>(digit);
+    found += CountByHand(board);
+    board[static_cast<std::size_t>(best)] = 0;
+  }
+  return found;
 }
 
 // Walks the puzzle step by step with the whole set; false at the first step
@@ -95,7 +126,8 @@ int main(int argc, char** argv) {
       return 2;
     }
     Grade grade;
-    bool sound = StepsKeepSolution(*puzzle, grade) && CountSolutions(puzzle->givens) == 1;
+    Digits search = puzzle->givens;
+    bool sound = StepsKeepSolution(*puzzle, grade) && CountByHand(search) == 1;
     if (deal && level == kGrandMasterLevel) {
       sound = sound && grade.solved && OpenCount(puzzle->givens) >= kGrandMasterOpenMin &&
               !SolvesByLogic(puzzle->givens, TechniqueSet::kFull) && SolvesByLogic(puzzle->givens, TechniqueSet::kAll);
