@@ -207,6 +207,10 @@ TEST(LogicSolver, EachHarderTechniqueIsTheNextStepWithItsTextbookEliminations) {
     EXPECT_EQ(step->eliminations, c.expected);
     EXPECT_EQ(step->pattern, c.pattern);
     EXPECT_FALSE(NextStep(start, TechniqueSet::kFull).has_value());
+    CandidateBoard swept = start;
+    EXPECT_TRUE(swept.Apply(c.technique));
+    for (int cell = 0; cell < 81; ++cell)
+      EXPECT_EQ(start.Candidates(cell) & ~swept.Candidates(cell), c.expected[static_cast<std::size_t>(cell)]) << cell;
   }
 }
 
