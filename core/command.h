@@ -143,6 +143,14 @@ struct ClearBestTimes {};
 // The table as the file holds it now, for showing; writes nothing.
 struct ReadBestTimes {};
 
+// A set of Count new puzzles at Level for paper: the outcome carries the
+// order to deal off the window's thread. Nothing for a level or count out of
+// range. The game's source is read, never drawn from.
+struct OrderPrint {
+  int Level = 0;
+  int Count = 1;
+};
+
 }  // namespace cmd
 
 using Command =
@@ -150,6 +158,6 @@ using Command =
                  cmd::PickItem, cmd::ApplyPick, cmd::PickAndApply, cmd::HintAt, cmd::PutPickDown, cmd::ToggleMark,
                  cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
                  cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,
-                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes>;
+                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes, cmd::OrderPrint>;
 
 }  // namespace lumitile

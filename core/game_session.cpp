@@ -285,4 +285,11 @@ Outcome GameSession::Do(const cmd::ReadBestTimes&) {
   return {.Table = true};
 }
 
+Outcome GameSession::Do(const cmd::OrderPrint& command) {
+  if (command.Level < 0 || command.Level >= kLevelCount || command.Count < 1 || command.Count > kMaxPrintSet) return {};
+  // SideSeed reads the source without drawing from it, so the game dealt
+  // next is the one it would have been without this print.
+  return {.Print = PrintOrder{command.Level, command.Count, PrintSeed(random_.SideSeed(), ++prints_)}};
+}
+
 }  // namespace lumitile
