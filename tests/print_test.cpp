@@ -1,0 +1,200 @@
+// Puzzles on paper: the page layout as a table, then real pages through
+// QPrinter into a PDF file read back with pdftotext (each word and where it
+// stands), and the print through the real window: dealt off its thread,
+// the entry idle meanwhile, a failure told, nothing left behind by a window
+// closed mid-print.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include "core/print_set.h"
+#include "core/puzzle/puzzle_line.h"
+#include "support/game_rig.h"
+#include "ui/level_names.h"
+#include "ui/print_pages.h"
+#include "ui/printing.h"
+
+namespace lumitile {
+namespace {
+
+using namespace testing;
+
+TEST(PrintLayout, PuzzlesThenTheirSolutionsOnPagesOfTheirOwnEachGridWholeOnThePage) {
+  const struct {
+    int perPage, puzzles;
+    std::vector<std::size_t> onPages;  // slots on each page
+  } cases[] = {
+      {1, 1, {1, 1}},    {1, 12, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 6, 6}},
+      {2, 3, {2, 1, 3}}, {4, 4, {4, 4}}, {4, 5, {4, 1, 5}}, {6, 12, {6, 6, 6, 6}}, {6, 7, {6, 1, 6, 1}},
+      {3, 4, {}},        {4, 0, {}},
+  };
+  for (const QRectF page : {QRectF(30, 40, 560, 800), QRectF(0, 0, 800, 560)}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(::testing::Message() << c.perPage << " to a page, " << c.puzzles << ", " << page.width() << " wide");
+      const std::vector<PrintPage> pages = LayOutPrint(page, c.puzzles, c.perPage);
+      std::vector<std::size_t> onPages;
+      int next = 0;
+      for (const PrintPage& sheet : pages) {
+        onPages.push_back(sheet.size());
+        for (std::size_t i = 0; i < sheet.size(); ++i) {
+          const PrintSlot& slot = sheet[i];
+          EXPECT_EQ(slot.Solution, sheet[0].Solution) << "puzzles and solutions never share a page";
+          EXPECT_EQ(slot.Puzzle, next % c.puzzles);
+          EXPECT_EQ(slot.Solution, next++ >= c.puzzles);
+          const QRectF whole = slot.Grid.united(slot.Caption);
+          EXPECT_TRUE(page.contains(whole));
+          EXPECT_EQ(slot.Grid.width(), slot.Grid.height());
+          EXPECT_EQ(slot.Caption.width(), slot.Grid.width());
+          EXPECT_GE(slot.Caption.top(), slot.Grid.bottom());
+          for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(whole.intersects(sheet[j].Grid.united(sheet[j].Caption)));
+        }
+      }
+      EXPECT_EQ(onPages, c.onPages);
+    }
+  }
+  // Two to a page stack on a tall page and stand side by side on a wide one.
+  EXPECT_GT(LayOutPrint({0, 0, 500, 800}, 2, 2)[0][1].Grid.top(), LayOutPrint({0, 0, 500, 800}, 2, 2)[0][0].Grid.bottom());
+  EXPECT_GT(LayOutPrint({0, 0, 800, 500}, 2, 2)[0][1].Grid.left(), LayOutPrint({0, 0, 800, 500}, 2, 2)[0][0].Grid.right());
+}
+
+struct Word {
+  QString Text;
+  QPointF Centre;  // in points from the page's top left
+};
+
+// Every page of a PDF file as pdftotext reads its words.
+std::vector<std::vector<Word>> ReadPdf(const QString& path) {
+  QProcess reader;
+  reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  EXPECT_TRUE(reader.waitForFinished()) << "pdftotext from poppler-utils (scripts/install-deps test)";
+  const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+  static const QRegularExpression item(
+      QStringLiteral(R"x(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)x"));
+  std::vector<std::vector<Word>> pages;
+  for (const QRegularExpressionMatch& m : item.globalMatch(text)) {
+    if (m.captured(0) == QStringLiteral("<page ")) {
+      pages.emplace_back();
+    } else if (!pages.empty()) {
+      pages.back().push_back({m.captured(5), QPointF((m.captured(1).toDouble() + m.captured(3).toDouble()) / 2,
+                                                     (m.captured(2).toDouble() + m.captured(4).toDouble()) / 2)});
+    }
+  }
+  return pages;
+}
+
+std::shared_ptr<QPrinter> PdfPrinter(const QString& path) {
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(path);
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  return printer;
+}
+
+// The numbers read inside each slot's grid, by cell ("" for an open cell),
+// as LayOutPrint placed them on the printer's pages.
+std::vector<std::vector<std::string>> ReadGrids(const QPrinter& printer, const std::vector<std::vector<Word>>& pdf,
+                                                int puzzles, int perPage) {
+  const std::vector<PrintPage> pages = LayOutPrint({0, 0, qreal(printer.width()), qreal(printer.height())}, puzzles, perPage);
+  const QPointF origin = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
+  const qreal points = 72.0 / printer.resolution();
+  std::vector<std::vector<std::string>> grids;
+  for (std::size_t p = 0; p < pages.size() && p < pdf.size(); ++p) {
+    for (const PrintSlot& slot : pages[p]) {
+      std::vector<std::string>& cells = grids.emplace_back(81);
+      const QRectF grid(origin + slot.Grid.topLeft() * points, slot.Grid.size() * points);
+      for (const Word& word : pdf[p]) {
+        if (!grid.contains(word.Centre)) continue;
+        const int column = static_cast<int>((word.Centre.x() - grid.left()) * 9 / grid.width());
+        const int row = static_cast<int>((word.Centre.y() - grid.top()) * 9 / grid.height());
+        cells[static_cast<std::size_t>(row * 9 + column)] += word.Text.toStdString();
+      }
+    }
+  }
+  return grids;
+}
+
+std::vector<std::string> Cells(const lumitile::Digits& digits) {
+  std::vector<std::string> cells;
+  for (const uint8_t d : digits) cells.push_back(d ? std::to_string(d) : "");
+  return cells;
+}
+
+bool HasWord(const std::vector<Word>& page, const QString& text) {
+  return std::ranges::any_of(page, [&](const Word& word) { return word.Text == text; });
+}
+
+// Two puzzles one to a page: each page holds its puzzle's givens in their
+// cells and nothing in the open ones, its level and its line under it; the
+// solutions follow on a page of their own.
+TEST(Printing, APdfHoldsEachPuzzlesGivensInPlaceThenTheSolutions) {
+  EnsureApplication();
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("puzzles.pdf"));
+  const std::shared_ptr<QPrinter> printer = PdfPrinter(path);
+  std::vector<PrintedPuzzle> puzzles;
+  for (const int level : {kMasterLevel, 0}) puzzles.push_back({DealPrintSet({level, 1, 7})[0], level});
+  ASSERT_TRUE(PaintPuzzles(*printer, puzzles, 1));
+  const auto pdf = ReadPdf(path);
+  ASSERT_EQ(pdf.size(), 3u);
+  const auto grids = ReadGrids(*printer, pdf, 2, 1);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(grids[i], Cells(puzzles[i].Puzzle.givens)) << i;
+    EXPECT_EQ(grids[2 + i], Cells(puzzles[i].Puzzle.solution)) << i;
+    EXPECT_TRUE(HasWord(pdf[i], QString::fromStdString(PuzzleLine(puzzles[i].Puzzle.givens)))) << i;
+    EXPECT_TRUE(HasWord(pdf[i], LevelName(puzzles[i].Level))) << i;
+  }
+}
+
+// Through the window: 印刷... offers the board's puzzle once there is one
+// and goes on to the print dialog. A set is dealt off the window's thread
+// with the entry idle meanwhile; a file that cannot be written is told;
+// a window closed mid-print leaves no busy pointer behind.
+TEST(Printing, ThroughTheWindowASetOffItsThreadAFailureToldAndNothingLeftBehind) {
+  QTemporaryDir folder;
+  auto rig = std::make_unique<GameRig>();
+  QAction* entry = rig->Find<QAction>(QStringLiteral("print"));
+  EXPECT_EQ(entry->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_P)});
+  auto* printing = rig->Window().findChild<Printing*>();
+  entry->trigger();
+  ASSERT_TRUE(printing->ChoiceWindow());
+  EXPECT_FALSE(printing->ChoiceWindow()->findChild<QRadioButton*>(QStringLiteral("board_puzzle"))->isEnabled());
+  printing->ChoiceWindow()->accept();
+  auto* dialog = rig->Window().findChild<QPrintDialog*>();
+  ASSERT_TRUE(dialog);
+  dialog->reject();
+
+  rig->Session().Execute(cmd::NewGameOn{PuzzleWithOpenCells(30)});
+  QSignalSpy finished(printing, &Printing::Finished);
+  const QString path = folder.filePath(QStringLiteral("set.pdf"));
+  printing->Print(PdfPrinter(path), {true, kMasterLevel, 5, 4});
+  EXPECT_FALSE(entry->isEnabled());
+  ASSERT_TRUE(finished.wait(60000));
+  EXPECT_TRUE(finished[0][0].toBool());
+  EXPECT_TRUE(entry->isEnabled());
+  EXPECT_EQ(ReadPdf(path).size(), 3u) << "five puzzles four to a page, then their solutions";
+
+  printing->Print(PdfPrinter(path), {false, 0, 1, 1});
+  ASSERT_TRUE(finished.wait(60000));
+  const auto pdf = ReadPdf(path);
+  ASSERT_EQ(pdf.size(), 2u);
+  EXPECT_EQ(ReadGrids(*PdfPrinter(path), pdf, 1, 1)[0], Cells(PuzzleOf(rig->Session().CurrentBoard()).givens));
+
+  printing->Print(PdfPrinter(folder.filePath(QStringLiteral("none/x.pdf"))), {false, 0, 1, 1});
+  ASSERT_TRUE(finished.wait(60000));
+  EXPECT_FALSE(finished[2][0].toBool());
+  EXPECT_EQ(rig->asked.back(), QStringLiteral("CannotPrintNotice"));
+
+  printing->Print(PdfPrinter(path), {true, kMasterLevel, kMaxPrintSet, 6});
+  rig.reset();
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
+}  // namespace lumitile
