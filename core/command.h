@@ -28,6 +28,16 @@ struct DealOrder {
   std::shared_ptr<const std::atomic<bool>> GivenUp;
 };
 
+inline constexpr int kMaxPrintSet = 12;
+
+// A set of new puzzles for paper (core/print_set.h deals it), ordered and
+// dealt as a hard level's game is.
+struct PrintOrder {
+  int Level = 0;
+  int Count = 1;  // 1 to kMaxPrintSet
+  uint64_t Seed = 0;
+};
+
 namespace cmd {
 
 // Start-up before the window shows: the best times and the level from the

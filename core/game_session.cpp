@@ -4,6 +4,7 @@
 
 #include "core/board_click.h"
 #include "core/level_table.h"
+#include "core/print_set.h"
 #include "core/puzzle/puzzle_setup.h"
 #include "core/puzzle/unique_puzzle.h"
 

@@ -15,7 +15,6 @@
 #include "core/game_play.h"
 #include "core/game_types.h"
 #include "core/input_state.h"
-#include "core/print_set.h"
 #include "core/random_source.h"
 #include "core/records/record_book.h"
 

@@ -7,17 +7,10 @@
 #include <vector>
 
 #include "core/board.h"
+#include "core/command.h"
 #include "core/puzzle/unique_puzzle.h"
 
 namespace lumitile {
-
-inline constexpr int kMaxPrintSet = 12;
-
-struct PrintOrder {
-  int Level = 0;
-  int Count = 1;  // 1 to kMaxPrintSet
-  uint64_t Seed = 0;
-};
 
 // The order's puzzles from one stream seeded by the order, so the same order
 // deals the same set: at the first three levels as a new game deals them,

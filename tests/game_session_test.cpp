@@ -9,6 +9,7 @@
 
 #include "core/game_clock.h"
 #include "core/game_session.h"
+#include "core/print_set.h"
 #include "core/puzzle/unique_puzzle.h"
 #include "core/saved_game.h"
 #include "support/fakes.h"

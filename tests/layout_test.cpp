@@ -4,6 +4,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QMenuBar>
 #include <QTextBrowser>
 #include <cerrno>
@@ -14,6 +17,7 @@
 #include "ui/images.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
+#include "ui/printing.h"
 
 namespace lumitile {
 namespace {
@@ -158,6 +162,15 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
               CannotSaveText({Keeping::kLevel, {FileStep::kRename, EACCES, "/x"}}));
     EXPECT_TRUE(CannotSaveText({Keeping::kLevel, {FileStep::kOpen, EACCES, "/x"}})
                     .endsWith(english ? QStringLiteral("read the settings file.") : QStringLiteral("読む権限がありません。")));
+    // The print's choice, laid out by Qt round its words, and its notice.
+    auto* printing = main.findChild<Printing*>();
+    printing->Start();
+    said << printing->ChoiceWindow()->windowTitle() << CannotPrintNotice().Text;
+    for (const QLabel* label : printing->ChoiceWindow()->findChildren<QLabel*>()) said << label->text();
+    for (const QRadioButton* button : printing->ChoiceWindow()->findChildren<QRadioButton*>()) said << button->text();
+    for (const QComboBox* box : printing->ChoiceWindow()->findChildren<QComboBox*>())
+      for (int i = 0; i < box->count(); ++i) said << box->itemText(i);
+    printing->ChoiceWindow()->reject();
     side.ShowHelp();
     const QString help = side.Help()->findChild<QTextBrowser*>()->toPlainText();
     said << side.Help()->windowTitle() << help;

@@ -49,7 +49,9 @@ void Place(const QRectF& page, int perPage, int count, bool solutions, std::vect
   }
 }
 
-QString PrintText(const char* text) { return QCoreApplication::translate("lumitile::PrintPages", text); }
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(lumitile::PrintPages)
+};
 
 // Numbers in a face with a true bold; the small print in a fixed-width one,
 // so the 81-character line reads in columns.
@@ -137,9 +139,9 @@ bool PaintPuzzles(QPagedPaintDevice& device, const std::vector<PrintedPuzzle>& p
       DrawGrid(painter, slot.Grid, printed.Puzzle, slot.Solution);
       const QString level = LevelName(printed.Level);
       if (slot.Solution) {
-        DrawCaption(painter, slot.Caption, PrintText("解答 %1 ・ %2").arg(slot.Puzzle + 1).arg(level), {});
+        DrawCaption(painter, slot.Caption, Words::tr("解答 %1 ・ %2").arg(slot.Puzzle + 1).arg(level), {});
       } else {
-        DrawCaption(painter, slot.Caption, PrintText("問題 %1 ・ %2").arg(slot.Puzzle + 1).arg(level),
+        DrawCaption(painter, slot.Caption, Words::tr("問題 %1 ・ %2").arg(slot.Puzzle + 1).arg(level),
                     QString::fromStdString(PuzzleLine(printed.Puzzle.givens)));
       }
     }
