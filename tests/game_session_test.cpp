@@ -119,7 +119,7 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
 
 // A print's set is dealt from a seed read off the game's source without a
 // draw: at every level the next game is the one a twin without the print
-// deals. The same order deals the same set; the next print another one.
+// deals. The next print deals another set.
 TEST_F(GameSessionTest, PrintingLeavesTheNextGameAsItWouldHaveBeen) {
   SeededRandom again(20261206);
   GameSession twin(again, ticks, settings);
@@ -132,7 +132,6 @@ TEST_F(GameSessionTest, PrintingLeavesTheNextGameAsItWouldHaveBeen) {
     ASSERT_TRUE(order);
     const std::vector<DealtPuzzle> set = DealPrintSet(*order);
     ASSERT_EQ(set.size(), 2u) << level;
-    EXPECT_EQ(DealPrintSet(*order)[1].givens, set[1].givens);
     EXPECT_NE(DealPrintSet(*Do(cmd::OrderPrint{level, 1}).Print)[0].givens, set[0].givens);
     const Outcome mine = Do(cmd::NewGame{}), theirs = twin.Execute(cmd::NewGame{});
     EXPECT_EQ(mine.Deal ? DealBoard(*mine.Deal).Givens : game.CurrentBoard().Givens,
