@@ -88,29 +88,26 @@ std::shared_ptr<QPrinter> PdfPrinter(const QString& path) {
   return printer;
 }
 
-// The words inside each cell of each grid where LayOutPrint put the grids.
-std::vector<std::vector<std::string>> ReadGrids(const QPrinter& printer, const std::vector<PdfPage>& pdf, int puzzles) {
+// Each grid where LayOutPrint put it, read as an 81-character line: the
+// word in each cell, '.' where there is none.
+std::vector<std::string> ReadGrids(const QPrinter& printer, const std::vector<PdfPage>& pdf, int puzzles) {
   const auto pages = LayOutPrint({0, 0, qreal(printer.width()), qreal(printer.height())}, puzzles, 1);
   const QPointF origin = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
   const qreal points = 72.0 / printer.resolution();
-  std::vector<std::vector<std::string>> grids;
+  std::vector<std::string> grids;
   for (std::size_t p = 0; p < pages.size() && p < pdf.size(); ++p) {
     for (const PrintSlot& slot : pages[p]) {
-      std::vector<std::string>& cells = grids.emplace_back(81);
+      std::vector<std::string> cells(81);
       const QRectF grid(origin + slot.Grid.topLeft() * points, slot.Grid.size() * points);
       for (const Word& word : pdf[p]) {
         const QPointF cell = (word.Centre - grid.topLeft()) * 9 / grid.width();
         if (grid.contains(word.Centre)) cells[std::size_t(int(cell.y()) * 9 + int(cell.x()))] += word.Text.toStdString();
       }
+      std::string& line = grids.emplace_back();
+      for (const std::string& cell : cells) line += cell.empty() ? "." : cell;
     }
   }
   return grids;
-}
-
-std::vector<std::string> Cells(const lumitile::Digits& digits) {
-  std::vector<std::string> cells;
-  for (const uint8_t d : digits) cells.push_back(d ? std::to_string(d) : "");
-  return cells;
 }
 
 bool HasWord(const PdfPage& page, const std::string& text) {
@@ -132,8 +129,8 @@ TEST(Printing, APdfHoldsEachPuzzlesGivensInPlaceThenTheSolutions) {
   ASSERT_EQ(pdf.size(), 3u);
   const auto grids = ReadGrids(*printer, pdf, 2);
   for (std::size_t i = 0; i < 2; ++i) {
-    EXPECT_EQ(grids[i], Cells(puzzles[i].Puzzle.givens)) << i;
-    EXPECT_EQ(grids[2 + i], Cells(puzzles[i].Puzzle.solution)) << i;
+    EXPECT_EQ(grids[i], PuzzleLine(puzzles[i].Puzzle.givens)) << i;
+    EXPECT_EQ(grids[2 + i], PuzzleLine(puzzles[i].Puzzle.solution)) << i;
     EXPECT_TRUE(HasWord(pdf[i], PuzzleLine(puzzles[i].Puzzle.givens))) << i;
     EXPECT_TRUE(HasWord(pdf[i], LevelName(puzzles[i].Level).toStdString())) << i;
   }
