@@ -48,7 +48,7 @@ PrintChoiceWindow::PrintChoiceWindow(bool boardDealt, int level, QWidget* parent
   const auto follow = [this] {
     level_->setEnabled(set_->isChecked());
     count_->setEnabled(set_->isChecked());
-    perPage_->setCurrentIndex(set_->isChecked() ? 2 : 0);
+    perPage_->setCurrentIndex(perPage_->findData(set_->isChecked() ? 4 : 1));
   };
   connect(set_, &QRadioButton::toggled, this, follow);
   (boardDealt ? board_ : set_)->setChecked(true);
@@ -86,7 +86,7 @@ Printing::~Printing() {
 
 void Printing::Start() {
   if (Busy()) return;
-  if (choice_) return choice_->activateWindow();
+  if (choice_ && choice_->isVisible()) return choice_->activateWindow();
   choice_ = new PrintChoiceWindow(game_.Dealt(), game_.Level(), window_);
   connect(choice_, &QDialog::accepted, this, [this, window = choice_.data()] { AskForPrinter(window->Choice()); });
   choice_->open();
