@@ -328,12 +328,61 @@
             <numerusform>Time %n seconds</numerusform>
         </translation>
     </message>
+    <message>
+        <source>印刷...</source>
+        <translation>Print...</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::Names</name>
     <message>
         <source>名前なし</source>
         <translation>No name</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::PrintChoiceWindow</name>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>この問題</source>
+        <translation>This puzzle</translation>
+    </message>
+    <message>
+        <source>新しい問題</source>
+        <translation>New puzzles</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>問題の数</source>
+        <translation>Number of puzzles</translation>
+    </message>
+    <message>
+        <source>1ページの問題数</source>
+        <translation>Puzzles per page</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::PrintPages</name>
+    <message>
+        <source>解答 %1 ・ %2</source>
+        <translation>Solution %1 · %2</translation>
+    </message>
+    <message>
+        <source>問題 %1 ・ %2</source>
+        <translation>Puzzle %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::Printing</name>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>The puzzles could not be printed.</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,7 @@ const std::array kKeys{
     KeyRow{Qt::Key_Equal, kCtrl, {KeyCommand::ZoomIn}},
     KeyRow{Qt::Key_Minus, kCtrl, {KeyCommand::ZoomOut}},
     KeyRow{Qt::Key_0, kCtrl, {KeyCommand::ZoomReset}},
+    KeyRow{Qt::Key_P, kCtrl, {KeyCommand::Print}},
 };
 
 }  // namespace

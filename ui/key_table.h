@@ -29,6 +29,7 @@ enum class KeyCommand {
   ZoomIn,
   ZoomOut,
   ZoomReset,
+  Print,
 };
 
 struct KeyAction {

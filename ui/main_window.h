@@ -24,6 +24,7 @@ class BoardWidget;
 class GameSession;
 class Images;
 class PictureBox;
+class Printing;
 class SoundPlayer;
 struct KeyAction;
 struct Outcome;
@@ -118,6 +119,8 @@ class MainWindow : public QMainWindow {
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QAction* clashesAction_ = nullptr;
+  Printing* printing_ = nullptr;
+  QAction* printAction_ = nullptr;
   QTimer clockTimer_;
   QTimer finishedTimer_;
   bool busy_ = false;  // the busy pointer is up for a deal
