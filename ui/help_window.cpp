@@ -1,5 +1,6 @@
 #include "ui/help_window.h"
 
+#include <QAction>
 #include <QFile>
 #include <QScrollBar>
 #include <QStringDecoder>
@@ -8,6 +9,8 @@
 #include <QVBoxLayout>
 #include <fstream>
 #include <iterator>
+
+#include "ui/key_table.h"
 
 namespace lumitile {
 
@@ -23,6 +26,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
+  auto* close = new QAction(this);
+  close->setObjectName(QStringLiteral("close_help"));
+  close->setShortcuts(KeysFor(KeyCommand::CloseWindow));
+  close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  addAction(close);
 }
 
 void HelpWindow::ShowDocument(const std::filesystem::path& file) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "core/command.h"
@@ -23,8 +24,10 @@ namespace lumitile {
 class BoardWidget;
 class GameSession;
 class Images;
+class PaletteFocus;
 class PictureBox;
 class SoundPlayer;
+struct SpokenBefore;
 struct KeyAction;
 struct Outcome;
 
@@ -86,6 +89,8 @@ class MainWindow : public QMainWindow {
   void RunKey(const KeyAction& action);
   // Plays, redraws and opens what the outcome asks for.
   void ShowOutcome(const Outcome& outcome);
+  // Tells a screen reader what the command changed.
+  void Tell(const Command& command, const Outcome& outcome, const SpokenBefore& before);
   void RefreshLevelChecks();
   void RefreshHintTokens();
   void RefreshPointer();
@@ -112,6 +117,7 @@ class MainWindow : public QMainWindow {
   std::array<PictureBox*, 9> panels_{};
   PictureBox* eraser_ = nullptr;
   PictureBox* clearAll_ = nullptr;
+  std::unique_ptr<PaletteFocus> palette_;
   std::array<QAction*, kLevelCount> levelActions_{};
   std::array<QAction*, kZoomPercents.size()> zoomActions_{};
   QAction* pauseAction_ = nullptr;
