@@ -1,6 +1,5 @@
 #include "ui/help_window.h"
 
-#include <QAction>
 #include <QFile>
 #include <QScrollBar>
 #include <QStringDecoder>
@@ -10,7 +9,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "ui/key_table.h"
+#include "ui/window_look.h"
 
 namespace lumitile {
 
@@ -26,12 +25,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
-  auto* close = new QAction(this);
-  close->setObjectName(QStringLiteral("close_help"));
-  close->setShortcuts(KeysFor(KeyCommand::CloseWindow));
-  close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  connect(close, &QAction::triggered, this, &QWidget::close);
-  addAction(close);
+  CloseOnEscape(this);
 }
 
 void HelpWindow::ShowDocument(const std::filesystem::path& file) {
