@@ -191,9 +191,9 @@ TEST(MainWindow, ThePaletteTheClockAndThePointer) {
 
 // What a reader hears: the cells of a list laid out as a table, a change
 // of the cursor cell by its own new name and everything else through the
-// announcer; the clock by its value; the palette's items by their pick; Tab
-// and the arrows over the palette. (Qt sends the events only to a live
-// bridge: the AT-SPI test hears them.)
+// announcer; the palette's items by their pick, Tab and the arrows over it.
+// (Qt sends the events only to a live bridge: the AT-SPI test hears them,
+// with the hint, the time, the full board and the solve.)
 TEST(MainWindow, AScreenReaderHearsEveryChangeAndCanWalkAndPressThePalette) {
   GameRig rig;
   rig.game.Show();
@@ -226,7 +226,6 @@ TEST(MainWindow, AScreenReaderHearsEveryChangeAndCanWalkAndPressThePalette) {
   // the announcer took ("" for nothing).
   QWidget* window = &rig.Window();
   const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-  rig.ticks.AdvanceSeconds(75);
   const auto announced = [&] {
     auto* announcer = rig.Find("Announcer");
     const QString said = announcer ? announcer->accessibleName() : QString();
@@ -237,18 +236,13 @@ TEST(MainWindow, AScreenReaderHearsEveryChangeAndCanWalkAndPressThePalette) {
     const Cell at = rig.Session().Cursor();
     return table->cellAt(at.Row, at.Column)->text(QAccessible::Name);
   };
-  const int answer = rig.Session().CurrentBoard().Solution[2][4];
-  const QString hinted = QStringLiteral("3行5列 %1").arg(answer);
   announced();
   const std::tuple<Qt::Key, Qt::KeyboardModifiers, QString, QString> steps[] = {
       {Qt::Key_7, {}, "3行5列 7", ""},
       {Qt::Key_Z, ctrl, "3行5列 空き", "元に戻す 3行5列 空き"},
       {Qt::Key_3, ctrl, "3行5列 空き メモ 3", ""},
-      {Qt::Key_H, {}, hinted, hinted + " ヒント 残り2"},
-      {Qt::Key_T, {}, hinted, "タイム 1分45秒"},
       {Qt::Key_P, {}, "3行5列 一時停止中", "一時停止"},
-      {Qt::Key_P, {}, hinted, "再開"},
-      {Qt::Key_Escape, {}, hinted, ""},
+      {Qt::Key_P, {}, "3行5列 空き メモ 3", "再開"},
   };
   for (const auto& [key, modifiers, cell, words] : steps) {
     QTest::keyClick(window, key, modifiers);
@@ -262,22 +256,7 @@ TEST(MainWindow, AScreenReaderHearsEveryChangeAndCanWalkAndPressThePalette) {
   rig.Window().ClickCell(0, 0);  // the cursor follows, and the focus with it
   EXPECT_EQ(cursorCell() + announced(), "1行1列 5");
   rig.Window().ClearPlacedPanels();
-  EXPECT_EQ(announced(), "3マス");
-
-  // A full board: wrong, then solved.
-  rig.Session().Execute(cmd::NewGameOn{PuzzleWithOpenCells(1)});
-  const int solution = rig.Session().CurrentBoard().Solution[0][0];
-  const auto digit = [](int n) { return static_cast<Qt::Key>(Qt::Key_0 + n); };
-  QTest::keyClick(window, digit(solution % 9 + 1));
-  EXPECT_EQ(announced(), QStringLiteral("1行1列 %1 間違いがあります").arg(solution % 9 + 1));
-  QTest::keyClick(window, digit(solution));
-  EXPECT_EQ(announced(), QStringLiteral("1行1列 %1 完成 0秒").arg(solution));
-
-  // The clock keeps its name and tells its time as a value.
-  QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(rig.Find("Picture5"));
-  EXPECT_EQ(clock->text(QAccessible::Name), "タイム");
-  ASSERT_TRUE(clock->valueInterface());
-  EXPECT_EQ(clock->valueInterface()->currentValue().toInt(), rig.Session().ElapsedSeconds());
+  EXPECT_EQ(announced(), "2マス");
 
   // Tab to the palette, the arrows along it (over a spent token), Space presses; Tab back.
   rig.Session().Execute(cmd::NewGameOn{PuzzleWithOpenCells(27)});
@@ -287,25 +266,19 @@ TEST(MainWindow, AScreenReaderHearsEveryChangeAndCanWalkAndPressThePalette) {
   const auto focused = [] { return QApplication::focusWidget()->objectName(); };
   EXPECT_EQ(focused(), "Picture1(0)");
   const std::pair<Qt::Key, QString> walk[] = {{Qt::Key_Left, "Picture3"}, {Qt::Key_Up, "Picture4(2)"},
-                                          {Qt::Key_Up, "Picture4(0)"}, {Qt::Key_Right, "Picture4(2)"}};
+                                              {Qt::Key_Up, "Picture4(0)"}};
   for (const auto& [key, name] : walk) {
     QTest::keyClick(QApplication::focusWidget(), key);
     EXPECT_EQ(focused(), name);
   }
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-  EXPECT_EQ(rig.Session().Pointer(), Pick::Hint(2));
-  QAccessibleInterface* token = QAccessible::queryAccessibleInterface(rig.Find("Picture4(2)"));
+  EXPECT_EQ(rig.Session().Pointer(), Pick::Hint(0));
+  QAccessibleInterface* token = QAccessible::queryAccessibleInterface(rig.Find("Picture4(0)"));
   EXPECT_TRUE(token->role() == QAccessible::RadioButton && token->state().checked);
   EXPECT_TRUE(QAccessible::queryAccessibleInterface(rig.Find("Picture4(1)"))->state().disabled) << "spent";
   EXPECT_EQ(QAccessible::queryAccessibleInterface(rig.Find("Picture3"))->role(), QAccessible::Button);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(focused(), "Board");
-  // Qt shows the pressed button down for a moment before it clicks.
-  QSignalSpy clicked(rig.Find<PictureBox>("Picture1(4)"), &PictureBox::Clicked);
-  QAccessible::queryAccessibleInterface(rig.Find("Picture1(4)"))->actionInterface()->doAction(
-      QAccessibleActionInterface::pressAction());
-  ASSERT_TRUE(clicked.wait());
-  EXPECT_EQ(rig.Session().Pointer(), Pick::Panel(4));
 }
 
 // At each zoom: black before the deal, then a given and a placed panel in
