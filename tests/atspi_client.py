@@ -110,9 +110,10 @@ def main():
     digit = lambda n: 0x30 + n
     wrong, hinted = SOLUTION[0][1] % 9 + 1, "1行1列 %d" % SOLUTION[0][0]
     step("move", keys(RIGHT), ("focus", "list item", "1行2列 空き"))
-    step("place", keys(digit(wrong)), ("name", "list item", "1行2列 %d" % wrong))
+    step("place", keys(digit(wrong)), ("name", "list item", "1行2列 %d" % wrong), ("announced", "notification", "1行2列 %d" % wrong))
     step("move back", keys(LEFT), ("focus", "list item", "1行1列 空き"))
-    step("mark", lambda: key(digit(3), CONTROL), ("name", "list item", "1行1列 空き メモ 3"))
+    step("mark", lambda: key(digit(3), CONTROL), ("name", "list item", "1行1列 空き メモ 3"),
+         ("announced", "notification", "1行1列 空き メモ 3"))
     step("hint", keys(ord("h")), ("name", "list item", hinted), ("announced", "notification", hinted + " ヒント 残り2"))
     step("time", keys(ord("t")), ("announced", "notification", "タイム 1分"))
     if not 90 <= clock.get_current_value() <= 150:

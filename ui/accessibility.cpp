@@ -24,8 +24,7 @@ constexpr const char* kAnnouncerName = "Announcer";
 
 // One cell of the board; it has no widget of its own, so the board's
 // interface owns it for as long as the board lives. A list item, not a
-// table cell: readers speak a table cell's whole row on Up and Down, and
-// Orca ignores a table cell's change of name, which is how a move is told.
+// table cell: readers speak a table cell's whole row on Up and Down.
 class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
   CellAccessible(BoardAccessible* table, BoardWidget* board, Cell cell) : table_(table), board_(board), cell_(cell) {}

@@ -388,7 +388,7 @@ void MainWindow::Tell(const Command& command, const Outcome& outcome, const Spok
   TellCellsChanged(board_, renamed);
   // A click moves the cursor too.
   if (outcome.Cursor || before.Cursor != game_.Cursor()) TellCursorFocused(board_, game_.Cursor());
-  Announce(this, SpokenNews(command, outcome, game_, before, board_->hasFocus()));
+  Announce(this, SpokenNews(command, outcome, game_, before));
   if (outcome.RecordWaiting) {
     if (QWidget* entry = side_.RecordEntry()) Announce(entry, tr("新記録"));
   }

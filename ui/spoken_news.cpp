@@ -51,7 +51,7 @@ bool NewBoard(const Command& command, const Outcome& outcome) {
 }
 
 QString SpokenNews(const Command& command, const Outcome& outcome, const GameSession& game,
-                   const SpokenBefore& before, bool cursorHeard) {
+                   const SpokenBefore& before) {
   QStringList said;
   if (NewBoard(command, outcome)) {
     said << (std::holds_alternative<cmd::Restore>(command) ? Words::tr("前回のゲームの続き %1")
@@ -66,11 +66,7 @@ QString SpokenNews(const Command& command, const Outcome& outcome, const GameSes
     if (told.count() == 1) {
       int index = 0;
       while (!told.test(static_cast<std::size_t>(index))) ++index;
-      const Cell cell{index / kBoardSize, index % kBoardSize};
-      const bool heard = cursorHeard && cell == game.Cursor();
-      // The cursor cell alone is heard by its own change of name.
-      if (!heard || !said.isEmpty() || outcome.Tokens || outcome.Solved || outcome.Mistaken)
-        said << CellName(game, cell);
+      said << CellName(game, {index / kBoardSize, index % kBoardSize});
     } else if (told.count() > 1) {
       said << Words::tr("%nマス", nullptr, static_cast<int>(told.count()));
     }

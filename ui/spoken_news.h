@@ -1,7 +1,8 @@
 // What a screen reader is told after a command, in a few words a listener
 // can act on: what the command did to the cells, the pick, the hint tokens,
-// the pause and the game's end. A change to the cursor cell alone goes
-// unsaid here, since that cell's own change of name tells it.
+// the pause and the game's end. The cursor cell's change is said too: its
+// own change of name keeps a client's copy right, but readers let a list
+// item's change of name go by (Orca drops it as web-page noise).
 #pragma once
 
 #include <QString>
@@ -21,10 +22,8 @@ struct SpokenBefore {
 };
 SpokenBefore BeforeCommand(const GameSession& game);
 
-// cursorHeard: the board has the focus, so a reader hears its cursor cell
-// change and, when the cursor moved, the cell it moved to.
 QString SpokenNews(const Command& command, const Outcome& outcome, const GameSession& game,
-                   const SpokenBefore& before, bool cursorHeard);
+                   const SpokenBefore& before);
 // Whether the command put a new board up: every cell reads anew.
 bool NewBoard(const Command& command, const Outcome& outcome);
 
