@@ -71,6 +71,8 @@ class GameSession {
   bool HintVisible(int index) const { return game_.HintVisible(index); }
   PointerView Pointer() const { return input_.Picked; }
   int Level() const { return level_; }
+  // The level the board on show was dealt at, whatever the menu says since.
+  int DealtLevel() const { return game_.DealtLevel(); }
   int Zoom() const { return options_.Zoom(); }
   bool ShowingDuplicates() const { return options_.ShowDuplicates(); }
   const BestTimes& BestTimeTable() const { return records_.Table(); }

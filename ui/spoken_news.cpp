@@ -56,7 +56,7 @@ QString SpokenNews(const Command& command, const Outcome& outcome, const GameSes
   if (NewBoard(command, outcome)) {
     said << (std::holds_alternative<cmd::Restore>(command) ? Words::tr("前回のゲームの続き %1")
                                                            : Words::tr("新しいゲーム %1"))
-                .arg(LevelName(game.Level()));
+                .arg(LevelName(game.DealtLevel()));
   } else {
     if (std::holds_alternative<cmd::Undo>(command) && outcome.Cells) said << Words::tr("元に戻す");
     if (std::holds_alternative<cmd::Redo>(command) && outcome.Cells) said << Words::tr("やり直し");
