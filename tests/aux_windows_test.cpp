@@ -193,18 +193,17 @@ TEST(SideWindows, TheGameKeysWorkFromEveryWindow) {
   side.ShowAbout();
   rig.SolveOneCellIn(5);
   ASSERT_TRUE(side.RecordEntry());
+  const auto activate = [](QWidget* window) { window->activateWindow(); return QTest::qWaitForWindowActive(window); };
   for (QWidget* window : {side.BestTimes(), side.About(), side.RecordEntry()}) {
     rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(9)});
     rig.Window().PickItem(Pick::Panel(0));
     rig.Window().ClickCell(0, 0);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(activate(window));
     QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
     EXPECT_NE(rig.Session().CellAt({0, 0}).Kind, CellKind::Placed) << "a new deal";
     QTest::keyClick(window, Qt::Key_F1);
     ASSERT_TRUE(side.Help()) << window->objectName().toStdString();
-    side.Help()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(side.Help()));
+    ASSERT_TRUE(activate(side.Help()));
     QTest::keyClick(side.Help()->findChild<QTextBrowser*>(), Qt::Key_Escape);
     EXPECT_FALSE(side.Help());
   }
@@ -212,8 +211,7 @@ TEST(SideWindows, TheGameKeysWorkFromEveryWindow) {
   EXPECT_EQ(rig.Window().menuBar()->activeAction(), rig.Window().menuBar()->actions().constFirst());
   QTest::keyClick(rig.Window().menuBar(), Qt::Key_Escape);
   QSignalSpy ending(&rig.Window(), &MainWindow::Ending);
-  side.BestTimes()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(side.BestTimes()));
+  ASSERT_TRUE(activate(side.BestTimes()));
   QTest::keyClick(side.BestTimes(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_EQ(ending.count(), 1);
 }
