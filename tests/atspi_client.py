@@ -95,13 +95,15 @@ def main():
     listener = Atspi.EventListener.new(heard)
     for kind in KINDS.values():
         listener.register(kind)
-    app, end = None, time.monotonic() + 30
-    while not app and time.monotonic() < end:
+    # Waited for until its window is up on the screen, so the first click lands.
+    app = board = clock = None
+    end = time.monotonic() + 30
+    while not (board and board.get_extents(Atspi.CoordType.SCREEN).width > 0) and time.monotonic() < end:
         pump(0.1)
         app = find(Atspi.get_desktop(0), "application", "lumitile")
-    board, clock = app and find(app, "list", "盤面"), app and find(app, "label", "タイム")
-    if not board or board.get_child_count() != 81 or not clock:
-        fail("no game on the bus with a board of 81 cells and a clock named タイム")
+        board, clock = app and find(app, "list", "盤面"), app and find(app, "label", "タイム")
+    if not board or board.get_extents(Atspi.CoordType.SCREEN).width == 0 or board.get_child_count() != 81 or not clock:
+        fail("no game on the bus with a board of 81 cells on the screen and a clock named タイム")
 
     # A click on the first cell gives the window the keyboard (nothing is picked: it changes nothing).
     first = board.get_child_at_index(0).get_extents(Atspi.CoordType.SCREEN)
