@@ -132,6 +132,11 @@ TEST_F(GameSessionTest, PrintingLeavesTheNextGameAsItWouldHaveBeen) {
     ASSERT_TRUE(order);
     const std::vector<DealtPuzzle> set = DealPrintSet(*order);
     ASSERT_EQ(set.size(), 2u) << level;
+    for (const DealtPuzzle& puzzle : set) {
+      EXPECT_EQ(CountSolutions(puzzle.solution, 2), 1) << "a whole grid, level " << level;
+      for (std::size_t cell = 0; cell < 81; ++cell)
+        if (puzzle.givens[cell] != 0) ASSERT_EQ(puzzle.givens[cell], puzzle.solution[cell]) << "its solution page";
+    }
     EXPECT_NE(DealPrintSet(*Do(cmd::OrderPrint{level, 1}).Print)[0].givens, set[0].givens);
     const Outcome mine = Do(cmd::NewGame{}), theirs = twin.Execute(cmd::NewGame{});
     EXPECT_EQ(mine.Deal ? DealBoard(*mine.Deal).Givens : game.CurrentBoard().Givens,
@@ -139,6 +144,12 @@ TEST_F(GameSessionTest, PrintingLeavesTheNextGameAsItWouldHaveBeen) {
   }
   for (const auto& [level, count] : {std::pair{-1, 1}, {kLevelCount, 1}, {0, 0}, {0, kMaxPrintSet + 1}})
     EXPECT_FALSE(Do(cmd::OrderPrint{level, count}).Print) << level << " " << count;
+  SeededRandom otherSeed(7);
+  GameSession other(otherSeed, ticks, settings);
+  other.Execute(cmd::Start{});
+  EXPECT_NE(DealPrintSet(*other.Execute(cmd::OrderPrint{0, 1}).Print)[0].givens,
+            DealPrintSet(*twin.Execute(cmd::OrderPrint{0, 1}).Print)[0].givens)
+      << "another game's source prints other puzzles";
 }
 
 TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {
