@@ -4,6 +4,7 @@
 
 #include "core/board_click.h"
 #include "core/level_table.h"
+#include "core/print_set.h"
 #include "core/puzzle/puzzle_setup.h"
 #include "core/puzzle/unique_puzzle.h"
 
@@ -137,7 +138,7 @@ Outcome GameSession::Do(const cmd::ApplyPick& command) {
   if (OnBoard(cell)) input_.Cursor = cell;
   Outcome outcome;
   if (auto action = BoardClick(game_.CurrentBoard(), input_.Picked, cell)) {
-    outcome.Cells = game_.Play(std::move(action->Change));
+    outcome = Played(std::move(action->Change));
     if (action->Hint) {
       game_.SpendHint(*action->Hint);
       // One token, one reveal: the spent token is put down with the pointer.
@@ -174,7 +175,7 @@ Outcome GameSession::Do(const cmd::PutPickDown&) {
 }
 
 Outcome GameSession::Do(const cmd::ToggleMark& command) {
-  const Outcome outcome{.Cells = game_.Play(ToggleMark(CurrentBoard(), command.At, command.Number))};
+  const Outcome outcome = Played(ToggleMark(CurrentBoard(), command.At, command.Number));
   return command.ByKey ? ByKey(outcome) : outcome;
 }
 
@@ -182,7 +183,7 @@ Outcome GameSession::Do(const cmd::MarkWithPick& command) {
   const auto& pick = input_.Picked;
   if (!pick || !OnBoard(command.At)) return {};
   if (pick->What == Pick::Kind::Panel) return Do(cmd::ToggleMark{command.At, pick->Index + 1});
-  if (pick->What == Pick::Kind::Eraser) return {.Cells = game_.Play(ClearMarks(CurrentBoard(), command.At))};
+  if (pick->What == Pick::Kind::Eraser) return Played(ClearMarks(CurrentBoard(), command.At));
   return {};
 }
 
@@ -204,23 +205,32 @@ Outcome GameSession::Do(const cmd::CursorToRowEdge& command) {
 }
 
 Outcome GameSession::Do(const cmd::ClearPlacedPanels&) {
-  return {.Cells = game_.Play(ClearEntries(CurrentBoard()))};
+  return Played(ClearEntries(CurrentBoard()));
+}
+
+Outcome GameSession::Played(Move move) {
+  const CellsTouched touched = game_.Play(std::move(move));
+  return {.Cells = touched.Any.any(), .NumbersChanged = touched.Numbers, .Changed = touched.Any};
 }
 
 Outcome GameSession::Do(const cmd::Undo&) { return Replayed(game_.Undo()); }
 
 Outcome GameSession::Do(const cmd::Redo&) { return Replayed(game_.Redo()); }
 
-Outcome GameSession::Replayed(bool moved) {
-  if (!moved) return {};
-  Outcome outcome{.Cells = true};
+Outcome GameSession::Replayed(const CellsTouched& touched) {
+  if (touched.Any.none()) return {};
+  Outcome outcome{.Cells = true, .NumbersChanged = touched.Numbers, .Changed = touched.Any};
   CheckSolved(outcome);
   return outcome;
 }
 
 void GameSession::CheckSolved(Outcome& outcome) {
   const auto seconds = game_.CheckSolved();
-  if (!seconds) return;
+  if (!seconds) {
+    outcome.Mistaken = IsFull(CurrentBoard());
+    return;
+  }
+  outcome.Solved = true;
   outcome.Play = Sound::Solved;
   outcome.Clock = true;
   // Judged against the file, which another game may have changed, and under
@@ -284,7 +294,7 @@ Outcome GameSession::Do(const cmd::FileDone& command) {
   const FileChange taken = records_.Take(reply);
   Outcome outcome{.Table = true, .Trouble = taken.Trouble};
   if (reply.Solve) {
-    outcome.Solved = true;
+    outcome.Judged = true;
     outcome.RecordWaiting = taken.RecordWaiting;
   }
   // Shown also when the record could not be kept: the table says what was.
@@ -307,12 +317,19 @@ Outcome ExecuteAndWait(GameSession& game, const Command& command) {
                             {&outcome.Tokens, reply.Tokens}, {&outcome.Clock, reply.Clock},
                             {&outcome.Level, reply.Level}, {&outcome.Table, reply.Table},
                             {&outcome.ShowTable, reply.ShowTable}, {&outcome.Zoom, reply.Zoom},
-                            {&outcome.Cursor, reply.Cursor}, {&outcome.Solved, reply.Solved},
+                            {&outcome.Cursor, reply.Cursor}, {&outcome.Judged, reply.Judged},
                             {&outcome.RecordWaiting, reply.RecordWaiting}}) {
     *flag = *flag || more;
   }
   if (reply.Trouble) outcome.Trouble = reply.Trouble;
   return outcome;
+}
+
+Outcome GameSession::Do(const cmd::OrderPrint& command) {
+  if (command.Level < 0 || command.Level >= kLevelCount || command.Count < 1 || command.Count > kMaxPrintSet) return {};
+  // SideSeed reads the source without drawing from it, so the game dealt
+  // next is the one it would have been without this print.
+  return {.Print = PrintOrder{command.Level, command.Count, PrintSeed(random_.SideSeed(), ++prints_)}};
 }
 
 }  // namespace lumitile

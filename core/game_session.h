@@ -35,14 +35,24 @@ struct Outcome {
   bool ShowTable = false;  // a record was stored (or could not be): the table shows
   bool Zoom = false;     // the main window's zoom changed
   bool Cursor = false;   // the cell cursor moved or first showed
+  // The cells a move, its undo or its redo changed, each read out again by a
+  // screen reader: those whose number changed, and those whose number or
+  // marks did (a number put also takes its marks off the cell's peers).
+  CellSet NumbersChanged = {};
+  CellSet Changed = {};
   std::optional<Sound> Play = std::nullopt;
-  // The board was solved and the solve judged against the file (in the
-  // reply of the errand the solving move ordered).
   bool Solved = false;
+  // The solve judged against the file, in the reply of the errand the
+  // solving move ordered: a record waits for a name, or the solve is none.
+  bool Judged = false;
   bool RecordWaiting = false;  // a solve beat the best time: ask for a name
+  bool Mistaken = false;       // a number filled the board, but not as a solution
   // A new game waits for this deal: run DealBoard on it, off the window's
   // thread, and hand the board back in FinishDeal.
   std::optional<DealOrder> Deal = std::nullopt;
+  // A set for paper waits for this deal: run DealPrintSet on it off the
+  // window's thread.
+  std::optional<PrintOrder> Print = std::nullopt;
   // The settings file did not take a change; told once per session for each cause.
   std::optional<CannotSave> Trouble = std::nullopt;
   // A trip to the settings file: run it off the window's thread, after
@@ -72,6 +82,8 @@ class GameSession {
   bool HintVisible(int index) const { return game_.HintVisible(index); }
   PointerView Pointer() const { return input_.Picked; }
   int Level() const { return level_; }
+  // The level the board on show was dealt at, whatever the menu says since.
+  int DealtLevel() const { return game_.DealtLevel(); }
   int Zoom() const { return options_.Zoom(); }
   bool ShowingDuplicates() const { return options_.ShowDuplicates(); }
   const BestTimes& BestTimeTable() const { return records_.Table(); }
@@ -123,9 +135,12 @@ class GameSession {
   Outcome Do(const cmd::ClearBestTimes&);
   Outcome Do(const cmd::ReadBestTimes&);
   Outcome Do(const cmd::FileDone& command);
+  Outcome Do(const cmd::OrderPrint& command);
 
+  // A move played on the board, and what it touched.
+  Outcome Played(Move move);
   // An undone or redone move, then checked.
-  Outcome Replayed(bool moved);
+  Outcome Replayed(const CellsTouched& touched);
   // The solved check and, on a solved board, the win sequence.
   void CheckSolved(Outcome& outcome);
   // A different level gives up the deal under way.
@@ -147,6 +162,7 @@ class GameSession {
   // ordered: a level chosen while the clear is in flight stands.
   uint64_t levelChoices_ = 0, levelChoicesAtClear_ = 0;
   uint64_t deals_ = 0;               // deal orders so far
+  uint64_t prints_ = 0;              // print orders so far
   std::optional<uint64_t> awaited_;  // the deal the next game waits for
   std::shared_ptr<std::atomic<bool>> awaitedGivenUp_;
 };

@@ -9,6 +9,7 @@
 
 #include "core/game_clock.h"
 #include "core/game_session.h"
+#include "core/print_set.h"
 #include "core/puzzle/unique_puzzle.h"
 #include "core/saved_game.h"
 #include "support/fakes.h"
@@ -116,6 +117,41 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
   EXPECT_FALSE(Do(cmd::FinishDeal{*waiting.Deal, DealBoard(*waiting.Deal)}).Cells);
 }
 
+// A print's set is dealt from a seed read off the game's source without a
+// draw: at every level the next game is the one a twin without the print
+// deals. The next print deals another set.
+TEST_F(GameSessionTest, PrintingLeavesTheNextGameAsItWouldHaveBeen) {
+  SeededRandom again(20261206);
+  GameSession twin(again, ticks, settings);
+  Play(3);
+  twin.Execute(cmd::Start{});
+  for (int level = 0; level < kLevelCount; ++level) {
+    Do(cmd::SelectLevel{level});
+    twin.Execute(cmd::SelectLevel{level});
+    const std::optional<PrintOrder> order = Do(cmd::OrderPrint{level, 2}).Print;
+    ASSERT_TRUE(order);
+    const std::vector<DealtPuzzle> set = DealPrintSet(*order);
+    ASSERT_EQ(set.size(), 2u) << level;
+    for (const DealtPuzzle& puzzle : set) {
+      EXPECT_EQ(CountSolutions(puzzle.solution, 2), 1) << "a whole grid, level " << level;
+      for (std::size_t cell = 0; cell < 81; ++cell)
+        if (puzzle.givens[cell] != 0) ASSERT_EQ(puzzle.givens[cell], puzzle.solution[cell]) << "its solution page";
+    }
+    EXPECT_NE(DealPrintSet(*Do(cmd::OrderPrint{level, 1}).Print)[0].givens, set[0].givens);
+    const Outcome mine = Do(cmd::NewGame{}), theirs = twin.Execute(cmd::NewGame{});
+    EXPECT_EQ(mine.Deal ? DealBoard(*mine.Deal).Givens : game.CurrentBoard().Givens,
+              theirs.Deal ? DealBoard(*theirs.Deal).Givens : twin.CurrentBoard().Givens) << level;
+  }
+  for (const auto& [level, count] : {std::pair{-1, 1}, {kLevelCount, 1}, {0, 0}, {0, kMaxPrintSet + 1}})
+    EXPECT_FALSE(Do(cmd::OrderPrint{level, count}).Print) << level << " " << count;
+  SeededRandom otherSeed(7);
+  GameSession other(otherSeed, ticks, settings);
+  other.Execute(cmd::Start{});
+  EXPECT_NE(DealPrintSet(*other.Execute(cmd::OrderPrint{0, 1}).Print)[0].givens,
+            DealPrintSet(*twin.Execute(cmd::OrderPrint{0, 1}).Print)[0].givens)
+      << "another game's source prints other puzzles";
+}
+
 TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {
   Play(4);
   EXPECT_EQ(Do(cmd::PickItem{Pick::Panel(8)}).Play, Sound::Pick);
@@ -158,9 +194,22 @@ TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {
   EXPECT_EQ(game.Level(), 1);
 }
 
+// The cells whose number, and whose number or marks, differ between two boards.
+std::pair<CellSet, CellSet> Differing(const Board& a, const Board& b) {
+  std::pair<CellSet, CellSet> differ;
+  for (int i = 0; i < 81; ++i) {
+    const Cell cell{i / 9, i % 9};
+    differ.first[i] = a.Entry(cell) != b.Entry(cell);
+    differ.second[i] = differ.first[i] || a.MarksAt(cell) != b.MarksAt(cell);
+  }
+  return differ;
+}
+
 // Each kind of move takes the board back exactly, entries and marks of
 // every cell, and replays it exactly; the clock, the spent tokens and the
-// pick stay as they are.
+// pick stay as they are. Each outcome names exactly the cells that changed,
+// so a screen reader can read them again. A number that fills the board
+// wrongly says so.
 TEST_F(GameSessionTest, EveryKindOfMoveUndoesAndRedoesExactly) {
   Play(30);
   Do(cmd::ToggleMark{{0, 4}, 5});
@@ -175,20 +224,30 @@ TEST_F(GameSessionTest, EveryKindOfMoveUndoesAndRedoesExactly) {
   const auto rest = [&] {
     return std::tuple(game.ElapsedSeconds(), game.HintVisible(0), game.HintVisible(1), game.Pointer());
   };
+  const auto changed = [](const Outcome& outcome) { return std::pair{outcome.NumbersChanged, outcome.Changed}; };
   for (const Command& move : moves) {
     const Board before = game.CurrentBoard();
-    ASSERT_TRUE(Do(move).Cells) << move.index();
+    const Outcome played = Do(move);
+    ASSERT_TRUE(played.Cells) << move.index();
     const Board after = game.CurrentBoard();
     const auto kept = rest();
     const auto& now = game.CurrentBoard();
-    ASSERT_TRUE(Do(cmd::Undo{}).Cells);
+    EXPECT_EQ(changed(played), Differing(before, after)) << move.index();
+    EXPECT_EQ(changed(Do(cmd::Undo{})), Differing(before, after)) << move.index();
     EXPECT_EQ(std::tie(now.Entries, now.Marks), std::tie(before.Entries, before.Marks)) << move.index();
-    ASSERT_TRUE(Do(cmd::Redo{}).Cells);
+    EXPECT_EQ(changed(Do(cmd::Redo{})), Differing(before, after)) << move.index();
     EXPECT_EQ(std::tie(now.Entries, now.Marks), std::tie(after.Entries, after.Marks)) << move.index();
     EXPECT_EQ(rest(), kept) << move.index();
   }
   Do(cmd::NewGame{});
   EXPECT_FALSE(game.CanUndo()) << "a new game forgets the moves";
+  Do(cmd::NewGameOn{PuzzleWithOpenCells(2)});
+  const int wrong = testing::kSolution[0] - '0' == 9 ? 1 : testing::kSolution[0] - '0' + 1;
+  EXPECT_FALSE(Do(cmd::PickAndApply{Pick::Panel(wrong - 1), {0, 0}}).Mistaken) << "not full yet";
+  const Outcome full = Put(1);
+  EXPECT_TRUE(full.Mistaken && !full.Solved);
+  const Outcome solved = Put(0);
+  EXPECT_TRUE(solved.Solved && !solved.Mistaken);
 }
 
 // The cursor: hidden until a key moves it, wrapping at the edges, moved by a

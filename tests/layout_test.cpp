@@ -14,6 +14,7 @@
 #include "ui/images.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
+#include "ui/printing.h"
 
 namespace lumitile {
 namespace {
@@ -158,6 +159,12 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
               CannotSaveText({Keeping::kLevel, {FileStep::kRename, EACCES, "/x"}}));
     EXPECT_TRUE(CannotSaveText({Keeping::kLevel, {FileStep::kOpen, EACCES, "/x"}})
                     .endsWith(english ? QStringLiteral("read the settings file.") : QStringLiteral("読む権限がありません。")));
+    // The print's choice, laid out by Qt round its words, and its notice.
+    auto* printing = main.findChild<Printing*>();
+    printing->Start();
+    said << printing->ChoiceWindow()->windowTitle() << CannotPrintNotice().Text;
+    for (const QWidget* shown : printing->ChoiceWindow()->findChildren<QWidget*>()) said << shown->property("text").toString();
+    printing->ChoiceWindow()->reject();
     side.ShowHelp();
     const QString help = side.Help()->findChild<QTextBrowser*>()->toPlainText();
     said << side.Help()->windowTitle() << help;

@@ -21,8 +21,12 @@
 #include "ui/images.h"
 #include "ui/key_table.h"
 #include "ui/layout.h"
+#include "ui/level_names.h"
+#include "ui/palette_focus.h"
 #include "ui/picture_box.h"
+#include "ui/printing.h"
 #include "ui/sound_player.h"
+#include "ui/spoken_news.h"
 #include "ui/window_look.h"
 #include "ui/window_placement.h"
 
@@ -46,6 +50,8 @@ MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
+  printing_ = new Printing(game_, this, ask_);
+  connect(printing_, &Printing::BusyChanged, this, &MainWindow::RefreshMenus);
   BuildClientArea();
   BuildMenus();
   ApplyZoom();
@@ -116,6 +122,8 @@ void MainWindow::BuildClientArea() {
 
   label("Label1", QStringLiteral("TIME"), look::kYellow, MakeFont(look::kTimeCaptionFont));
   for (int i = 0; i < 3; ++i) clockDigits_[i] = box(QStringLiteral("Picture%1").arg(5 + i), Qt::black, false, {});
+  // The three digits read as one time, the value of the first of them.
+  clockDigits_[0]->setAccessibleName(tr("タイム"));
   for (int i = 0; i < kHintCount; ++i) {
     hintTokens_[i] = button(box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint()));
     connect(hintTokens_[i], &PictureBox::Clicked, this, pick(Pick::Hint(i)));
@@ -133,6 +141,12 @@ void MainWindow::BuildClientArea() {
   clearAll_ = button(box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst()));
   connect(clearAll_, &PictureBox::Clicked, this, &MainWindow::ClearPlacedPanels);
   clearAll_->setAccessibleName(tr("全てのパネルを消す"));
+  std::vector<PictureBox*> items(panels_.begin(), panels_.end());
+  items.push_back(eraser_);
+  items.insert(items.end(), hintTokens_.begin(), hintTokens_.end());
+  for (PictureBox* item : items) item->SetPickable(true);
+  items.push_back(clearAll_);
+  palette_ = std::make_unique<PaletteFocus>(std::move(items));
   const QString credit = QStringLiteral("© 2026 Lumitile Project");
   label("Label3", credit, look::kYellow, FittingGothicFont(credit, layout.Place(QStringLiteral("Label3")).size()));
 }
@@ -151,9 +165,8 @@ void MainWindow::BuildMenus() {
     menu->setFont(MakeFont(look::kMenuFont));
     return menu;
   };
-  // Captions carry no '&': none has an access key. The first entries show
-  // no shortcut (the window takes their keys from the key table as they
-  // come); the later ones take theirs from the table as shortcuts.
+  // Captions carry no '&': none has an access key; F10 opens the first menu
+  // for the arrows. Every entry with a key of the table shows it.
   const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
                               QList<QKeySequence> keys = {}) {
     QAction* action = menu->addAction(caption);
@@ -168,12 +181,17 @@ void MainWindow::BuildMenus() {
   };
 
   QMenu* file = addMenu("f", tr("ﾌｧｲﾙ"));
-  addItem(file, "new_game", tr("新規ゲーム"), [this] { NewGame(); });
+  // New game, the end and the help answer their keys from every window of the game.
+  const auto everywhere = [](QAction* action) { action->setShortcutContext(Qt::ApplicationShortcut); };
+  everywhere(addItem(file, "new_game", tr("新規ゲーム"), [this] { NewGame(); }, KeysFor(KeyCommand::NewGame)));
   pauseAction_ = addItem(file, "pause", tr("一時停止"), [this] { RunKey({KeyCommand::Pause}); },
                          KeysFor(KeyCommand::Pause));
   pauseAction_->setCheckable(true);
+  addSeparator(file, "print_sep");
+  printAction_ = addItem(file, "print", tr("印刷..."), [this] { RunKey({KeyCommand::Print}); },
+                         KeysFor(KeyCommand::Print));
   addSeparator(file, "aa");
-  addItem(file, "end_app", tr("終了"), [this] { close(); });
+  everywhere(addItem(file, "end_app", tr("終了"), [this] { close(); }, KeysFor(KeyCommand::End)));
 
   QMenu* edit = addMenu("edit", tr("編集"));
   undoAction_ = addItem(edit, "undo", tr("元に戻す"), [this] { RunKey({KeyCommand::Undo}); },
@@ -208,15 +226,9 @@ void MainWindow::BuildMenus() {
   }
 
   QMenu* level = addMenu("level", tr("ﾚﾍﾞﾙ"));
-  const std::array<std::pair<const char*, QString>, kLevelCount> levels{{
-      {"beg_game", tr("初級")},
-      {"mid_game", tr("中級")},
-      {"hi_game", tr("上級")},
-      {"sup_game", tr("超上級")},
-      {"mas_game", tr("達人")},
-  }};
   for (int i = 0; i < kLevelCount; ++i) {
-    levelActions_[i] = addItem(level, levels[i].first, levels[i].second, [this, i] { SelectLevel(i); });
+    levelActions_[i] =
+        addItem(level, LevelEntryName(i).toLatin1().constData(), LevelName(i), [this, i] { SelectLevel(i); });
     levelActions_[i]->setCheckable(true);
   }
   addSeparator(level, "o");
@@ -231,7 +243,7 @@ void MainWindow::BuildMenus() {
   });
 
   QMenu* help = addMenu("help", tr("ﾍﾙﾌﾟ"));
-  addItem(help, "mn_help", tr("Lumitile ﾍﾙﾌﾟ..."), [this] { side_.ShowHelp(); });
+  everywhere(addItem(help, "mn_help", tr("Lumitile ﾍﾙﾌﾟ..."), [this] { side_.ShowHelp(); }, KeysFor(KeyCommand::Help)));
   addSeparator(help, "h");
   addItem(help, "mn_ver", tr("ﾊﾞｰｼﾞｮﾝ情報..."), [this] { side_.ShowAbout(); });
 }
@@ -239,16 +251,26 @@ void MainWindow::BuildMenus() {
 void MainWindow::NewGame() {
   // Building a solution can take a moment; the busy pointer says so.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const SpokenBefore before = BeforeCommand(game_);
   const Outcome outcome = game_.Execute(cmd::NewGame{});
   QGuiApplication::restoreOverrideCursor();
   ShowOutcome(outcome);
+  Tell(cmd::NewGame{}, outcome, before);
 }
 
 void MainWindow::DealFirstGame() { Run(cmd::NewGame{}); }
 
 void MainWindow::RestoreGame(const SavedGame& game) { Run(cmd::Restore{game}); }
 
-void MainWindow::Run(const Command& command) { ShowOutcome(game_.Execute(command)); }
+void MainWindow::Run(const Command& command) {
+  const SpokenBefore before = BeforeCommand(game_);
+  const Outcome outcome = game_.Execute(command);
+  ShowOutcome(outcome);
+  Tell(command, outcome, before);
+  // Last, as its reply may come at once (a runner without a thread of its
+  // own), and is then shown and told after this command.
+  if (outcome.File) RunErrand(*outcome.File);
+}
 
 void MainWindow::RunErrand(FileErrand errand) {
   errands_->Run(std::move(errand), [this](FileReply reply) { Run(cmd::FileDone{std::move(reply)}); });
@@ -285,8 +307,6 @@ void MainWindow::ClearPlacedPanels() {
 void MainWindow::RefreshClock() {
   const auto digits = game_.ClockDigits();
   for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
-  // The three digits read as one time, on the first of them.
-  clockDigits_[0]->setAccessibleName(tr("タイム %n秒", nullptr, game_.ElapsedSeconds()));
   // Wake only when the shown second turns; a stopped clock needs no timer.
   const int64_t wait = game_.MsUntilClockChanges();
   if (wait < 0) {
@@ -305,7 +325,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  const auto action = KeyActionFor(event->key(), event->modifiers());
+  const KeyPlace place = palette_->Focused(focusWidget()) ? KeyPlace::Palette : KeyPlace::Board;
+  const auto action = KeyActionFor(event->key(), event->modifiers(), place);
   if (!action) return QMainWindow::keyPressEvent(event);
   RunKey(*action);
   event->accept();
@@ -331,6 +352,15 @@ void MainWindow::RunKey(const KeyAction& action) {
     case KeyCommand::ZoomIn: return StepZoom(1);
     case KeyCommand::ZoomOut: return StepZoom(-1);
     case KeyCommand::ZoomReset: return SetZoom(100);
+    case KeyCommand::Print: return printing_->Start();
+    case KeyCommand::SayTime:
+      return Announce(this, tr("タイム %1").arg(SpokenTime(std::min(game_.ElapsedSeconds(), kMaxShownSeconds))));
+    case KeyCommand::OpenMenu: return menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    case KeyCommand::PaletteStep: return palette_->Step(action.Number);
+    case KeyCommand::PressItem:
+      if (PictureBox* item = palette_->Focused(focusWidget())) item->click();
+      return;
+    case KeyCommand::CloseWindow: return;  // the side windows' key
   }
 }
 
@@ -348,19 +378,13 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Pointer) RefreshPointer();
   if (outcome.Clock) RefreshClock();
   if (outcome.Level) RefreshLevelChecks();
-  if (outcome.Solved && !outcome.RecordWaiting) {
+  if (outcome.Judged && !outcome.RecordWaiting) {
     // A solve without a record still says so, then the board shows again.
     board_->ShowFinished(true);
     finishedTimer_.start(kFinishedMs);
   } else if (outcome.Cells && board_->FinishedShown()) {
     finishedTimer_.stop();
     board_->ShowFinished(false);
-  }
-  if (outcome.Cursor && board_->hasFocus() && QAccessible::isActive()) {
-    const Cell cursor = game_.Cursor();
-    QAccessibleEvent moved(board_, QAccessible::Focus);
-    moved.setChild(cursor.Row * kBoardSize + cursor.Column);
-    QAccessible::updateAccessibility(&moved);
   }
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
   if (outcome.Trouble) side_.TellCannotSave(*outcome.Trouble);
@@ -371,8 +395,19 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   RefreshBusyPointer();
   RefreshMenus();
   if (outcome.Cells || outcome.Tokens || outcome.Clock) emit GameChanged();
-  // Last, as its reply may come at once: a runner without a thread of its own.
-  if (outcome.File) RunErrand(*outcome.File);
+}
+
+void MainWindow::Tell(const Command& command, const Outcome& outcome, const SpokenBefore& before) {
+  CellSet renamed = outcome.Changed;
+  // A new board, the pause cover and its lifting rename every cell.
+  if (NewBoard(command, outcome) || before.Paused != game_.Paused()) renamed.set();
+  TellCellsChanged(board_, renamed);
+  // A click moves the cursor too.
+  if (outcome.Cursor || before.Cursor != game_.Cursor()) TellCursorFocused(board_, game_.Cursor());
+  Announce(this, SpokenNews(command, outcome, game_, before));
+  if (outcome.RecordWaiting) {
+    if (QWidget* entry = side_.RecordEntry()) Announce(entry, tr("新記録"));
+  }
 }
 
 void MainWindow::RunDeal(const DealOrder& order) {
@@ -442,6 +477,7 @@ void MainWindow::RefreshMenus() {
   pauseAction_->setChecked(game_.Paused());
   pauseAction_->setEnabled(game_.Paused() || game_.CanPause());
   clashesAction_->setChecked(game_.ShowingDuplicates());
+  printAction_->setEnabled(!printing_->Busy());
 }
 
 void MainWindow::RefreshLevelChecks() {
@@ -450,6 +486,7 @@ void MainWindow::RefreshLevelChecks() {
 
 void MainWindow::RefreshHintTokens() {
   for (int i = 0; i < kHintCount; ++i) hintTokens_[i]->setVisible(game_.HintVisible(i));
+  palette_->Refresh();
 }
 
 void MainWindow::RefreshPointer() {

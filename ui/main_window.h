@@ -25,9 +25,12 @@ class BoardWidget;
 class ErrandRunner;
 class GameSession;
 class Images;
+class PaletteFocus;
 class PictureBox;
+class Printing;
 class SoundPlayer;
 struct FileErrand;
+struct SpokenBefore;
 struct KeyAction;
 struct Outcome;
 
@@ -95,6 +98,8 @@ class MainWindow : public QMainWindow {
   void RunKey(const KeyAction& action);
   // Plays, redraws and opens what the outcome asks for.
   void ShowOutcome(const Outcome& outcome);
+  // Tells a screen reader what the command changed.
+  void Tell(const Command& command, const Outcome& outcome, const SpokenBefore& before);
   void RefreshLevelChecks();
   void RefreshHintTokens();
   void RefreshPointer();
@@ -121,12 +126,15 @@ class MainWindow : public QMainWindow {
   std::array<PictureBox*, 9> panels_{};
   PictureBox* eraser_ = nullptr;
   PictureBox* clearAll_ = nullptr;
+  std::unique_ptr<PaletteFocus> palette_;
   std::array<QAction*, kLevelCount> levelActions_{};
   std::array<QAction*, kZoomPercents.size()> zoomActions_{};
   QAction* pauseAction_ = nullptr;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QAction* clashesAction_ = nullptr;
+  Printing* printing_ = nullptr;
+  QAction* printAction_ = nullptr;
   QTimer clockTimer_;
   QTimer finishedTimer_;
   bool busy_ = false;  // the busy pointer is up for a deal
