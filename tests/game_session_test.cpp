@@ -23,7 +23,7 @@ int OpenCells(const Board& board) { return static_cast<int>(std::ranges::count(t
 
 class GameSessionTest : public ::testing::Test {
  protected:
-  Outcome Do(const Command& command) { return game.Execute(command); }
+  Outcome Do(const Command& command) { return ExecuteAndWait(game, command); }
   // Starts up and plays a board whose first `open` cells are open.
   void Play(int open) { Do(cmd::Start{}); Do(cmd::NewGameOn{PuzzleWithOpenCells(open)}); }
   // The solution's number into cell i of the first row, by panel.
@@ -323,8 +323,8 @@ TEST_F(GameSessionTest, AKeptGameComesBackWithTokensTimeLevelAndPause) {
   const auto kept = ReadSavedGame(WriteSavedGame(*game.GameToKeep()));
   ASSERT_TRUE(kept);
   GameSession next{random, ticks, settings};
-  next.Execute(cmd::Start{});
-  next.Execute(cmd::SelectLevel{0});
+  ExecuteAndWait(next, cmd::Start{});
+  ExecuteAndWait(next, cmd::SelectLevel{0});
   next.Execute(cmd::Restore{*kept});
   EXPECT_TRUE(next.HintVisible(0) && !next.HintVisible(1) && next.HintVisible(2) && next.Paused());
   next.Execute(cmd::Resume{});
@@ -332,7 +332,7 @@ TEST_F(GameSessionTest, AKeptGameComesBackWithTokensTimeLevelAndPause) {
   EXPECT_EQ(next.ElapsedSeconds(), 45);
   for (const int column : {2, 3}) {
     next.Execute(cmd::PickItem{Pick::Panel(column)});
-    next.Execute(cmd::ApplyPick{{0, column}});
+    ExecuteAndWait(next, cmd::ApplyPick{{0, column}});
   }
   EXPECT_EQ(next.Pending(), (PendingRecord{45, 2})) << "filed under the kept level";
 }
