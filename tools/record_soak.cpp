@@ -123,7 +123,7 @@ int Driver(int rounds, std::string folder) {
   for (int round = 0; round < rounds; ++round) {
     if (round % kRoundsPerFile == 0) {
       std::filesystem::remove(path);
-      before.fill(kNoRecord);
+      for (int level = 0; level < kLevelCount; ++level) before[static_cast<std::size_t>(level)] = NoRecord(level);
     }
     Running games[2] = {Spawn(folder, choose()), Spawn(folder, choose())};
     const timespec pause{0, static_cast<long>(choose() % 60'000'000)};
@@ -146,7 +146,7 @@ int Driver(int rounds, std::string folder) {
     if (now.failure) ++tally.torn;
     for (int level = 0; level < kLevelCount; ++level) {
       const BestTimeRow& row = table[static_cast<std::size_t>(level)];
-      const std::string name = row.Seconds == kNoRecord ? std::string(kNoName) : NameFor(row.Seconds);
+      const std::string name = row.Seconds == NoRecord(level) ? std::string(kNoName) : NameFor(row.Seconds);
       if (row.Name != FitName(name)) ++tally.torn;
       if (row.Seconds > before[static_cast<std::size_t>(level)]) ++tally.stale;
       before[static_cast<std::size_t>(level)] = row.Seconds;

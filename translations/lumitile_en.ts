@@ -328,6 +328,10 @@
             <numerusform>Time %n seconds</numerusform>
         </translation>
     </message>
+    <message>
+        <source>タイム %1分%2秒</source>
+        <translation>Time %1 min %2 s</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::Names</name>

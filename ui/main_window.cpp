@@ -110,7 +110,8 @@ void MainWindow::BuildClientArea() {
   const auto pick = [this](Pick item) { return [this, item] { PickItem(item); }; };
 
   label("Label1", QStringLiteral("TIME"), look::kYellow, MakeFont(look::kTimeCaptionFont));
-  for (int i = 0; i < 3; ++i) clockDigits_[i] = box(QStringLiteral("Picture%1").arg(5 + i), Qt::black, false, {});
+  for (int i = 0; i < 4; ++i) clockDigits_[i] = box(QStringLiteral("Picture%1").arg(5 + i), Qt::black, false, {});
+  clockColon_ = box(QStringLiteral("Picture9"), Qt::black, false, {});
   for (int i = 0; i < kHintCount; ++i) {
     hintTokens_[i] = button(box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint()));
     connect(hintTokens_[i], &PictureBox::Clicked, this, pick(Pick::Hint(i)));
@@ -274,10 +275,22 @@ void MainWindow::ClearPlacedPanels() {
 }
 
 void MainWindow::RefreshClock() {
-  const auto digits = game_.ClockDigits();
-  for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
-  // The three digits read as one time, on the first of them.
-  clockDigits_[0]->setAccessibleName(tr("タイム %n秒", nullptr, game_.ElapsedSeconds()));
+  if (game_.ClockInMinutes() != minutesClock_) {
+    minutesClock_ = !minutesClock_;
+    PlaceClock();
+  }
+  const int32_t seconds = game_.ElapsedSeconds();
+  if (minutesClock_) {
+    const auto digits = game_.ClockMinuteDigits();
+    for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
+    clockColon_->SetPicture(images_.Colon());
+    clockDigits_[0]->setAccessibleName(tr("タイム %1分%2秒").arg(seconds / 60).arg(seconds % 60));
+  } else {
+    const auto digits = game_.ClockDigits();
+    for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
+    // The three digits read as one time, on the first of them.
+    clockDigits_[0]->setAccessibleName(tr("タイム %n秒", nullptr, seconds));
+  }
   // Wake only when the shown second turns; a stopped clock needs no timer.
   const int64_t wait = game_.MsUntilClockChanges();
   if (wait < 0) {
@@ -337,7 +350,8 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Cells) board_->update();
   if (outcome.Tokens) RefreshHintTokens();
   if (outcome.Pointer) RefreshPointer();
-  if (outcome.Clock) RefreshClock();
+  // Before the first deal the clock's face follows the level.
+  if (outcome.Clock || outcome.Level) RefreshClock();
   if (outcome.Level) RefreshLevelChecks();
   if (outcome.Solved && !outcome.RecordWaiting) {
     // A solve without a record still says so, then the board shows again.
@@ -386,9 +400,19 @@ void MainWindow::RefreshBusyPointer() {
   }
 }
 
+void MainWindow::PlaceClock() {
+  const WindowLayout layout = Zoomed(MainLayout(minutesClock_), game_.Zoom() / 100.0);
+  for (PictureBox* box : {clockDigits_[0], clockDigits_[1], clockDigits_[2], clockDigits_[3], clockColon_}) {
+    const QRect place = layout.Place(box->objectName());
+    // A box the face does not use is hidden where it stands.
+    if (!place.isEmpty()) box->setGeometry(place);
+    box->setVisible(!place.isEmpty());
+  }
+}
+
 void MainWindow::ApplyZoom() {
   const qreal zoom = game_.Zoom() / 100.0;
-  const WindowLayout layout = Zoomed(MainLayout(), zoom);
+  const WindowLayout layout = Zoomed(MainLayout(minutesClock_), zoom);
   QWidget* client = centralWidget();
   client->setFixedSize(layout.Size);
   for (const ControlPlace& control : layout.Controls) {
@@ -401,6 +425,7 @@ void MainWindow::ApplyZoom() {
   client->findChild<QLabel*>(QStringLiteral("Label2"))->setFont(MakeFont(look::kCreditFont, zoom));
   auto* credit = client->findChild<QLabel*>(QStringLiteral("Label3"));
   credit->setFont(FittingGothicFont(credit->text(), credit->size(), zoom));
+  PlaceClock();
   images_.SetZoom(zoom);
   RefreshPictures();
   RefreshPointer();

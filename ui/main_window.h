@@ -96,6 +96,8 @@ class MainWindow : public QMainWindow {
   // Places, sizes, fonts and pictures of the client area for the session's
   // zoom, with the window fitted round them.
   void ApplyZoom();
+  // The clock's boxes placed for the face it shows, at the session's zoom.
+  void PlaceClock();
   // Every picture shown again from the images, after they were reloaded.
   void RefreshPictures();
   void RefreshMenus();
@@ -107,7 +109,11 @@ class MainWindow : public QMainWindow {
   AuxiliaryWindows side_;
 
   BoardWidget* board_ = nullptr;
-  std::array<PictureBox*, 3> clockDigits_{};
+  // Picture5 to 7 hold the three digits of seconds; at the added levels
+  // Picture5 to 8 hold m:ss, with the colon (Picture9) between 6 and 7.
+  std::array<PictureBox*, 4> clockDigits_{};
+  PictureBox* clockColon_ = nullptr;
+  bool minutesClock_ = false;  // the clock shows m:ss
   std::array<PictureBox*, kHintCount> hintTokens_{};
   std::array<PictureBox*, 9> panels_{};
   PictureBox* eraser_ = nullptr;
