@@ -57,7 +57,7 @@ struct NewGameOn {
 struct Restore {
   SavedGame Game;
 };
-// 0 beginner to 4 master. The board and the clock stay; the next game is
+// 0 beginner to 5 grandmaster. The board and the clock stay; the next game is
 // dealt at it: a deal under way or held for another level is given up, and
 // the next game's deal at this one starts at once. Stored at
 // once; when the file cannot take it the level still changes. Any other

@@ -12,7 +12,7 @@
 namespace lumitile {
 
 inline constexpr int kBoardSize = 9;
-inline constexpr int kLevelCount = 5;  // 初級, 中級, 上級, 超上級, 達人
+inline constexpr int kLevelCount = 6;  // 初級, 中級, 上級, 超上級, 達人, 名人
 inline constexpr int kHintCount = 3;
 // The clock's three digits stop at 999. A time they cannot show can never be
 // beaten, so the cap itself stands for "no record yet".

@@ -50,7 +50,7 @@ TEST_F(GameSessionTest, StartUpTheLevelTheOptionsAndTheClashesTheyShow) {
   EXPECT_FALSE(Do(cmd::SetZoom{100}).Zoom || Do(cmd::SetZoom{125}).Zoom || Do(cmd::ShowDuplicates{false}).Cells);
   EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini")) << "only start-up wrote";
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
-           {"1", 1}, {"4", 4}, {"5", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
+           {"1", 1}, {"4", 4}, {"5", 5}, {"6", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
     settings.Set("レベル", "値", stored);
     Do(cmd::Start{});
     EXPECT_EQ(game.Level(), level) << stored;
@@ -68,7 +68,7 @@ TEST_F(GameSessionTest, StartUpTheLevelTheOptionsAndTheClashesTheyShow) {
   Do(cmd::NewGame{});
   const Board first = game.CurrentBoard();
   EXPECT_TRUE(Do(cmd::SelectLevel{2}).Level);
-  EXPECT_FALSE(Do(cmd::SelectLevel{5}).Level);
+  EXPECT_FALSE(Do(cmd::SelectLevel{kLevelCount}).Level);
   EXPECT_EQ(settings.Get("レベル", "値"), "2");
   EXPECT_EQ(game.CurrentBoard().Givens, first.Givens);
   Do(cmd::NewGame{});
@@ -91,7 +91,7 @@ TEST_F(GameSessionTest, StartUpTheLevelTheOptionsAndTheClashesTheyShow) {
 // held, and that game shows at once.
 TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
   Play(3);
-  for (const int level : {kSuperAdvancedLevel, kMasterLevel}) {
+  for (const int level : {kSuperAdvancedLevel, kMasterLevel, kGrandMasterLevel}) {
     const Outcome switched = Do(cmd::SelectLevel{level});
     ASSERT_TRUE(switched.Deal && switched.Deal->Level == level);
     const Outcome first = Do(cmd::NewGame{});
@@ -109,7 +109,7 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
     ASSERT_TRUE(shown.Cells && shown.Deal) << "shown, and the next game's deal ordered";
     EXPECT_FALSE(game.Dealing());
     EXPECT_EQ(game.CurrentBoard().Givens, dealt.Givens);
-    EXPECT_GE(OpenCells(dealt), level == kMasterLevel ? kMasterOpenMin : kSuperAdvancedOpenMin);
+    EXPECT_GE(OpenCells(dealt), level == kSuperAdvancedLevel ? kSuperAdvancedOpenMin : kMasterOpenMin);
     EXPECT_EQ(game.ElapsedSeconds(), 0) << "the clock starts when the board shows";
     const Board next = DealBoard(*shown.Deal);
     EXPECT_FALSE(Do(cmd::FinishDeal{*shown.Deal, next}).Cells || game.Dealing()) << "held";
@@ -119,7 +119,7 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
     EXPECT_EQ(game.CurrentBoard().Givens, next.Givens);
   }
   Do(cmd::NewGame{});
-  EXPECT_TRUE(Do(cmd::SelectLevel{kMasterLevel}).Level);
+  EXPECT_TRUE(Do(cmd::SelectLevel{kGrandMasterLevel}).Level);
   EXPECT_TRUE(game.Dealing()) << "choosing the same level changes nothing";
   const Outcome lower = Do(cmd::SelectLevel{2});
   EXPECT_FALSE(game.Dealing()) << "another level gives the deal up";

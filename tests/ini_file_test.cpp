@@ -140,7 +140,7 @@ TEST(BestTimes, NamesFitTimesRoundTripAndTheHardLevelsKeysWait) {
       {3, "999", "x", 999},        {3, "999", "名前なし", 5999}, {4, "999", " 名前なし", 5999},
       {4, "5999", "x", 5999},      {4, "6000", "x", 5999},     {3, "-1", "x", 5999}};
   for (const auto& [level, time, name, read] : stored) {
-    const std::string key[] = {"初級", "中級", "上級", "超上級", "達人"};
+    const std::string key[] = {"初級", "中級", "上級", "超上級", "達人", "名人"};
     IniFile one;
     WriteIniString(one, "ハイスコア", key[level], time);
     WriteIniString(one, "ハイスコア", key[level] + "名前", name);
@@ -148,13 +148,13 @@ TEST(BestTimes, NamesFitTimesRoundTripAndTheHardLevelsKeysWait) {
   }
   EXPECT_EQ(EmptyBestTimes()[3], (BestTimeRow{5999, FitName("名前なし")}));
 
-  // Files from before the two hard levels keep their bytes until one of them
+  // Files from before the added levels keep their bytes until one of them
   // holds something: a record, or keys the file already has.
   const auto hardKeys = [](const std::string& utf8, const BestTimes& times) {
     IniFile file = IniFile::Parse(Utf8ToCp932(utf8));
     SaveBestTimes(file, times);
     std::string keys;
-    for (const char* key : {"超上級", "超上級名前", "達人", "達人名前"})
+    for (const char* key : {"超上級", "超上級名前", "達人", "達人名前", "名人", "名人名前"})
       if (ReadIniString(file, "ハイスコア", key, "0") == ReadIniString(file, "ハイスコア", key, "1"))
         keys += std::string(key) + " ";
     return keys;
@@ -163,8 +163,11 @@ TEST(BestTimes, NamesFitTimesRoundTripAndTheHardLevelsKeysWait) {
   EXPECT_EQ(hardKeys("", times), "");
   times[3] = {40, FitName("a")};
   EXPECT_EQ(hardKeys("", times), "超上級 超上級名前 ");
+  times[5] = {4000, FitName("b")};
+  EXPECT_EQ(hardKeys("", times), "超上級 超上級名前 名人 名人名前 ");
   for (const char* stored : {"[ハイスコア]\r\n達人名前=\r\n", "[ハイスコア]\r\n達人=999\r\n"})
     EXPECT_EQ(hardKeys(stored, EmptyBestTimes()), "達人 達人名前 ") << stored;
+  EXPECT_EQ(hardKeys("[ハイスコア]\r\n名人=5999\r\n", EmptyBestTimes()), "名人 名人名前 ");
 }
 
 // Two books on one file, as two running games are: each judges a solve and

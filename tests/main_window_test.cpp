@@ -104,7 +104,7 @@ TEST(MainWindow, LevelsMoveTheChecksAndTheHardOnesDealWithoutFreezingTheWindow) 
   GameRig rig(&file);
   const auto checkedLevels = [&rig] {
     std::string checked;
-    for (const char* level : {"beg_game", "mid_game", "hi_game", "sup_game", "mas_game"})
+    for (const char* level : {"beg_game", "mid_game", "hi_game", "sup_game", "mas_game", "grand_game"})
       if (rig.Find<QAction>(level)->isChecked()) checked += level;
     return checked;
   };

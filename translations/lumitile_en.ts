@@ -81,6 +81,10 @@
         <source>秒</source>
         <translation>s</translation>
     </message>
+    <message>
+        <source>名人：</source>
+        <translation>Grandm.:</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::BoardWidget</name>
@@ -331,6 +335,10 @@
     <message>
         <source>タイム %1分%2秒</source>
         <translation>Time %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>名人</source>
+        <translation>Grandmaster</translation>
     </message>
 </context>
 <context>

@@ -63,11 +63,12 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolW
     return AddLabel(this, name, text, layout.Place(name));
   };
   const QFont font = MakeFont(look::kTableFont);
-  const std::array<QString, kLevelCount> captions{tr("初級："), tr("中級："), tr("上級："), tr("超上級："), tr("達人：")};
+  const std::array<QString, kLevelCount> captions{tr("初級："), tr("中級："), tr("上級："), tr("超上級："), tr("達人："),
+                                                  tr("名人：")};
   // The names the rows have always had: the advanced caption came last.
   const std::array<QString, kLevelCount> captionNames{QStringLiteral("Label1"), QStringLiteral("Label2"),
                                                       QStringLiteral("Label4"), QStringLiteral("Label9"),
-                                                      QStringLiteral("Label10")};
+                                                      QStringLiteral("Label10"), QStringLiteral("Label13")};
   // The seconds' unit of the first three levels; the added ones read m:ss.
   const std::array<QString, kFirstAddedLevel> unitNames{QStringLiteral("Label5"), QStringLiteral("Label6"),
                                                         QStringLiteral("Label7")};

@@ -210,6 +210,7 @@ void MainWindow::BuildMenus() {
       {"hi_game", tr("上級")},
       {"sup_game", tr("超上級")},
       {"mas_game", tr("達人")},
+      {"grand_game", tr("名人")},
   }};
   for (int i = 0; i < kLevelCount; ++i) {
     levelActions_[i] = addItem(level, levels[i].first, levels[i].second, [this, i] { SelectLevel(i); });

@@ -20,6 +20,7 @@ constexpr std::array<LevelKeys, kLevelCount> kLevelKeys{{
     {"上級", "上級名前"},
     {"超上級", "超上級名前"},
     {"達人", "達人名前"},
+    {"名人", "名人名前"},
 }};
 
 // The levels every file has held since the first release.

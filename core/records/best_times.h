@@ -12,7 +12,7 @@
 
 namespace lumitile {
 
-// One row per level: beginner, intermediate, advanced, super-advanced, master.
+// One row per level: beginner, intermediate, advanced, super-advanced, master, grandmaster.
 using BestTimes = std::array<BestTimeRow, kLevelCount>;
 
 // Exactly kNameLength characters: longer names are cut, shorter ones padded
