@@ -66,7 +66,7 @@ TEST(Layout, TheMinutesClockKeepsTheClocksPlaceAndTheTableARowALevel) {
     EXPECT_EQ(time.top(), table.Place("Label3(0)").top() + 27 * level) << level;
     for (const ControlPlace& control : table.Controls)
       if (control.Rect.top() == time.top() && control.Rect.right() < time.left())
-        EXPECT_GE(time.left() - control.Rect.right(), 4) << control.Name.toStdString();
+        EXPECT_GE(time.left() - control.Rect.right(), 6) << control.Name.toStdString();
   }
 }
 
@@ -150,11 +150,9 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
     rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(3)});
     rig.ticks.AdvanceSeconds(1000);
     for (const int percent : {300, 100}) {
-      SCOPED_TRACE(percent);
       main.SetZoom(percent);
       ExpectBuiltFromTable(rig.Find("ClientArea"), Zoomed(MainLayout(true), percent / 100.0), language);
-      EXPECT_TRUE(testing::SamePixels(rig.Find<PictureBox>("Picture9")->Picture(), images.Colon()));
-      EXPECT_TRUE(testing::SamePixels(rig.Find<PictureBox>("Picture8")->Picture(), images.Digit(0)));
+      EXPECT_TRUE(testing::SamePixels(rig.Find<PictureBox>("Picture9")->Picture(), images.Colon())) << percent;
     }
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(rig.Find("Board"));
     QStringList said{board->text(QAccessible::Name), board->tableInterface()->rowDescription(0),

@@ -66,7 +66,7 @@ WindowLayout BuildBestTimesLayout() {
     const int top = 18 + kPitch * level;
     if (CountsMinutes(level)) {
       layout.Controls.push_back({QLatin1String(captions[level]), {13, top, 70, 16}});
-      layout.Controls.push_back({Indexed("Label3", level), {86, top, 46, 16}});
+      layout.Controls.push_back({Indexed("Label3", level), {89, top, 46, 16}});
     } else {
       layout.Controls.push_back({QLatin1String(captions[level]), {15, top, 40, 16}});
       layout.Controls.push_back({Indexed("Label3", level), {69, top, 24, 16}});

@@ -233,13 +233,9 @@ void MainWindow::BuildMenus() {
   addItem(help, "mn_ver", tr("ﾊﾞｰｼﾞｮﾝ情報..."), [this] { side_.ShowAbout(); });
 }
 
-void MainWindow::NewGame() {
-  // Building a solution can take a moment; the busy pointer says so.
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const Outcome outcome = game_.Execute(cmd::NewGame{});
-  QGuiApplication::restoreOverrideCursor();
-  ShowOutcome(outcome);
-}
+// The deal made ahead shows at once, a quick one is made in far less than a
+// frame, and a game that waits for its deal has the busy pointer meanwhile.
+void MainWindow::NewGame() { Run(cmd::NewGame{}); }
 
 void MainWindow::DealFirstGame() { Run(cmd::NewGame{}); }
 

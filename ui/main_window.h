@@ -69,7 +69,7 @@ class MainWindow : public QMainWindow {
   void Ending();
   // The board, the hint tokens or the clock changed: the game in progress is kept.
   void GameChanged();
-  // A deal run off this thread came back, shown or given up.
+  // A deal run off this thread came back: shown, held for the next game, or given up.
   void DealReturned();
 
  protected:
@@ -89,8 +89,8 @@ class MainWindow : public QMainWindow {
   void RefreshLevelChecks();
   void RefreshHintTokens();
   void RefreshPointer();
-  // The deals of the hard levels run on a pool thread, so the window never
-  // freezes; the busy pointer shows while the session waits for one.
+  // Deals run on a pool thread, so the window never freezes; the busy
+  // pointer shows while the session waits for one.
   void RunDeal(const DealOrder& order);
   void RefreshBusyPointer();
   // Places, sizes, fonts and pictures of the client area for the session's
