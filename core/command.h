@@ -145,6 +145,10 @@ struct DismissRecord {};
 struct ClearBestTimes {};
 // The table as the file holds it now, for showing; writes nothing.
 struct ReadBestTimes {};
+// The window goes: every deal under way or held is given up and stops at
+// its next try, so nothing waits for one; a new game deals afresh, from the
+// same seed.
+struct GiveUpDeals {};
 
 }  // namespace cmd
 
@@ -153,6 +157,7 @@ using Command =
                  cmd::PickItem, cmd::ApplyPick, cmd::PickAndApply, cmd::HintAt, cmd::PutPickDown, cmd::ToggleMark,
                  cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
                  cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,
-                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes>;
+                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes,
+                 cmd::GiveUpDeals>;
 
 }  // namespace lumitile

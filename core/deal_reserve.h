@@ -24,7 +24,7 @@ class DealReserve {
  public:
   explicit DealReserve(RandomSource& random) : random_(random) {}
   // A deal still running on another thread stops at its next try.
-  ~DealReserve() { Drop(); }
+  ~DealReserve() { GiveUp(); }
   DealReserve(const DealReserve&) = delete;
   DealReserve& operator=(const DealReserve&) = delete;
 
@@ -52,6 +52,11 @@ class DealReserve {
   // A game given instead of dealt (a kept one, or a test's board): a game
   // still waiting for its deal is given up, its seed spent.
   void StopWaiting();
+  // Every deal under way or held given up; the seed stays for the next game.
+  void GiveUp() {
+    Drop();
+    waiting_ = false;
+  }
 
  private:
   struct Pending {

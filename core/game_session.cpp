@@ -256,4 +256,9 @@ Outcome GameSession::Do(const cmd::ReadBestTimes&) {
   return {.Table = true};
 }
 
+Outcome GameSession::Do(const cmd::GiveUpDeals&) {
+  deals_.GiveUp();
+  return {};
+}
+
 }  // namespace lumitile

@@ -121,6 +121,7 @@ class GameSession {
   Outcome Do(const cmd::DismissRecord&);
   Outcome Do(const cmd::ClearBestTimes&);
   Outcome Do(const cmd::ReadBestTimes&);
+  Outcome Do(const cmd::GiveUpDeals&);
 
   // An undone or redone move, then checked.
   Outcome Replayed(bool moved);

@@ -118,6 +118,8 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
   const Outcome lower = Do(cmd::SelectLevel{2});
   EXPECT_FALSE(game.Dealing()) << "another level gives the deal up";
   EXPECT_TRUE(lower.Deal && lower.Deal->Level == 2) << "and starts its own";
+  Do(cmd::GiveUpDeals{});
+  EXPECT_TRUE(*lower.Deal->GivenUp && !game.NextDealReady()) << "the window going gives every deal up";
 }
 
 // The game's seed fixes every board in order, whether the next game's deal

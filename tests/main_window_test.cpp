@@ -145,6 +145,11 @@ TEST(MainWindow, LevelsMoveTheChecksAndTheHardOnesDealWithoutFreezingTheWindow) 
   rig.SolveOneCellIn(5);
   EXPECT_TRUE(rig.Find<BoardWidget>("Board")->FinishedShown() && rig.Window().FinishedTimer().isActive());
   EXPECT_FALSE(rig.Window().SideWindows().RecordEntry());
+  // The window goes while a game waits for its deal: the deal is given up
+  // and its board never arrives.
+  rig.Find<QAction>("grand_game")->trigger();
+  rig.Window().NewGame();
+  EXPECT_TRUE(rig.Session().Dealing());
 }
 
 // The palette's items, the clock, the hint tokens, the pointer and clear-all.

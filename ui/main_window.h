@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QThreadPool>
 #include <QTimer>
 #include <array>
 #include <filesystem>
@@ -127,6 +128,9 @@ class MainWindow : public QMainWindow {
   QTimer clockTimer_;
   QTimer finishedTimer_;
   bool busy_ = false;  // the busy pointer is up for a deal
+  // The deals' own threads, below the window's priority. Going with the
+  // window, it waits for deals already given up, each stopping at its next try.
+  QThreadPool dealThreads_;
 };
 
 }  // namespace lumitile
