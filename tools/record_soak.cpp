@@ -54,10 +54,13 @@ int Worker(const std::string& folder, uint64_t seed) {
   HandTicks ticks;
   std::mt19937_64 choose(seed);
   GameSession game(random, ticks, file);
+  // Each game's deal made here when asked for, so every level is played.
+  game.KeepDealAhead(false);
   game.Execute(cmd::Start{});
   for (int solve = 0; solve < kSolvesPerWorker; ++solve) {
     if (choose() % 4 == 0) game.Execute(cmd::SelectLevel{static_cast<int>(choose() % kLevelCount)});
-    game.Execute(cmd::NewGame{});
+    if (const Outcome asked = game.Execute(cmd::NewGame{}); asked.Deal)
+      game.Execute(cmd::FinishDeal{*asked.Deal, DealBoard(*asked.Deal)});
     std::vector<Cell> open;
     for (int r = 0; r < kBoardSize; ++r) {
       for (int c = 0; c < kBoardSize; ++c) {
