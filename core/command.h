@@ -17,10 +17,10 @@
 
 namespace lumitile {
 
-// A deal of one of the two hard levels, which can take longer than a frame:
-// the seed is drawn from the game's own source when the game is asked for,
-// so the game's seed still fixes every puzzle, and DealBoard turns it into
-// the board on any thread.
+// A deal, which at the hard levels can take longer than a frame: the seed
+// is drawn from the game's own source in the order the games are asked for
+// (core/deal_reserve.h), so the game's seed still fixes every puzzle, and
+// DealBoard turns it into the board on any thread.
 struct DealOrder {
   uint64_t Number = 0;  // tells a deal under way from one given up
   int Level = 0;
@@ -46,13 +46,15 @@ namespace cmd {
 // file or key is created with its default.
 struct Start {};
 // Deals a new puzzle at the current level, shows all hint tokens again,
-// forgets the moves and starts the clock from zero. The pick stays. At the
-// two hard levels the outcome carries the deal instead, and the game on the
-// board goes on until FinishDeal brings the new one.
+// forgets the moves and starts the clock from zero. The pick stays. The
+// deal made ahead for it shows at once; at the hard levels a deal not made
+// yet is waited for, and the game on the board goes on until FinishDeal
+// brings the new one. Every game begun orders the next one's deal ahead.
 struct NewGame {};
-// The new game of a deal that was ordered: shown and started as NewGame
-// does, unless another new game, a level change or a new board came in the
-// meantime; then the board is dropped and nothing changes.
+// A deal that was ordered, back: the new game waiting for it shown and
+// started as NewGame does, or the deal held for the next new game; dropped,
+// changing nothing, when another new game, a level change or a new board
+// came in the meantime.
 struct FinishDeal {
   DealOrder Order;
   Board Dealt;
@@ -66,10 +68,11 @@ struct NewGameOn {
 struct Restore {
   SavedGame Game;
 };
-// 0 beginner to 4 master. The board and the clock stay; the next game is
-// dealt at it, and a deal under way for another level is given up. It
-// changes at once and is stored by the outcome's errand; when the file
-// cannot take it the level still changes. Any other value changes nothing.
+// 0 beginner to 5 grandmaster. The board and the clock stay; the next game is
+// dealt at it: a deal under way or held for another level is given up, and
+// the next game's deal at this one starts at once. It changes at once and is
+// stored by the outcome's errand; when the file cannot take it the level
+// still changes. Any other value changes nothing.
 struct SelectLevel {
   int Level = 0;
 };
@@ -169,6 +172,10 @@ struct OrderPrint {
   int Level = 0;
   int Count = 1;
 };
+// The window goes: every deal under way or held is given up and stops at
+// its next try, so nothing waits for one; a new game deals afresh, from the
+// same seed.
+struct GiveUpDeals {};
 
 }  // namespace cmd
 
@@ -177,6 +184,7 @@ using Command =
                  cmd::PickItem, cmd::ApplyPick, cmd::PickAndApply, cmd::HintAt, cmd::PutPickDown, cmd::ToggleMark,
                  cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
                  cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,
-                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes, cmd::OrderPrint, cmd::FileDone>;
+                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes, cmd::OrderPrint,
+                 cmd::FileDone, cmd::GiveUpDeals>;
 
 }  // namespace lumitile

@@ -10,7 +10,7 @@ void GamePlay::Begin(const Board& board, int level) {
   hints_ = {true, true, true};
   history_.Clear();
   dealt_ = true;
-  clock_.Start();
+  clock_.Start(MaxShownSeconds(level));
 }
 
 void GamePlay::Restore(const SavedGame& game) {
@@ -19,7 +19,7 @@ void GamePlay::Restore(const SavedGame& game) {
   hints_ = game.Hints;
   history_.Clear();
   dealt_ = true;
-  clock_.StartFrom(game.Seconds);
+  clock_.StartFrom(game.Seconds, MaxShownSeconds(game.Level));
   if (game.Paused) clock_.Pause();
 }
 

@@ -3,21 +3,11 @@
 #include <type_traits>
 
 #include "core/board_click.h"
-#include "core/level_table.h"
 #include "core/print_set.h"
-#include "core/puzzle/puzzle_setup.h"
-#include "core/puzzle/unique_puzzle.h"
 
 namespace lumitile {
 
 namespace {
-
-// 64 bits from three 24-bit draws of the game's source.
-uint64_t DrawSeed(RandomSource& random) {
-  uint64_t seed = 0;
-  for (int i = 0; i < 3; ++i) seed = seed << 24 | static_cast<uint64_t>(random.Next() * 16777216.0f);
-  return seed;
-}
 
 // The commands that change the board or move over it.
 template <typename T>
@@ -29,20 +19,8 @@ constexpr bool kPlaysOnBoard =
 
 }  // namespace
 
-Board DealBoard(const DealOrder& order) {
-  SeededRandom random(order.Seed);
-  Board board;
-  if (const auto puzzle = DealUniquePuzzle(order.Level, random, order.GivenUp.get())) {
-    for (int cell = 0; cell < 81; ++cell) {
-      board.Solution[cell / 9][cell % 9] = puzzle->solution[static_cast<std::size_t>(cell)];
-      board.Givens[cell / 9][cell % 9] = puzzle->givens[static_cast<std::size_t>(cell)];
-    }
-  }
-  return board;
-}
-
 GameSession::GameSession(RandomSource& random, TickSource& ticks, Profile& settings)
-    : random_(random), game_(ticks), records_(settings) {}
+    : random_(random), game_(ticks), records_(settings), deals_(random) {}
 
 bool GameSession::Accepts(const Command& command) const {
   return std::visit([this](const auto& c) {
@@ -72,53 +50,48 @@ Outcome GameSession::Do(const cmd::Start&) {
 }
 
 Outcome GameSession::Do(const cmd::NewGame&) {
-  if (const auto parameters = LevelParametersFor(level_)) {
-    Board board;
-    NewPuzzle(board, *parameters, random_);
-    return Do(cmd::NewGameOn{board});
-  }
-  GiveUpDeal();
-  awaitedGivenUp_ = std::make_shared<std::atomic<bool>>(false);
-  const DealOrder order{++deals_, level_, DrawSeed(random_), awaitedGivenUp_};
-  awaited_ = order.Number;
-  return {.Deal = order};
+  std::optional<DealOrder> run;
+  if (const auto board = deals_.NewGame(level_, run)) return Begin(*board);
+  return {.Deal = run};
 }
 
 Outcome GameSession::Do(const cmd::FinishDeal& command) {
-  if (awaited_ != command.Order.Number) return {};
-  return Do(cmd::NewGameOn{command.Dealt});
+  if (const auto board = deals_.Finish(command.Order, command.Dealt)) return Begin(*board);
+  return {};
 }
 
 Outcome GameSession::Do(const cmd::NewGameOn& command) {
-  GiveUpDeal();
-  game_.Begin(command.Position, level_);
+  deals_.StopWaiting();
+  return Begin(command.Position);
+}
+
+Outcome GameSession::Begin(const Board& board) {
+  game_.Begin(board, level_);
   input_.NewGame();
-  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Deal = deals_.Refill(level_)};
 }
 
 Outcome GameSession::Do(const cmd::Restore& command) {
+  deals_.StopWaiting();
   game_.Restore(command.Game);
   input_.NewGame();
-  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Deal = deals_.Refill(level_)};
 }
 
 Outcome GameSession::Do(const cmd::SelectLevel& command) {
   const int level = command.Level;
   if (level < 0 || level >= kLevelCount) return {};
-  SetLevel(level);
+  const auto deal = SetLevel(level);
   ++levelChoices_;
-  return {.Level = true, .File = records_.Change(Keeping::kLevel, [level](IniFile& file) { SaveLevel(file, level); })};
+  return {.Level = true,
+          .Deal = deal,
+          .File = records_.Change(Keeping::kLevel, [level](IniFile& file) { SaveLevel(file, level); })};
 }
 
-void GameSession::SetLevel(int level) {
-  if (level != level_) GiveUpDeal();
+std::optional<DealOrder> GameSession::SetLevel(int level) {
+  if (level == level_) return std::nullopt;
   level_ = level;
-}
-
-void GameSession::GiveUpDeal() {
-  if (awaitedGivenUp_) *awaitedGivenUp_ = true;
-  awaitedGivenUp_.reset();
-  awaited_.reset();
+  return deals_.SwitchLevel(level);
 }
 
 Outcome GameSession::Do(const cmd::PickItem& command) {
@@ -302,7 +275,7 @@ Outcome GameSession::Do(const cmd::FileDone& command) {
   // A clear the file could not take leaves the level as it was, and so does
   // a level chosen since the clear was ordered, which the file gets next.
   if (reply.What == Keeping::kClearedTable && taken.Saved && levelChoices_ == levelChoicesAtClear_) {
-    SetLevel(0);
+    outcome.Deal = SetLevel(0);
     outcome.Level = true;
   }
   return outcome;
@@ -330,6 +303,11 @@ Outcome GameSession::Do(const cmd::OrderPrint& command) {
   // SideSeed reads the source without drawing from it, so the game dealt
   // next is the one it would have been without this print.
   return {.Print = PrintOrder{command.Level, command.Count, PrintSeed(random_.SideSeed(), ++prints_)}};
+}
+
+Outcome GameSession::Do(const cmd::GiveUpDeals&) {
+  deals_.GiveUp();
+  return {};
 }
 
 }  // namespace lumitile

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/command.h"
+#include "core/deal_reserve.h"
 #include "core/display_options.h"
 #include "core/game_play.h"
 #include "core/game_types.h"
@@ -20,9 +21,6 @@
 #include "core/records/record_book.h"
 
 namespace lumitile {
-
-// The board of a deal: a pure function of the order.
-Board DealBoard(const DealOrder& order);
 
 // What a command did, for the view to show.
 struct Outcome {
@@ -47,8 +45,9 @@ struct Outcome {
   bool Judged = false;
   bool RecordWaiting = false;  // a solve beat the best time: ask for a name
   bool Mistaken = false;       // a number filled the board, but not as a solution
-  // A new game waits for this deal: run DealBoard on it, off the window's
-  // thread, and hand the board back in FinishDeal.
+  // A deal to make: run DealBoard on it, off the window's thread, and hand
+  // the board back in FinishDeal. A new game may wait for it (Dealing), or
+  // it is the next game's, made ahead.
   std::optional<DealOrder> Deal = std::nullopt;
   // A set for paper waits for this deal: run DealPrintSet on it off the
   // window's thread.
@@ -63,8 +62,6 @@ struct Outcome {
 class GameSession {
  public:
   GameSession(RandomSource& random, TickSource& ticks, Profile& settings);
-  // A deal still running on another thread stops at its next try.
-  ~GameSession() { GiveUpDeal(); }
   GameSession(const GameSession&) = delete;
   GameSession& operator=(const GameSession&) = delete;
 
@@ -76,7 +73,12 @@ class GameSession {
   // What the view draws.
   bool Dealt() const { return game_.Dealt(); }
   // A new game waits for its deal.
-  bool Dealing() const { return awaited_.has_value(); }
+  bool Dealing() const { return deals_.Waiting(); }
+  // The next game's deal is made ahead while a game is played (on by
+  // default); off, only when a new game asks for it.
+  void KeepDealAhead(bool on) { deals_.KeepAhead(on); }
+  // The next game's deal is made and held: a new game shows at once.
+  bool NextDealReady() const { return deals_.Holds(level_); }
   CellView CellAt(Cell cell) const { return ViewOf(game_.CurrentBoard(), cell); }
   const Board& CurrentBoard() const { return game_.CurrentBoard(); }
   bool HintVisible(int index) const { return game_.HintVisible(index); }
@@ -89,7 +91,11 @@ class GameSession {
   const BestTimes& BestTimeTable() const { return records_.Table(); }
   const std::optional<PendingRecord>& Pending() const { return records_.Pending(); }
   int32_t ElapsedSeconds() const { return game_.Clock().ElapsedSeconds(); }
+  // The clock counts the game on the board, in minutes at the levels added
+  // after the first three; before the first deal, the level's.
+  bool ClockInMinutes() const { return CountsMinutes(Dealt() ? game_.DealtLevel() : level_); }
   std::array<int, 3> ClockDigits() const { return ShowTime(ElapsedSeconds()); }
+  std::array<int, 4> ClockMinuteDigits() const { return ShowMinutes(ElapsedSeconds()); }
   // Milliseconds until the shown time changes, -1 when it cannot change.
   int64_t MsUntilClockChanges() const { return game_.Clock().MsUntilNextSecond(); }
   bool ClockRunning() const { return game_.Clock().Running(); }
@@ -136,6 +142,7 @@ class GameSession {
   Outcome Do(const cmd::ReadBestTimes&);
   Outcome Do(const cmd::FileDone& command);
   Outcome Do(const cmd::OrderPrint& command);
+  Outcome Do(const cmd::GiveUpDeals&);
 
   // A move played on the board, and what it touched.
   Outcome Played(Move move);
@@ -143,16 +150,16 @@ class GameSession {
   Outcome Replayed(const CellsTouched& touched);
   // The solved check and, on a solved board, the win sequence.
   void CheckSolved(Outcome& outcome);
-  // A different level gives up the deal under way.
-  void SetLevel(int level);
-  // The new game no longer waits for the deal under way, which stops.
-  void GiveUpDeal();
+  // A different level gives up the deal under way; the deal to make instead.
+  std::optional<DealOrder> SetLevel(int level);
+  // A new game begins on the board; the outcome carries the next deal to make ahead.
+  Outcome Begin(const Board& board);
   // The outcome of a key: the cursor shows from now on.
   Outcome ByKey(Outcome outcome);
   // An option changed: stored, or the trouble told.
   void StoreOption(DisplayOption which, Outcome& outcome);
 
-  RandomSource& random_;
+  RandomSource& random_;  // read for a print's seed; the deals draw through deals_
   GamePlay game_;
   InputState input_;
   DisplayOptions options_;
@@ -161,10 +168,9 @@ class GameSession {
   // Levels chosen so far, and how many had been when the last clear was
   // ordered: a level chosen while the clear is in flight stands.
   uint64_t levelChoices_ = 0, levelChoicesAtClear_ = 0;
-  uint64_t deals_ = 0;               // deal orders so far
-  uint64_t prints_ = 0;              // print orders so far
-  std::optional<uint64_t> awaited_;  // the deal the next game waits for
-  std::shared_ptr<std::atomic<bool>> awaitedGivenUp_;
+  uint64_t prints_ = 0;  // print orders so far
+  // Last: destroyed first, a deal still running stops at its next try.
+  DealReserve deals_;
 };
 
 // The command with its errand run here and now and the reply's outcome

@@ -12,12 +12,22 @@
 namespace lumitile {
 
 inline constexpr int kBoardSize = 9;
-inline constexpr int kLevelCount = 5;  // 初級, 中級, 上級, 超上級, 達人
+inline constexpr int kLevelCount = 6;  // 初級, 中級, 上級, 超上級, 達人, 名人
 inline constexpr int kHintCount = 3;
 // The clock's three digits stop at 999. A time they cannot show can never be
 // beaten, so the cap itself stands for "no record yet".
 inline constexpr int32_t kMaxShownSeconds = 999;
 inline constexpr int32_t kNoRecord = kMaxShownSeconds;
+// The levels added after the first three take longer than 999 seconds, so
+// their clock counts minutes and seconds, m:ss, and holds at 99:59; there
+// that cap is "no record yet".
+inline constexpr int kFirstAddedLevel = 3;
+inline constexpr int32_t kMaxShownMinutesSeconds = 99 * 60 + 59;
+inline constexpr bool CountsMinutes(int level) { return level >= kFirstAddedLevel; }
+inline constexpr int32_t MaxShownSeconds(int level) {
+  return CountsMinutes(level) ? kMaxShownMinutesSeconds : kMaxShownSeconds;
+}
+inline constexpr int32_t NoRecord(int level) { return MaxShownSeconds(level); }
 inline constexpr int kNameLength = 20;     // characters in a stored name
 // The name a record holder starts with, and the table's name for "nobody".
 inline constexpr std::string_view kNoName = "名前なし";

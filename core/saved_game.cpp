@@ -151,7 +151,8 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text) {
   const auto levelNumber = Number(*level, 0, kLevelCount - 1);
   if (!levelNumber) return std::nullopt;
   game.Level = *levelNumber;
-  const auto secondsNumber = Number(*seconds, 0, kMaxShownSeconds);
+  // The clock of the game's own level caps the time it can have played.
+  const auto secondsNumber = Number(*seconds, 0, MaxShownSeconds(game.Level));
   const auto pausedFlag = Flag(*paused);
   if (!secondsNumber || !pausedFlag || hints->size() != kHintCount) return std::nullopt;
   game.Seconds = *secondsNumber;

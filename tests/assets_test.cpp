@@ -19,6 +19,8 @@ TEST(Assets, EveryPictureAtItsSizeCoveringWhatItShould) {
                                  {"burst", {16, 16}, Cover::kOverlay}, {"blank", {32, 32}, Cover::kOpaque},
                                  {"icon", {32, 32}, Cover::kIcon}};
   for (int d = 0; d <= 9; ++d) pictures.push_back({QStringLiteral("digit_%1").arg(d), {20, 35}, Cover::kOpaque});
+  pictures.push_back({"digit_off", {20, 35}, Cover::kOpaque});
+  pictures.push_back({"clock_colon", {7, 35}, Cover::kOpaque});
   for (int n = 1; n <= 9; ++n) {
     pictures.push_back({QStringLiteral("given_%1").arg(n), {32, 32}, Cover::kOpaque});
     pictures.push_back({QStringLiteral("panel_%1").arg(n), {32, 32}, Cover::kPointer});

@@ -72,7 +72,7 @@ TEST(Windows, TheirCaptionsTextsAndLook) {
   side.ShowAbout();
   // What each says is the layout test's; here, that the table opens on
   // nobody's records and every label reads on its window's own ground.
-  EXPECT_EQ(Text(side.BestTimes(), "Label3(4)") + Text(side.BestTimes(), "Label8(4)"), "999" + kNoNameRow);
+  EXPECT_EQ(Text(side.BestTimes(), "Label3(4)") + Text(side.BestTimes(), "Label8(4)"), "99:59" + kNoNameRow);
   for (QWidget* window : {side.RecordEntry(), side.BestTimes(), side.About()}) ExpectLabelsReadable(window);
   // The name has the focus, selected, so typing replaces the placeholder.
   auto* name = qobject_cast<QLineEdit*>(side.RecordEntry()->focusWidget());

@@ -5,7 +5,9 @@
 // records against the file are the record book's own test.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
+#include <set>
 
 #include "core/game_clock.h"
 #include "core/game_session.h"
@@ -49,7 +51,7 @@ TEST_F(GameSessionTest, StartUpTheLevelTheOptionsAndTheClashesTheyShow) {
   EXPECT_FALSE(Do(cmd::SetZoom{100}).Zoom || Do(cmd::SetZoom{125}).Zoom || Do(cmd::ShowDuplicates{false}).Cells);
   EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini")) << "only start-up wrote";
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
-           {"1", 1}, {"4", 4}, {"5", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
+           {"1", 1}, {"4", 4}, {"5", 5}, {"6", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
     settings.Set("レベル", "値", stored);
     Do(cmd::Start{});
     EXPECT_EQ(game.Level(), level) << stored;
@@ -67,7 +69,7 @@ TEST_F(GameSessionTest, StartUpTheLevelTheOptionsAndTheClashesTheyShow) {
   Do(cmd::NewGame{});
   const Board first = game.CurrentBoard();
   EXPECT_TRUE(Do(cmd::SelectLevel{2}).Level);
-  EXPECT_FALSE(Do(cmd::SelectLevel{5}).Level);
+  EXPECT_FALSE(Do(cmd::SelectLevel{kLevelCount}).Level);
   EXPECT_EQ(settings.Get("レベル", "値"), "2");
   EXPECT_EQ(game.CurrentBoard().Givens, first.Givens);
   Do(cmd::NewGame{});
@@ -84,37 +86,86 @@ TEST_F(GameSessionTest, StartUpTheLevelTheOptionsAndTheClashesTheyShow) {
   EXPECT_TRUE(game.ShownClashes()[0] && game.ShownClashes()[1]) << "a full board that is wrong";
 }
 
+// A level change starts the next game's deal; a new game asked before it
+// is back waits for it, asked again it gives that one up with its seed, and
+// only the latest shows. Once a game shows, the next one's deal is made and
+// held, and that game shows at once.
 TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
   Play(3);
-  SeededRandom again(20261206);
-  GameSession twin(again, ticks, settings);
-  for (const int level : {kSuperAdvancedLevel, kMasterLevel}) {
-    Do(cmd::SelectLevel{level});
-    twin.Execute(cmd::SelectLevel{level});
+  for (const int level : {kSuperAdvancedLevel, kMasterLevel, kGrandMasterLevel}) {
+    const Outcome switched = Do(cmd::SelectLevel{level});
+    ASSERT_TRUE(switched.Deal && switched.Deal->Level == level);
     const Outcome first = Do(cmd::NewGame{});
-    ASSERT_TRUE(first.Deal);
-    EXPECT_FALSE(first.Cells || first.Clock) << "the game on the board goes on";
-    EXPECT_EQ(twin.Execute(cmd::NewGame{}).Deal->Seed, first.Deal->Seed) << "the game's seed fixes the deal";
+    EXPECT_TRUE(!first.Deal && !first.Cells && game.Dealing()) << "the game on the board goes on";
     const Outcome second = Do(cmd::NewGame{});
-    twin.Execute(cmd::NewGame{});  // the twin's draws kept in step
+    ASSERT_TRUE(second.Deal && second.Deal->Seed != switched.Deal->Seed) << "asked again, its seed is spent";
+    EXPECT_TRUE(*switched.Deal->GivenUp) << "a replaced deal stops early";
+    EXPECT_EQ(DealBoard(*switched.Deal).Givens, Grid{}) << "and gives no board";
+    EXPECT_FALSE(Do(cmd::FinishDeal{*switched.Deal, DealBoard(*second.Deal)}).Cells) << "a replaced deal is dropped";
     ticks.AdvanceSeconds(7);
-    EXPECT_TRUE(*first.Deal->GivenUp) << "a replaced deal stops early";
-    EXPECT_EQ(DealBoard(*first.Deal).Givens, Grid{}) << "and gives no board";
-    EXPECT_FALSE(Do(cmd::FinishDeal{*first.Deal, DealBoard(*second.Deal)}).Cells) << "a replaced deal is dropped";
-    EXPECT_TRUE(game.Dealing());
     const Board dealt = DealBoard(*second.Deal);
-    EXPECT_TRUE(Do(cmd::FinishDeal{*second.Deal, dealt}).Cells);
-    EXPECT_FALSE(game.Dealing());
+    const Outcome shown = Do(cmd::FinishDeal{*second.Deal, dealt});
+    ASSERT_TRUE(shown.Cells && shown.Deal && !game.Dealing()) << "shown, and the next game's deal ordered";
     EXPECT_EQ(game.CurrentBoard().Givens, dealt.Givens);
-    EXPECT_GE(OpenCells(dealt), level == kMasterLevel ? kMasterOpenMin : kSuperAdvancedOpenMin);
+    EXPECT_GE(OpenCells(dealt), level == kSuperAdvancedLevel ? kSuperAdvancedOpenMin : kMasterOpenMin);
     EXPECT_EQ(game.ElapsedSeconds(), 0) << "the clock starts when the board shows";
+    const Board next = DealBoard(*shown.Deal);
+    EXPECT_TRUE(!Do(cmd::FinishDeal{*shown.Deal, next}).Cells && game.NextDealReady()) << "held";
+    EXPECT_TRUE(Do(cmd::NewGame{}).Deal && game.CurrentBoard().Givens == next.Givens) << "shown at once";
   }
-  const Outcome waiting = Do(cmd::NewGame{});
-  EXPECT_TRUE(Do(cmd::SelectLevel{kMasterLevel}).Level);
+  Do(cmd::NewGame{});
+  EXPECT_TRUE(Do(cmd::SelectLevel{kGrandMasterLevel}).Level);
   EXPECT_TRUE(game.Dealing()) << "choosing the same level changes nothing";
-  Do(cmd::SelectLevel{2});
+  const Outcome lower = Do(cmd::SelectLevel{2});
   EXPECT_FALSE(game.Dealing()) << "another level gives the deal up";
-  EXPECT_FALSE(Do(cmd::FinishDeal{*waiting.Deal, DealBoard(*waiting.Deal)}).Cells);
+  EXPECT_TRUE(lower.Deal && lower.Deal->Level == 2) << "and starts its own";
+  Do(cmd::GiveUpDeals{});
+  EXPECT_TRUE(*lower.Deal->GivenUp && !game.NextDealReady()) << "the window going gives every deal up";
+}
+
+// The game's seed fixes every board in order, whether the next game's deal
+// is made ahead or only when a game asks for it, and whenever the deals come
+// back: at once, or only when the player waits, in order or last first.
+// The boards are compared where the player waits for the game asked for
+// (nullopt in the script).
+TEST(DealReserve, TheSameSeedDealsTheSameBoardsWithOrWithoutTheReserveWhateverTheTiming) {
+  const std::optional<Command> wait = std::nullopt;
+  const std::vector<std::optional<Command>> script = {
+      cmd::NewGame{}, wait, cmd::NewGame{}, wait, cmd::SelectLevel{kSuperAdvancedLevel}, cmd::NewGame{}, wait,
+      cmd::NewGame{}, cmd::NewGame{}, wait, cmd::SelectLevel{1}, cmd::NewGame{}, wait,
+      cmd::SelectLevel{kSuperAdvancedLevel}, cmd::NewGame{}, cmd::SelectLevel{0}, cmd::NewGame{}, wait,
+      cmd::SelectLevel{kMasterLevel}, cmd::SelectLevel{kSuperAdvancedLevel}, cmd::NewGame{}, wait,
+      cmd::NewGameOn{PuzzleWithOpenCells(3)}, cmd::NewGame{}, wait, cmd::ClearBestTimes{}, cmd::NewGame{}, wait};
+  enum class Timing { kAtOnce, kWhenWaiting, kLastFirst };
+  std::vector<std::vector<std::string>> seen;
+  for (const bool ahead : {false, true}) {
+    for (const Timing timing : {Timing::kAtOnce, Timing::kWhenWaiting, Timing::kLastFirst}) {
+      SeededRandom random(2026);
+      testing::FakeTicks ticks;
+      testing::MemoryProfile settings;
+      GameSession game(random, ticks, settings);
+      game.KeepDealAhead(ahead);
+      game.Execute(cmd::Start{});
+      std::deque<DealOrder> running;
+      const auto order = [&](const Outcome& outcome) { if (outcome.Deal) running.push_back(*outcome.Deal); };
+      const auto bringBack = [&] {
+        while (!running.empty()) {
+          const DealOrder deal = timing == Timing::kLastFirst ? running.back() : running.front();
+          timing == Timing::kLastFirst ? running.pop_back() : running.pop_front();
+          order(game.Execute(cmd::FinishDeal{deal, DealBoard(deal)}));
+        }
+      };
+      std::vector<std::string> boards;
+      for (const auto& step : script) {
+        if (step) order(game.Execute(*step));
+        if (!step || timing == Timing::kAtOnce) bringBack();
+        if (!step) boards.push_back(testing::Digits(game.CurrentBoard().Givens));
+      }
+      seen.push_back(boards);
+    }
+  }
+  for (std::size_t i = 1; i < seen.size(); ++i) EXPECT_EQ(seen[i], seen[0]) << i;
+  EXPECT_EQ(std::set(seen[0].begin(), seen[0].end()).size(), seen[0].size()) << "a new board every time";
 }
 
 // A print's set is dealt from a seed read off the game's source without a
@@ -337,13 +388,41 @@ TEST_F(GameSessionTest, AKeptGameComesBackWithTokensTimeLevelAndPause) {
   EXPECT_EQ(next.Pending(), (PendingRecord{45, 2})) << "filed under the kept level";
 }
 
+// At the added levels the clock, the kept game and the record go past 999
+// seconds, up to 99:59; the first three levels stop at 999, which is no record.
+TEST_F(GameSessionTest, AtTheAddedLevelsTimesGoPast999ToTheirOwnCap) {
+  Do(cmd::Start{});
+  for (const auto& [level, played, kept] :
+       {std::tuple{2, 1500, 999}, {kSuperAdvancedLevel, 1500, 1500}, {kMasterLevel, 7000, 5999}}) {
+    Do(cmd::SelectLevel{level});
+    Do(cmd::NewGameOn{PuzzleWithOpenCells(2)});
+    Put(0);
+    ticks.AdvanceSeconds(played);
+    const auto keeping = ReadSavedGame(WriteSavedGame(*game.GameToKeep()));
+    ASSERT_TRUE(keeping) << level;
+    EXPECT_EQ(keeping->Seconds, kept) << level;
+    Do(cmd::Restore{*keeping});
+    EXPECT_EQ(game.ClockInMinutes(), level >= kFirstAddedLevel) << level;
+    EXPECT_EQ(Put(1).RecordWaiting, kept < NoRecord(level)) << level;
+    Do(cmd::ConfirmRecord{"Ann"});
+    EXPECT_EQ(game.BestTimeTable()[static_cast<std::size_t>(level)].Seconds, kept) << level;
+  }
+}
+
 // One clock through two games and a kept one: after each step, the time, the
 // wait the display timer needs (-1: none) and whether it runs (r), is held (p)
-// or stopped (s). The display's digits, leading zeros and ends.
-TEST(GameClock, CountsChargesStopsAndHoldsToTheMillisecondAndShowsThreeDigits) {
+// or stopped (s). The display's digits, leading zeros and ends: three
+// digits, or m:ss at the added levels, which have no leading zero.
+TEST(GameClock, CountsChargesStopsAndHoldsToTheMillisecondAndShowsThreeDigitsOrMinutes) {
   const std::pair<int32_t, std::array<int, 3>> shown[] = {
       {0, {0, 0, 0}}, {7, {0, 0, 7}}, {109, {1, 0, 9}}, {999, {9, 9, 9}}, {1000, {9, 9, 9}}, {-3, {0, 0, 0}}};
   for (const auto& [seconds, digits] : shown) EXPECT_EQ(ShowTime(seconds), digits) << seconds;
+  constexpr int off = kUnlitDigit;
+  const std::pair<int32_t, std::array<int, 4>> minutes[] = {
+      {0, {off, 0, 0, 0}},    {59, {off, 0, 5, 9}},    {60, {off, 1, 0, 0}},     {599, {off, 9, 5, 9}},
+      {600, {1, 0, 0, 0}},    {1000, {1, 6, 4, 0}},    {5999, {9, 9, 5, 9}},     {6000, {9, 9, 5, 9}},
+      {-1, {off, 0, 0, 0}}};
+  for (const auto& [seconds, digits] : minutes) EXPECT_EQ(ShowMinutes(seconds), digits) << seconds;
   testing::FakeTicks ticks;
   GameClock clock(ticks);
   const struct { const char* what; std::function<void()> act; int32_t seconds; int64_t msToNext; char state; } steps[] = {
@@ -362,6 +441,9 @@ TEST(GameClock, CountsChargesStopsAndHoldsToTheMillisecondAndShowsThreeDigits) {
       {"the half second before the pause is not lost", [&] { clock.Resume(); }, 125, 500, 'r'},
       {"a stopped clock does not resume", [&] { clock.Pause(); clock.Stop(); clock.Resume(); }, 125, -1, 's'},
       {"a kept time beyond the clock", [&] { clock.StartFrom(5000); }, 999, -1, 'r'},
+      {"an added level's clock goes past 999", [&] { clock.Start(5999); ticks.AdvanceSeconds(1000.5); }, 1000, 500, 'r'},
+      {"and holds at 99:59", [&] { ticks.AdvanceSeconds(1e6); }, 5999, -1, 'r'},
+      {"a kept time of an added level", [&] { clock.StartFrom(4321, 5999); }, 4321, 1000, 'r'},
   };
   for (const auto& step : steps) {
     step.act();

@@ -176,14 +176,29 @@ TEST(BestTimes, NamesFitTimesRoundTripAndTheHardLevelsKeysWait) {
   EXPECT_EQ(LoadLevel(file), 4);
   SaveBestTime(file, 0, {-5, FitName("y")});
   EXPECT_EQ(LoadBestTimes(file)[0].Seconds, kNoRecord);
+  // The added levels count to 5999 (99:59), which is their "no record"; 999
+  // held by nobody there is a table cleared before their clock counted
+  // minutes, and no record either.
+  const struct { int level; const char *time, *name; int32_t read; } stored[] = {
+      {2, "999", "名前なし", 999}, {2, "1000", "x", 999},      {3, "1000", "x", 1000},
+      {3, "999", "x", 999},        {3, "999", "名前なし", 5999}, {4, "999", " 名前なし", 5999},
+      {4, "5999", "x", 5999},      {4, "6000", "x", 5999},     {3, "-1", "x", 5999}};
+  for (const auto& [level, time, name, read] : stored) {
+    const std::string key[] = {"初級", "中級", "上級", "超上級", "達人", "名人"};
+    IniFile one;
+    WriteIniString(one, "ハイスコア", key[level], time);
+    WriteIniString(one, "ハイスコア", key[level] + "名前", name);
+    EXPECT_EQ(LoadBestTimes(one)[static_cast<std::size_t>(level)].Seconds, read) << level << " " << time << name;
+  }
+  EXPECT_EQ(EmptyBestTimes()[3], (BestTimeRow{5999, FitName("名前なし")}));
 
-  // Files from before the two hard levels keep their bytes until one of them
+  // Files from before the added levels keep their bytes until one of them
   // holds something: a record, or keys the file already has.
   const auto hardKeys = [](const std::string& utf8, const BestTimes& times) {
     IniFile file = IniFile::Parse(Utf8ToCp932(utf8));
     SaveBestTimes(file, times);
     std::string keys;
-    for (const char* key : {"超上級", "超上級名前", "達人", "達人名前"})
+    for (const char* key : {"超上級", "超上級名前", "達人", "達人名前", "名人", "名人名前"})
       if (ReadIniString(file, "ハイスコア", key, "0") == ReadIniString(file, "ハイスコア", key, "1"))
         keys += std::string(key) + " ";
     return keys;
@@ -192,8 +207,11 @@ TEST(BestTimes, NamesFitTimesRoundTripAndTheHardLevelsKeysWait) {
   EXPECT_EQ(hardKeys("", times), "");
   times[3] = {40, FitName("a")};
   EXPECT_EQ(hardKeys("", times), "超上級 超上級名前 ");
+  times[5] = {4000, FitName("b")};
+  EXPECT_EQ(hardKeys("", times), "超上級 超上級名前 名人 名人名前 ");
   for (const char* stored : {"[ハイスコア]\r\n達人名前=\r\n", "[ハイスコア]\r\n達人=999\r\n"})
     EXPECT_EQ(hardKeys(stored, EmptyBestTimes()), "達人 達人名前 ") << stored;
+  EXPECT_EQ(hardKeys("[ハイスコア]\r\n名人=5999\r\n", EmptyBestTimes()), "名人 名人名前 ");
 }
 
 // Two books on one file, as two running games are: each judges a solve and

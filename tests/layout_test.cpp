@@ -25,7 +25,7 @@ namespace {
 TEST(Layout, EveryControlIsNamedInsideItsWindowAndClearOfTheOthersAtEveryZoom) {
   for (const WindowLayout* designed : AllLayouts()) {
     for (const int percent : kZoomPercents) {
-      if (percent != 100 && designed != &MainLayout()) continue;
+      if (percent != 100 && designed->Name != QLatin1String("Form1")) continue;
       const qreal zoom = percent / 100.0;
       const WindowLayout layout = Zoomed(*designed, zoom);
       const QRect window(QPoint(0, 0), layout.Size);
@@ -47,6 +47,27 @@ TEST(Layout, EveryControlIsNamedInsideItsWindowAndClearOfTheOthersAtEveryZoom) {
         }
       }
     }
+  }
+}
+
+// The m:ss clock stays in the clock's place, the right column between its
+// caption and the hint tokens, with the caption where it was. The table
+// has a row a level at one pitch, each caption clear of its time.
+TEST(Layout, TheMinutesClockKeepsTheClocksPlaceAndTheTableARowALevel) {
+  const WindowLayout& seconds = MainLayout(false);
+  const WindowLayout& minutes = MainLayout(true);
+  const QRect column(QPoint(seconds.Place("Label2").left(), seconds.Place("Label1").bottom() + 1),
+                     QPoint(seconds.Size.width() - 1, seconds.Place("Picture4(0)").top() - 1));
+  for (const char* box : {"Picture5", "Picture6", "Picture7", "Picture8", "Picture9"})
+    EXPECT_TRUE(column.contains(minutes.Place(box))) << box;
+  EXPECT_EQ(minutes.Place("Label1"), seconds.Place("Label1"));
+  const WindowLayout& table = BestTimesLayout();
+  for (int level = 0; level < kLevelCount; ++level) {
+    const QRect time = table.Place(QStringLiteral("Label3(%1)").arg(level));
+    EXPECT_EQ(time.top(), table.Place("Label3(0)").top() + 27 * level) << level;
+    for (const ControlPlace& control : table.Controls)
+      if (control.Rect.top() == time.top() && control.Rect.right() < time.left())
+        EXPECT_GE(time.left() - control.Rect.right(), 6) << control.Name.toStdString();
   }
 }
 
@@ -124,8 +145,19 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
       if (percent % 100 == 0)
         EXPECT_TRUE(testing::SamePixels(images.Panel(1), QImage(":/images/panel_1" + drawn + ".png")));
     }
+    // At the added levels the clock reads m:ss in boxes laid out anew,
+    // drawn at every zoom as the three digits are.
+    main.SelectLevel(kFirstAddedLevel);
+    rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(3)});
+    rig.ticks.AdvanceSeconds(1000);
+    for (const int percent : {300, 100}) {
+      main.SetZoom(percent);
+      ExpectBuiltFromTable(rig.Find("ClientArea"), Zoomed(MainLayout(true), percent / 100.0), language);
+      EXPECT_TRUE(testing::SamePixels(rig.Find<PictureBox>("Picture9")->Picture(), images.Colon())) << percent;
+    }
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(rig.Find("Board"));
-    QStringList said{board->text(QAccessible::Name), board->tableInterface()->rowDescription(0)};
+    QStringList said{board->text(QAccessible::Name), board->tableInterface()->rowDescription(0),
+                     rig.Find("Picture5")->accessibleName()};
     for (const bool paused : {false, true})
       for (const CellKind kind : {CellKind::Given, CellKind::Placed, CellKind::Empty})
         for (const uint16_t marks : {0, 2}) said << CellAccessibleName({0, 0}, {kind, 5}, marks, paused);
@@ -136,7 +168,7 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
     rig.SolveOneCellIn(5);
     ExpectBuiltFromTable(side.RecordEntry(), RecordEntryLayout(), language);
     side.RecordEntry()->findChild<QPushButton*>("Command1")->click();
-    EXPECT_EQ(rig.memory.Get("ハイスコア", "初級名前"), "名前なし");
+    EXPECT_EQ(rig.memory.Get("ハイスコア", "超上級名前"), "名前なし");
     side.ShowAbout();
     ExpectBuiltFromTable(side.BestTimes(), BestTimesLayout(), language);
     ExpectBuiltFromTable(side.About(), AboutLayout(), language);

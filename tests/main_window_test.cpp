@@ -24,13 +24,19 @@ namespace {
 
 using namespace testing;
 
-// The three digit boxes against the digit pictures.
+// The clock's shown boxes from left to right against the digit pictures:
+// an unlit digit reads as a space, the colon as ':'.
 std::string ShownTime(GameRig& rig) {
+  std::vector<PictureBox*> boxes;
+  for (const char* name : {"Picture5", "Picture6", "Picture7", "Picture8", "Picture9"})
+    if (auto* box = rig.Find<PictureBox>(name); box->isVisibleTo(&rig.Window())) boxes.push_back(box);
+  std::ranges::sort(boxes, {}, [](PictureBox* box) { return box->x(); });
   std::string shown;
-  for (int i = 0; i < 3; ++i) {
-    const QPixmap& box = rig.Find<PictureBox>(QStringLiteral("Picture%1").arg(5 + i))->Picture();
-    for (int d = 0; d <= 9; ++d)
-      if (SamePixels(box, rig.game.Pictures().Digit(d))) shown += static_cast<char>('0' + d);
+  const Images& images = rig.game.Pictures();
+  for (const PictureBox* box : boxes) {
+    for (int d = kUnlitDigit; d <= 9; ++d)
+      if (SamePixels(box->Picture(), images.Digit(d))) shown += d == kUnlitDigit ? ' ' : static_cast<char>('0' + d);
+    if (SamePixels(box->Picture(), images.Colon())) shown += ':';
   }
   return shown;
 }
@@ -92,14 +98,14 @@ TEST(MainWindow, EveryKeyDoesItsOneThing) {
 
 // A level change moves the checks and nothing else. The hard levels deal on
 // a pool thread: the window and the game on it go on under the busy pointer
-// until the latest deal shows.
+// until the latest deal shows, then with its clock in minutes.
 TEST(MainWindow, LevelsMoveTheChecksAndTheHardOnesDealWithoutFreezingTheWindow) {
   MemoryProfile file;
   file.Set("レベル", "値", "2");
   GameRig rig(&file);
   const auto checkedLevels = [&rig] {
     std::string checked;
-    for (const char* level : {"beg_game", "mid_game", "hi_game", "sup_game", "mas_game"})
+    for (const char* level : {"beg_game", "mid_game", "hi_game", "sup_game", "mas_game", "grand_game"})
       if (rig.Find<QAction>(level)->isChecked()) checked += level;
     return checked;
   };
@@ -122,16 +128,29 @@ TEST(MainWindow, LevelsMoveTheChecksAndTheHardOnesDealWithoutFreezingTheWindow) 
   rig.Find<QAction>("sup_game")->trigger();
   EXPECT_FALSE(QGuiApplication::overrideCursor()) << "a level change gives the deal up";
   rig.Window().NewGame();
-  while (returned.size() < 2) ASSERT_TRUE(returned.wait(60000));
+  while (rig.Session().Dealing()) ASSERT_TRUE(returned.wait(60000));
   EXPECT_FALSE(QGuiApplication::overrideCursor());
   EXPECT_FALSE(SamePixels(Shot(rig.Find("Board")), board));
-  EXPECT_EQ(ShownTime(rig), "000");
+  EXPECT_EQ(ShownTime(rig), " 0:00");
   EXPECT_TRUE(rig.Window().ClockTimer().isActive());
+  // Meanwhile the next game's deal is made: that game shows at once.
+  while (!rig.Session().NextDealReady()) ASSERT_TRUE(returned.wait(60000));
+  const QImage before = Shot(rig.Find("Board"));
+  rig.Window().NewGame();
+  EXPECT_FALSE(rig.Session().Dealing() || SamePixels(Shot(rig.Find("Board")), before));
+  rig.ticks.AdvanceSeconds(1000 * 60 + 7);
+  rig.Window().RefreshClock();
+  EXPECT_EQ(ShownTime(rig), "99:59") << "held there";
   // A solve that sets no record says so on the board for a moment.
   file.Set("ハイスコア", "超上級", "1");
   rig.SolveOneCellIn(5);
   EXPECT_TRUE(rig.Find<BoardWidget>("Board")->FinishedShown() && rig.Window().FinishedTimer().isActive());
   EXPECT_FALSE(rig.Window().SideWindows().RecordEntry());
+  // The window goes while a game waits for its deal: the deal is given up
+  // and its board never arrives.
+  rig.Find<QAction>("grand_game")->trigger();
+  rig.Window().NewGame();
+  EXPECT_TRUE(rig.Session().Dealing());
 }
 
 // The palette's items, the clock, the hint tokens, the pointer and clear-all.

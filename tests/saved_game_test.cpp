@@ -35,10 +35,13 @@ TEST(SavedGame, WhatIsWrittenReadsBackWholeAndAnythingElseIsNoGame) {
   EXPECT_EQ(ReadSavedGame(good), AGame());
   SavedGame running = AGame();
   running.Paused = false;
-  running.Level = kLevelCount - 1;
-  running.Seconds = 0;
   running.Hints = {true, true, false};
-  EXPECT_EQ(ReadSavedGame(WriteSavedGame(running)), running);
+  // The time to each level's cap: 999 at the first three, 99:59 above.
+  for (const auto& [level, seconds] : {std::pair{0, 0}, {2, 999}, {3, 5999}, {kLevelCount - 1, 5999}}) {
+    running.Level = level;
+    running.Seconds = seconds;
+    EXPECT_EQ(ReadSavedGame(WriteSavedGame(running)), running) << level;
+  }
   const std::pair<const char*, std::string> cases[] = {
       {"empty", ""},
       {"cut short", good.substr(0, good.size() - 1)},
@@ -47,7 +50,8 @@ TEST(SavedGame, WhatIsWrittenReadsBackWholeAndAnythingElseIsNoGame) {
       {"another version", Replaced(good, "game 1", "game 2")},
       {"unknown level", Replaced(good, "level=3", "level=7")},
       {"level with a zero in front", Replaced(good, "level=3", "level=03")},
-      {"time beyond the clock", Replaced(good, "seconds=407", "seconds=1000")},
+      {"time beyond the clock", Replaced(good, "seconds=407", "seconds=6000")},
+      {"time beyond the first levels' clock", Replaced(Replaced(good, "level=3", "level=2"), "seconds=407", "seconds=1000")},
       {"negative time", Replaced(good, "seconds=407", "seconds=-1")},
       {"signed zero time", Replaced(good, "seconds=407", "seconds=-0")},
       {"signed zero level", Replaced(good, "level=3", "level=-0")},

@@ -133,16 +133,20 @@ void OutlinedGlyph(QPainter& p, const QPainterPath& glyph, const QColor& fill,
 
 using Drawing = std::function<void(QPainter&, qreal pixel)>;
 
+// The clock's segment lines: left, right, top, middle and bottom centre
+// lines, and half a segment's stroke.
+constexpr qreal kL = 3.5, kR = 16.5, kT = 3.5, kM = 17.5, kB = 31.5;
+constexpr qreal kHalf = 1.5;
+
 // Seven-segment clock digit, 20 x 35. Segments are hexagons on centre lines
-// placed so their long edges sit on whole pixels at 1x and 2x.
+// placed so their long edges sit on whole pixels at 1x and 2x. Digit 10 is
+// every segment unlit: the place of a leading zero the clock does not show.
 void DrawClockDigit(QPainter& p, int digit) {
   // Segments a..g: top, upper right, lower right, bottom, lower left, upper
   // left, middle.
-  static constexpr std::array<unsigned char, 10> kLit = {
+  static constexpr std::array<unsigned char, 11> kLit = {
       0b0111111, 0b0000110, 0b1011011, 0b1001111, 0b1100110,
-      0b1101101, 0b1111101, 0b0000111, 0b1111111, 0b1101111};
-  constexpr qreal kL = 3.5, kR = 16.5, kT = 3.5, kM = 17.5, kB = 31.5;
-  constexpr qreal kHalf = 1.5;  // half the stroke
+      0b1101101, 0b1111101, 0b0000111, 0b1111111, 0b1101111, 0};
   constexpr qreal kGap = 0.9;   // dark seam between neighbouring segments
   const std::array<std::pair<QPointF, QPointF>, 7> segments = {{
       {{kL, kT}, {kR, kT}},
@@ -171,6 +175,15 @@ void DrawClockDigit(QPainter& p, int digit) {
     p.setBrush((kLit[digit] >> s) & 1 ? kClockLit : kClockUnlit);
     p.drawPolygon(hexagon);
   }
+}
+
+// The clock's colon between minutes and seconds, 7 x 35: two lit squares a
+// segment's stroke wide, each in the middle of a half of the digits, so
+// they sit level with the digits' upper and lower halves.
+void DrawClockColon(QPainter& p) {
+  p.fillRect(QRectF(0, 0, 7, 35), Qt::black);
+  for (const qreal middle : {(kT + kM) / 2, (kM + kB) / 2})
+    p.fillRect(QRectF(3.5 - kHalf, middle - kHalf, 2 * kHalf, 2 * kHalf), kClockLit);
 }
 
 // A raised square: a face with a soft top-to-bottom gradient framed by a
@@ -439,6 +452,8 @@ std::vector<Picture> Pictures() {
   for (int d = 0; d <= 9; ++d)
     list.push_back({QStringLiteral("digit_%1").arg(d), {20, 35}, true,
                     [d](QPainter& p, qreal) { DrawClockDigit(p, d); }});
+  list.push_back({QStringLiteral("digit_off"), {20, 35}, true, [](QPainter& p, qreal) { DrawClockDigit(p, 10); }});
+  list.push_back({QStringLiteral("clock_colon"), {7, 35}, true, [](QPainter& p, qreal) { DrawClockColon(p); }});
   for (int n = 1; n <= 9; ++n)
     list.push_back({QStringLiteral("given_%1").arg(n), {32, 32}, true,
                     [n](QPainter& p, qreal px) { DrawGiven(p, px, n); }});

@@ -54,10 +54,13 @@ int Worker(const std::string& folder, uint64_t seed) {
   HandTicks ticks;
   std::mt19937_64 choose(seed);
   GameSession game(random, ticks, file);
+  // Each game's deal made here when asked for, so every level is played.
+  game.KeepDealAhead(false);
   ExecuteAndWait(game, cmd::Start{});
   for (int solve = 0; solve < kSolvesPerWorker; ++solve) {
     if (choose() % 4 == 0) ExecuteAndWait(game, cmd::SelectLevel{static_cast<int>(choose() % kLevelCount)});
-    ExecuteAndWait(game, cmd::NewGame{});
+    if (const Outcome asked = ExecuteAndWait(game, cmd::NewGame{}); asked.Deal)
+      ExecuteAndWait(game, cmd::FinishDeal{*asked.Deal, DealBoard(*asked.Deal)});
     std::vector<Cell> open;
     for (int r = 0; r < kBoardSize; ++r) {
       for (int c = 0; c < kBoardSize; ++c) {
@@ -123,7 +126,7 @@ int Driver(int rounds, std::string folder) {
   for (int round = 0; round < rounds; ++round) {
     if (round % kRoundsPerFile == 0) {
       std::filesystem::remove(path);
-      before.fill(kNoRecord);
+      for (int level = 0; level < kLevelCount; ++level) before[static_cast<std::size_t>(level)] = NoRecord(level);
     }
     Running games[2] = {Spawn(folder, choose()), Spawn(folder, choose())};
     const timespec pause{0, static_cast<long>(choose() % 60'000'000)};
@@ -146,7 +149,7 @@ int Driver(int rounds, std::string folder) {
     if (now.failure) ++tally.torn;
     for (int level = 0; level < kLevelCount; ++level) {
       const BestTimeRow& row = table[static_cast<std::size_t>(level)];
-      const std::string name = row.Seconds == kNoRecord ? std::string(kNoName) : NameFor(row.Seconds);
+      const std::string name = row.Seconds == NoRecord(level) ? std::string(kNoName) : NameFor(row.Seconds);
       if (row.Name != FitName(name)) ++tally.torn;
       if (row.Seconds > before[static_cast<std::size_t>(level)]) ++tally.stale;
       before[static_cast<std::size_t>(level)] = row.Seconds;

@@ -89,6 +89,10 @@
         <source>秒</source>
         <translation>s</translation>
     </message>
+    <message>
+        <source>名人：</source>
+        <translation>Grandm.:</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::BoardWidget</name>
@@ -344,6 +348,10 @@
     <message>
         <source>印刷...</source>
         <translation>Print...</translation>
+    </message>
+    <message>
+        <source>名人</source>
+        <translation>Grandmaster</translation>
     </message>
 </context>
 <context>

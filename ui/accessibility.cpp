@@ -189,14 +189,17 @@ class ClockAccessible final : public QAccessibleWidget, public QAccessibleValueI
   }
   QVariant currentValue() const override { return Seconds(); }
   void setCurrentValue(const QVariant&) override {}
-  QVariant maximumValue() const override { return kMaxShownSeconds; }
+  QVariant maximumValue() const override {
+    const auto* board = widget()->parentWidget()->findChild<BoardWidget*>();
+    return board && board->Game().ClockInMinutes() ? kMaxShownMinutesSeconds : kMaxShownSeconds;
+  }
   QVariant minimumValue() const override { return 0; }
   QVariant minimumStepSize() const override { return 1; }
 
  private:
   int32_t Seconds() const {
     const auto* board = widget()->parentWidget()->findChild<BoardWidget*>();
-    return board ? std::min(board->Game().ElapsedSeconds(), kMaxShownSeconds) : 0;
+    return board ? board->Game().ElapsedSeconds() : 0;  // held at its level's cap by the clock
   }
 };
 

@@ -12,8 +12,9 @@ namespace lumitile {
 
 namespace {
 
-// The time box is three digits of the original face wide; a face with wider
-// digits is narrowed just enough that the time is not cut.
+// The time box is as wide as the longest time of its level in the original
+// face; a face with wider digits is narrowed just enough that the time is
+// not cut.
 void FitTime(QLabel* label, const QString& text) {
   QFont font = MakeFont(look::kTableFont);
   const int width = QFontMetrics(font).horizontalAdvance(text);
@@ -25,6 +26,13 @@ void FitTime(QLabel* label, const QString& text) {
   }
   label->setFont(font);
   label->setText(text);
+}
+
+// Seconds as the level's clock shows them: a plain count at the first three
+// levels, m:ss at the added ones.
+QString TimeText(int level, int32_t seconds) {
+  if (!CountsMinutes(level)) return QString::number(seconds);
+  return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 // The name keeps its padding to 20 characters, as stored; a name too wide
@@ -55,19 +63,21 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolW
     return AddLabel(this, name, text, layout.Place(name));
   };
   const QFont font = MakeFont(look::kTableFont);
-  const std::array<QString, kLevelCount> captions{tr("初級："), tr("中級："), tr("上級："), tr("超上級："), tr("達人：")};
+  const std::array<QString, kLevelCount> captions{tr("初級："), tr("中級："), tr("上級："), tr("超上級："), tr("達人："),
+                                                  tr("名人：")};
   // The names the rows have always had: the advanced caption came last.
   const std::array<QString, kLevelCount> captionNames{QStringLiteral("Label1"), QStringLiteral("Label2"),
                                                       QStringLiteral("Label4"), QStringLiteral("Label9"),
-                                                      QStringLiteral("Label10")};
-  const std::array<QString, kLevelCount> unitNames{QStringLiteral("Label5"), QStringLiteral("Label6"),
-                                                   QStringLiteral("Label7"), QStringLiteral("Label11"),
-                                                   QStringLiteral("Label12")};
+                                                      QStringLiteral("Label10"), QStringLiteral("Label13")};
+  // The seconds' unit of the first three levels; the added ones read m:ss.
+  const std::array<QString, kFirstAddedLevel> unitNames{QStringLiteral("Label5"), QStringLiteral("Label6"),
+                                                        QStringLiteral("Label7")};
   for (std::size_t i = 0; i < kLevelCount; ++i) {
+    const int level = static_cast<int>(i);
     label(captionNames[i], captions[i])->setFont(font);
     times_[i] = label(QStringLiteral("Label3(%1)").arg(i), {});
-    FitTime(times_[i], QStringLiteral("999"));
-    label(unitNames[i], tr("秒"))->setFont(font);
+    FitTime(times_[i], TimeText(level, NoRecord(level)));
+    if (!CountsMinutes(level)) label(unitNames[i], tr("秒"))->setFont(font);
     names_[i] = label(QStringLiteral("Label8(%1)").arg(i), NoNameText());
     names_[i]->setFont(font);
   }
@@ -84,7 +94,7 @@ BestTimesWindow::BestTimesWindow(QWidget* parent) : QWidget(parent, look::kToolW
 
 void BestTimesWindow::Fill(const std::array<BestTimeRow, kLevelCount>& rows) {
   for (std::size_t level = 0; level < rows.size(); ++level) {
-    FitTime(times_[level], QString::number(rows[level].Seconds));
+    FitTime(times_[level], TimeText(static_cast<int>(level), rows[level].Seconds));
     FitName(names_[level], ShownName(QString::fromStdString(rows[level].Name)));
   }
 }

@@ -78,6 +78,8 @@ void Images::SetZoom(qreal zoom) {
   const qreal scale = devicePixelRatio_ * zoom;
   const auto load = [this, scale](const QString& name) { return Load(name, scale, devicePixelRatio_); };
   for (int d = 0; d < 10; ++d) digits_[d] = load(QStringLiteral("digit_%1").arg(d));
+  unlitDigit_ = load(QStringLiteral("digit_off"));
+  colon_ = load(QStringLiteral("clock_colon"));
   for (int n = 1; n <= 9; ++n) {
     givens_[n - 1] = load(QStringLiteral("given_%1").arg(n));
     panels_[n - 1] = load(QStringLiteral("panel_%1").arg(n));
@@ -88,7 +90,7 @@ void Images::SetZoom(qreal zoom) {
   blank_ = load(QStringLiteral("blank"));
 }
 
-const QPixmap& Images::Digit(int digit) const { return At(digits_, digit); }
+const QPixmap& Images::Digit(int digit) const { return digit == kUnlitDigit ? unlitDigit_ : At(digits_, digit); }
 const QPixmap& Images::Given(int number) const { return At(givens_, number - 1); }
 const QPixmap& Images::Panel(int number) const { return At(panels_, number - 1); }
 

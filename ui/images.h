@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <array>
 
+#include "core/game_clock.h"  // kUnlitDigit
 #include "core/game_types.h"
 
 namespace lumitile {
@@ -22,7 +23,8 @@ class Images {
   // screen; the icon, which only the about window shows, keeps its size.
   void SetZoom(qreal zoom);
 
-  const QPixmap& Digit(int digit) const;  // clock digit 0..9, 20 x 35
+  const QPixmap& Digit(int digit) const;  // clock digit 0..9 or kUnlitDigit, 20 x 35
+  const QPixmap& Colon() const { return colon_; }  // the m:ss clock's colon, 7 x 35
   const QPixmap& Given(int number) const; // given panel 1..9, 32 x 32
   const QPixmap& Panel(int number) const; // palette panel 1..9, 32 x 32, transparent
   const QPixmap& Hint() const { return hint_; }
@@ -43,6 +45,7 @@ class Images {
   std::array<QPixmap, 10> digits_;
   std::array<QPixmap, 9> givens_;
   std::array<QPixmap, 9> panels_;
+  QPixmap unlitDigit_, colon_;
   QPixmap hint_, eraser_, burst_, blank_, iconPicture_;
   QIcon icon_;
 };

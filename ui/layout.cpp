@@ -2,7 +2,10 @@
 
 #include <array>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
+
+#include "core/game_types.h"
 
 namespace lumitile {
 
@@ -10,12 +13,20 @@ namespace {
 
 QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
-WindowLayout BuildMainLayout() {
+WindowLayout BuildMainLayout(bool minutesClock) {
   WindowLayout layout{QStringLiteral("Form1"), {404, 290}, {}};
   auto& c = layout.Controls;
   c.push_back({QStringLiteral("Board"), {0, 0, 288, 288}});
   c.push_back({QStringLiteral("Label1"), {322, 3, 55, 24}});
-  for (int i = 0; i < 3; ++i) c.push_back({QStringLiteral("Picture%1").arg(5 + i), {318 + 21 * i, 30, 20, 35}});
+  if (minutesClock) {
+    // m:ss under the same caption, centred where the three digits were:
+    // minutes in Picture5 and 6, the colon (Picture9), seconds in Picture7 and 8.
+    for (const auto& [name, left, width] : {std::tuple{"Picture5", 304, 20}, {"Picture6", 325, 20},
+                                            {"Picture9", 346, 7}, {"Picture7", 354, 20}, {"Picture8", 375, 20}})
+      c.push_back({QLatin1String(name), {left, 30, width, 35}});
+  } else {
+    for (int i = 0; i < 3; ++i) c.push_back({QStringLiteral("Picture%1").arg(5 + i), {318 + 21 * i, 30, 20, 35}});
+  }
   for (int i = 0; i < 3; ++i) c.push_back({Indexed("Picture4", i), {303 + 30 * i, 69, 32, 32}});
   c.push_back({QStringLiteral("Label2"), {300, 108, 97, 19}});
   for (int k = 0; k < 9; ++k) c.push_back({Indexed("Picture1", k), {300 + 33 * (k % 3), 132 + 33 * (k / 3), 34, 34}});
@@ -39,22 +50,31 @@ WindowLayout BuildRecordEntryLayout() {
 }
 
 WindowLayout BuildBestTimesLayout() {
-  WindowLayout layout{QStringLiteral("Form5"), {258, 180}, {}};
+  // One row a level at the same pitch, the OK button below the last.
+  constexpr int kPitch = 27;
+  const int buttonTop = 18 + kPitch * kLevelCount;
+  WindowLayout layout{QStringLiteral("Form5"), {270, buttonTop + kPitch}, {}};
   // The names the rows have always had: the advanced caption came last.
-  // The two hard levels came later, with the next free names. "超上級：" is
-  // 56 pixels wide, so their captions start two pixels further left and
-  // reach to the time.
-  const char* captions[] = {"Label1", "Label2", "Label4", "Label9", "Label10"};
-  const char* units[] = {"Label5", "Label6", "Label7", "Label11", "Label12"};
-  for (int level = 0; level < static_cast<int>(std::size(captions)); ++level) {
-    const int top = 18 + 27 * level;
-    const QRect caption = level < 3 ? QRect{15, top, 40, 16} : QRect{13, top, 56, 16};
-    layout.Controls.push_back({QLatin1String(captions[level]), caption});
-    layout.Controls.push_back({Indexed("Label3", level), {69, top, 24, 16}});
-    layout.Controls.push_back({QLatin1String(units[level]), {96, top, 16, 16}});
-    layout.Controls.push_back({Indexed("Label8", level), {135, top, 112, 16}});
+  // The levels added later took the next free names. Their captions are
+  // wider ("超上級：" is 56 pixels) and start two pixels further left; their
+  // times are m:ss without a unit, in a box clear of the caption, and the
+  // names moved right to make room for them.
+  const char* captions[] = {"Label1", "Label2", "Label4", "Label9", "Label10", "Label13"};
+  const char* units[] = {"Label5", "Label6", "Label7"};
+  static_assert(std::size(captions) >= kLevelCount);
+  for (int level = 0; level < kLevelCount; ++level) {
+    const int top = 18 + kPitch * level;
+    if (CountsMinutes(level)) {
+      layout.Controls.push_back({QLatin1String(captions[level]), {13, top, 70, 16}});
+      layout.Controls.push_back({Indexed("Label3", level), {89, top, 46, 16}});
+    } else {
+      layout.Controls.push_back({QLatin1String(captions[level]), {15, top, 40, 16}});
+      layout.Controls.push_back({Indexed("Label3", level), {69, top, 24, 16}});
+      layout.Controls.push_back({QLatin1String(units[level]), {96, top, 16, 16}});
+    }
+    layout.Controls.push_back({Indexed("Label8", level), {147, top, 112, 16}});
   }
-  layout.Controls.push_back({QStringLiteral("Command1"), {192, 153, 43, 19}});
+  layout.Controls.push_back({QStringLiteral("Command1"), {204, buttonTop, 43, 19}});
   return layout;
 }
 
@@ -72,13 +92,14 @@ QRect WindowLayout::Place(const QString& name) const {
   return {};
 }
 
-const std::array<WindowLayout, 4>& Layouts() {
-  static const std::array<WindowLayout, 4> layouts{BuildMainLayout(), BuildRecordEntryLayout(),
-                                                   BuildBestTimesLayout(), BuildAboutLayout()};
+const std::array<WindowLayout, 5>& Layouts() {
+  static const std::array<WindowLayout, 5> layouts{BuildMainLayout(false), BuildRecordEntryLayout(),
+                                                   BuildBestTimesLayout(), BuildAboutLayout(),
+                                                   BuildMainLayout(true)};
   return layouts;
 }
 
-const WindowLayout& MainLayout() { return Layouts()[0]; }
+const WindowLayout& MainLayout(bool minutesClock) { return Layouts()[minutesClock ? 4 : 0]; }
 const WindowLayout& RecordEntryLayout() { return Layouts()[1]; }
 const WindowLayout& BestTimesLayout() { return Layouts()[2]; }
 const WindowLayout& AboutLayout() { return Layouts()[3]; }

@@ -27,7 +27,9 @@ struct WindowLayout {
   QRect Place(const QString& name) const;
 };
 
-const WindowLayout& MainLayout();         // Form1
+// Form1 with the clock as the game on the board counts it: three digits of
+// seconds, or m:ss at the levels added after the first three.
+const WindowLayout& MainLayout(bool minutesClock = false);
 const WindowLayout& RecordEntryLayout();  // Form4
 const WindowLayout& BestTimesLayout();    // Form5
 const WindowLayout& AboutLayout();        // Form6

@@ -21,6 +21,7 @@ constexpr LevelWords kLevels[] = {
     {"hi_game", QT_TRANSLATE_NOOP("lumitile::MainWindow", "上級")},
     {"sup_game", QT_TRANSLATE_NOOP("lumitile::MainWindow", "超上級")},
     {"mas_game", QT_TRANSLATE_NOOP("lumitile::MainWindow", "達人")},
+    {"grand_game", QT_TRANSLATE_NOOP("lumitile::MainWindow", "名人")},
 };
 static_assert(std::size(kLevels) == kLevelCount, "every level needs its words here");
 

@@ -13,6 +13,13 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <cerrno>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 #include "core/game_session.h"
 #include "ui/accessibility.h"
@@ -31,6 +38,24 @@
 #include "ui/window_placement.h"
 
 namespace lumitile {
+
+namespace {
+
+// A deal made ahead runs while the player plays: its thread runs below the
+// window's priority, so the board answers a key or a click as fast as with
+// no deal under way. Linux sets a nice value per thread; a thread can only
+// ever lower its own priority, so the deals' threads are their own.
+void YieldToTheWindow() {
+#ifdef __linux__
+  constexpr int kDealNice = 10;
+  const auto thread = static_cast<id_t>(::syscall(SYS_gettid));
+  errno = 0;
+  const int now = ::getpriority(PRIO_PROCESS, thread);
+  if (errno == 0 && now < kDealNice) ::setpriority(PRIO_PROCESS, thread, kDealNice);
+#endif
+}
+
+}  // namespace
 
 MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
                        std::vector<std::filesystem::path> dataFolders, Ask ask, ErrandRunner* errands)
@@ -72,6 +97,9 @@ MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
 }
 
 MainWindow::~MainWindow() {
+  // Quitting waits for no deal: each stops at its next try, and the board
+  // it would bring goes with the watcher, unseen.
+  game_.Execute(cmd::GiveUpDeals{});
   // The busy pointer is the application's; it must not outlive the window.
   if (busy_) QGuiApplication::restoreOverrideCursor();
   // Errands still waiting are run to their end before the window goes.
@@ -121,8 +149,9 @@ void MainWindow::BuildClientArea() {
   const auto pick = [this](Pick item) { return [this, item] { PickItem(item); }; };
 
   label("Label1", QStringLiteral("TIME"), look::kYellow, MakeFont(look::kTimeCaptionFont));
-  for (int i = 0; i < 3; ++i) clockDigits_[i] = box(QStringLiteral("Picture%1").arg(5 + i), Qt::black, false, {});
-  // The three digits read as one time, the value of the first of them.
+  for (int i = 0; i < 4; ++i) clockDigits_[i] = box(QStringLiteral("Picture%1").arg(5 + i), Qt::black, false, {});
+  clockColon_ = box(QStringLiteral("Picture9"), Qt::black, false, {});
+  // The digits read as one time, the value of the first of them.
   clockDigits_[0]->setAccessibleName(tr("タイム"));
   for (int i = 0; i < kHintCount; ++i) {
     hintTokens_[i] = button(box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint()));
@@ -248,15 +277,9 @@ void MainWindow::BuildMenus() {
   addItem(help, "mn_ver", tr("ﾊﾞｰｼﾞｮﾝ情報..."), [this] { side_.ShowAbout(); });
 }
 
-void MainWindow::NewGame() {
-  // Building a solution can take a moment; the busy pointer says so.
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const SpokenBefore before = BeforeCommand(game_);
-  const Outcome outcome = game_.Execute(cmd::NewGame{});
-  QGuiApplication::restoreOverrideCursor();
-  ShowOutcome(outcome);
-  Tell(cmd::NewGame{}, outcome, before);
-}
+// The deal made ahead shows at once, a quick one is made in far less than a
+// frame, and a game that waits for its deal has the busy pointer meanwhile.
+void MainWindow::NewGame() { Run(cmd::NewGame{}); }
 
 void MainWindow::DealFirstGame() { Run(cmd::NewGame{}); }
 
@@ -305,8 +328,18 @@ void MainWindow::ClearPlacedPanels() {
 }
 
 void MainWindow::RefreshClock() {
-  const auto digits = game_.ClockDigits();
-  for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
+  if (game_.ClockInMinutes() != minutesClock_) {
+    minutesClock_ = !minutesClock_;
+    PlaceClock();
+  }
+  if (minutesClock_) {
+    const auto digits = game_.ClockMinuteDigits();
+    for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
+    clockColon_->SetPicture(images_.Colon());
+  } else {
+    const auto digits = game_.ClockDigits();
+    for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
+  }
   // Wake only when the shown second turns; a stopped clock needs no timer.
   const int64_t wait = game_.MsUntilClockChanges();
   if (wait < 0) {
@@ -354,7 +387,7 @@ void MainWindow::RunKey(const KeyAction& action) {
     case KeyCommand::ZoomReset: return SetZoom(100);
     case KeyCommand::Print: return printing_->Start();
     case KeyCommand::SayTime:
-      return Announce(this, tr("タイム %1").arg(SpokenTime(std::min(game_.ElapsedSeconds(), kMaxShownSeconds))));
+      return Announce(this, tr("タイム %1").arg(SpokenTime(game_.ElapsedSeconds())));
     case KeyCommand::OpenMenu: return menuBar()->setActiveAction(menuBar()->actions().constFirst());
     case KeyCommand::PaletteStep: return palette_->Step(action.Number);
     case KeyCommand::PressItem:
@@ -376,7 +409,8 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Cells) board_->update();
   if (outcome.Tokens) RefreshHintTokens();
   if (outcome.Pointer) RefreshPointer();
-  if (outcome.Clock) RefreshClock();
+  // Before the first deal the clock's face follows the level.
+  if (outcome.Clock || outcome.Level) RefreshClock();
   if (outcome.Level) RefreshLevelChecks();
   if (outcome.Judged && !outcome.RecordWaiting) {
     // A solve without a record still says so, then the board shows again.
@@ -421,7 +455,10 @@ void MainWindow::RunDeal(const DealOrder& order) {
     Run(cmd::FinishDeal{order, watcher->result()});
     emit DealReturned();
   });
-  watcher->setFuture(QtConcurrent::run([order] { return DealBoard(order); }));
+  watcher->setFuture(QtConcurrent::run(&dealThreads_, [order] {
+    YieldToTheWindow();
+    return DealBoard(order);
+  }));
 }
 
 void MainWindow::RefreshBusyPointer() {
@@ -434,9 +471,19 @@ void MainWindow::RefreshBusyPointer() {
   }
 }
 
+void MainWindow::PlaceClock() {
+  const WindowLayout layout = Zoomed(MainLayout(minutesClock_), game_.Zoom() / 100.0);
+  for (PictureBox* box : {clockDigits_[0], clockDigits_[1], clockDigits_[2], clockDigits_[3], clockColon_}) {
+    const QRect place = layout.Place(box->objectName());
+    // A box the face does not use is hidden where it stands.
+    if (!place.isEmpty()) box->setGeometry(place);
+    box->setVisible(!place.isEmpty());
+  }
+}
+
 void MainWindow::ApplyZoom() {
   const qreal zoom = game_.Zoom() / 100.0;
-  const WindowLayout layout = Zoomed(MainLayout(), zoom);
+  const WindowLayout layout = Zoomed(MainLayout(minutesClock_), zoom);
   QWidget* client = centralWidget();
   client->setFixedSize(layout.Size);
   for (const ControlPlace& control : layout.Controls) {
@@ -449,6 +496,7 @@ void MainWindow::ApplyZoom() {
   client->findChild<QLabel*>(QStringLiteral("Label2"))->setFont(MakeFont(look::kCreditFont, zoom));
   auto* credit = client->findChild<QLabel*>(QStringLiteral("Label3"));
   credit->setFont(FittingGothicFont(credit->text(), credit->size(), zoom));
+  PlaceClock();
   images_.SetZoom(zoom);
   RefreshPictures();
   RefreshPointer();

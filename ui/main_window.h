@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QThreadPool>
 #include <QTimer>
 #include <array>
 #include <filesystem>
@@ -81,7 +82,7 @@ class MainWindow : public QMainWindow {
   void Ending();
   // The board, the hint tokens or the clock changed: the game in progress is kept.
   void GameChanged();
-  // A deal run off this thread came back, shown or given up.
+  // A deal run off this thread came back: shown, held for the next game, or given up.
   void DealReturned();
 
  protected:
@@ -103,13 +104,15 @@ class MainWindow : public QMainWindow {
   void RefreshLevelChecks();
   void RefreshHintTokens();
   void RefreshPointer();
-  // The deals of the hard levels run on a pool thread, so the window never
-  // freezes; the busy pointer shows while the session waits for one.
+  // Deals run on a pool thread, so the window never freezes; the busy
+  // pointer shows while the session waits for one.
   void RunDeal(const DealOrder& order);
   void RefreshBusyPointer();
   // Places, sizes, fonts and pictures of the client area for the session's
   // zoom, with the window fitted round them.
   void ApplyZoom();
+  // The clock's boxes placed for the face it shows, at the session's zoom.
+  void PlaceClock();
   // Every picture shown again from the images, after they were reloaded.
   void RefreshPictures();
   void RefreshMenus();
@@ -121,7 +124,11 @@ class MainWindow : public QMainWindow {
   AuxiliaryWindows side_;
 
   BoardWidget* board_ = nullptr;
-  std::array<PictureBox*, 3> clockDigits_{};
+  // Picture5 to 7 hold the three digits of seconds; at the added levels
+  // Picture5 to 8 hold m:ss, with the colon (Picture9) between 6 and 7.
+  std::array<PictureBox*, 4> clockDigits_{};
+  PictureBox* clockColon_ = nullptr;
+  bool minutesClock_ = false;  // the clock shows m:ss
   std::array<PictureBox*, kHintCount> hintTokens_{};
   std::array<PictureBox*, 9> panels_{};
   PictureBox* eraser_ = nullptr;
@@ -140,6 +147,9 @@ class MainWindow : public QMainWindow {
   bool busy_ = false;  // the busy pointer is up for a deal
   std::unique_ptr<ErrandRunner> ownErrands_;
   ErrandRunner* errands_;
+  // The deals' own threads, below the window's priority. Going with the
+  // window, it waits for deals already given up, each stopping at its next try.
+  QThreadPool dealThreads_;
 };
 
 }  // namespace lumitile

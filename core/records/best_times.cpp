@@ -20,17 +20,25 @@ constexpr std::array<LevelKeys, kLevelCount> kLevelKeys{{
     {"上級", "上級名前"},
     {"超上級", "超上級名前"},
     {"達人", "達人名前"},
+    {"名人", "名人名前"},
 }};
 
 // The levels every file has held since the first release.
-constexpr std::size_t kFirstLevels = 3;
+constexpr std::size_t kFirstLevels = kFirstAddedLevel;
 
 // A missing key reads as whichever fallback is asked for; a present one does not.
 bool FileHolds(const IniFile& file, std::string_view key) {
   return ReadIniString(file, kRecordSection, key, "0") == ReadIniString(file, kRecordSection, key, "1");
 }
 
-int32_t UsableTime(int32_t stored) { return stored >= 0 && stored <= kNoRecord ? stored : kNoRecord; }
+// A time the level's clock could never show is none. The added levels once
+// shared the first three's cap, and a cleared table wrote them 999 held by
+// nobody; that stays no record now that their clock goes past 999.
+int32_t UsableTime(std::size_t level, int32_t stored, std::string_view name) {
+  const int asLevel = static_cast<int>(level);
+  const bool oldClearedRow = CountsMinutes(asLevel) && stored == kMaxShownSeconds && TrimBlanks(name) == kNoName;
+  return stored >= 0 && stored <= NoRecord(asLevel) && !oldClearedRow ? stored : NoRecord(asLevel);
+}
 
 }  // namespace
 
@@ -48,7 +56,8 @@ std::string FitName(std::string_view utf8) {
 
 BestTimes EmptyBestTimes() {
   BestTimes times;
-  for (BestTimeRow& row : times) row = {kNoRecord, FitName(kNoName)};
+  for (std::size_t level = 0; level < times.size(); ++level)
+    times[level] = {NoRecord(static_cast<int>(level)), FitName(kNoName)};
   return times;
 }
 
@@ -56,8 +65,9 @@ BestTimes LoadBestTimes(const IniFile& file) {
   BestTimes times;
   for (std::size_t level = 0; level < times.size(); ++level) {
     const LevelKeys& keys = kLevelKeys[level];
-    times[level] = {UsableTime(ReadIniInt(file, kRecordSection, keys.time, kNoRecord)),
-                    FitName(ReadIniString(file, kRecordSection, keys.name, kNoName))};
+    std::string name = FitName(ReadIniString(file, kRecordSection, keys.name, kNoName));
+    const int32_t seconds = ReadIniInt(file, kRecordSection, keys.time, NoRecord(static_cast<int>(level)));
+    times[level] = {UsableTime(level, seconds, name), std::move(name)};
   }
   return times;
 }
@@ -74,12 +84,12 @@ void SaveBestTime(IniFile& file, int level, const BestTimeRow& row) {
 }
 
 void SaveBestTimes(IniFile& file, const BestTimes& times) {
-  const BestTimeRow none = EmptyBestTimes()[0];
+  const BestTimes none = EmptyBestTimes();
   for (std::size_t level = 0; level < times.size(); ++level) {
     // A level added after the first three keeps its keys out of the file
     // until it holds a record or the file already has them, so a file that
     // never saw those levels is written as it always was.
-    if (level >= kFirstLevels && times[level] == none && !FileHolds(file, kLevelKeys[level].time) &&
+    if (level >= kFirstLevels && times[level] == none[level] && !FileHolds(file, kLevelKeys[level].time) &&
         !FileHolds(file, kLevelKeys[level].name)) {
       continue;
     }

@@ -12,7 +12,7 @@
 
 namespace lumitile {
 
-// One row per level: beginner, intermediate, advanced, super-advanced, master.
+// One row per level: beginner, intermediate, advanced, super-advanced, master, grandmaster.
 using BestTimes = std::array<BestTimeRow, kLevelCount>;
 
 // Exactly kNameLength characters: longer names are cut, shorter ones padded
@@ -22,8 +22,9 @@ std::string FitName(std::string_view utf8);
 // Every level's row empty: no record, held by kNoName.
 BestTimes EmptyBestTimes();
 
-// The table as the file holds it; a time the clock could never show, or
-// one that is no number, loads as no record.
+// The table as the file holds it; a time the level's clock could never
+// show, one that is no number, or 999 held by 名前なし at an added level (a
+// table cleared before their clock counted minutes) loads as no record.
 BestTimes LoadBestTimes(const IniFile& file);
 // The stored level, beginner when it names no level.
 int LoadLevel(const IniFile& file);

@@ -61,8 +61,10 @@ void CheckProfile(std::string_view fileBytes, const std::string& section, const 
                   const std::string& value) {
   IniFile file = IniFile::Parse(fileBytes);
   const BestTimes loaded = LoadBestTimes(file);
-  for (const BestTimeRow& row : loaded)
-    Require(row.Seconds >= 0 && row.Seconds <= kNoRecord && RequireValidUtf8(row.Name) == std::size_t{kNameLength});
+  for (int at = 0; at < kLevelCount; ++at) {
+    const BestTimeRow& row = loaded[static_cast<std::size_t>(at)];
+    Require(row.Seconds >= 0 && row.Seconds <= NoRecord(at) && RequireValidUtf8(row.Name) == std::size_t{kNameLength});
+  }
   const int level = LoadLevel(file);
   Require(level >= 0 && level < kLevelCount);
   // Written back, the times and the level load as they were; a name settles
