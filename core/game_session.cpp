@@ -99,6 +99,39 @@ Outcome GameSession::Do(const cmd::Restore& command) {
   return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
 }
 
+Outcome GameSession::Do(const cmd::EnterPuzzle&) {
+  GiveUpDeal();
+  game_.BeginEntry();
+  input_.NewGame();
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
+}
+
+Outcome GameSession::Do(const cmd::PlayPuzzle& command) {
+  Board board;
+  for (int cell = 0; cell < 81; ++cell) {
+    const auto at = static_cast<std::size_t>(cell);
+    const int given = command.Givens[at];
+    if (given != 0 && given != command.Solution[at]) return {};
+    board.Givens[cell / 9][cell % 9] = static_cast<int16_t>(given);
+    board.Solution[cell / 9][cell % 9] = static_cast<int16_t>(command.Solution[at]);
+  }
+  if (!IsCompleteGrid(board.Solution)) return {};
+  GiveUpDeal();
+  game_.Begin(board, level_, GameKind::kEntered);
+  input_.NewGame();
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
+}
+
+std::array<uint8_t, 81> GameSession::PuzzleGivens() const {
+  std::array<uint8_t, 81> givens{};
+  for (int cell = 0; cell < 81; ++cell) {
+    const Cell at{cell / 9, cell % 9};
+    givens[static_cast<std::size_t>(cell)] =
+        static_cast<uint8_t>(Entering() ? ViewOf(CurrentBoard(), at).Number : CurrentBoard().Given(at));
+  }
+  return givens;
+}
+
 Outcome GameSession::Do(const cmd::SelectLevel& command) {
   const int level = command.Level;
   if (level < 0 || level >= kLevelCount) return {};
@@ -221,7 +254,11 @@ void GameSession::CheckSolved(Outcome& outcome) {
   if (!seconds) return;
   outcome.Solved = true;
   outcome.Play = Sound::Solved;
-  outcome.Clock = outcome.Table = true;
+  outcome.Clock = true;
+  // A puzzle from outside was never dealt at the level it would be timed
+  // against: it is solved, but the table is not asked.
+  if (game_.Kind() != GameKind::kDealt) return;
+  outcome.Table = true;
   // Judged against the file, which another game may have changed, and under
   // the level the board was dealt at, whatever the menu says by now.
   outcome.RecordWaiting = records_.Judge(*seconds, game_.DealtLevel());

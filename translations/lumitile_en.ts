@@ -328,12 +328,121 @@
             <numerusform>Time %n seconds</numerusform>
         </translation>
     </message>
+    <message>
+        <source>問題を入力</source>
+        <translation>Enter Puzzle</translation>
+    </message>
+    <message>
+        <source>入力終了</source>
+        <translation>Finish Entry</translation>
+    </message>
+    <message>
+        <source>次の問題</source>
+        <translation>Next Puzzle</translation>
+    </message>
+    <message>
+        <source>問題をコピー</source>
+        <translation>Copy Puzzle</translation>
+    </message>
+    <message>
+        <source>問題を貼り付け</source>
+        <translation>Paste Puzzle</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::Names</name>
     <message>
         <source>名前なし</source>
         <translation>No name</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::PuzzleWords</name>
+    <message>
+        <source>%1行%2列</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>%1の %2 が、同じ行・列・ブロックにある%3の %2 と重なっています。</source>
+        <translation>The %2 at %1 repeats the %2 at %3 in the same row, column or block.</translation>
+    </message>
+    <message>
+        <source>%1行目 %2文字目: </source>
+        <translation>Line %1, character %2: </translation>
+    </message>
+    <message>
+        <source>問題が短すぎます。マスは81個必要ですが、%1個しかありません。</source>
+        <translation>The puzzle is too short: it needs 81 cells but has only %1.</translation>
+    </message>
+    <message>
+        <source>82個目のマスがあります。問題は81マスです。</source>
+        <translation>an 82nd cell; a puzzle has 81.</translation>
+    </message>
+    <message>
+        <source>「%1」は問題に使えない文字です。
+使えるのは数字 1～9、空きマスの 0 . *、読み飛ばす空白・改行と | - + です。</source>
+        <translation>“%1” cannot be part of a puzzle.
+Use the digits 1-9, 0 . * for an open cell, and spaces, line breaks and | - + which are skipped.</translation>
+    </message>
+    <message>
+        <source>
+この問題は読み込めません。</source>
+        <translation>
+The puzzle cannot be read.</translation>
+    </message>
+    <message>
+        <source>
+持ち込んだ問題なので、ハイスコアには記録されません。</source>
+        <translation>
+A puzzle brought in is never entered in the best times.</translation>
+    </message>
+    <message>
+        <source>この問題には答えがありません。</source>
+        <translation>This puzzle has no solution.</translation>
+    </message>
+    <message>
+        <source>
+この問題は遊べません。</source>
+        <translation>
+It cannot be played.</translation>
+    </message>
+    <message>
+        <source>この問題には答えが複数あります。
+きまりに合う埋め方ならどれでも完成です。ヒントはその一つを示します。</source>
+        <translation>This puzzle has more than one solution.
+Any filling that keeps the rules solves it; a hint shows one of them.</translation>
+    </message>
+    <message>
+        <source>
+この問題で遊びますか？</source>
+        <translation>
+Play this puzzle?</translation>
+    </message>
+    <message>
+        <source>論理だけでは解ききれません (達人より難しい問題です)。</source>
+        <translation>Logic alone cannot finish it (harder than Master).</translation>
+    </message>
+    <message>
+        <source>論理だけで解けます: 超上級 相当 (シングルだけで解けます)。</source>
+        <translation>Logic alone solves it: Expert (singles only).</translation>
+    </message>
+    <message>
+        <source>論理だけで解けます: 達人 相当。</source>
+        <translation>Logic alone solves it: Master.</translation>
+    </message>
+    <message>
+        <source>答えが一つだけの問題です。
+</source>
+        <translation>This puzzle has exactly one solution.
+</translation>
+    </message>
+    <message>
+        <source>Lumitile - 問題を入力中</source>
+        <translation>Lumitile - Entering a Puzzle</translation>
+    </message>
+    <message>
+        <source>Lumitile - 入力した問題</source>
+        <translation>Lumitile - Entered Puzzle</translation>
     </message>
 </context>
 <context>

@@ -27,8 +27,8 @@ const std::array kKeys{
     KeyRow{Qt::Key_Backspace, kPlain, {KeyCommand::Erase}},
     KeyRow{Qt::Key_H, kPlain, {KeyCommand::Hint}},
     KeyRow{Qt::Key_Space, kPlain, {KeyCommand::ApplyPick}},
-    KeyRow{Qt::Key_Return, kPlain, {KeyCommand::ApplyPick}},
-    KeyRow{Qt::Key_Enter, kPlain, {KeyCommand::ApplyPick}},
+    KeyRow{Qt::Key_Return, kPlain, {KeyCommand::ApplyOrFinishEntry}},
+    KeyRow{Qt::Key_Enter, kPlain, {KeyCommand::ApplyOrFinishEntry}},
     KeyRow{Qt::Key_Escape, kPlain, {KeyCommand::PutPickDown}},
     KeyRow{Qt::Key_N, kCtrl, {KeyCommand::NewGame}},
     KeyRow{Qt::Key_Q, kCtrl, {KeyCommand::End}},
@@ -42,6 +42,8 @@ const std::array kKeys{
     KeyRow{Qt::Key_Equal, kCtrl, {KeyCommand::ZoomIn}},
     KeyRow{Qt::Key_Minus, kCtrl, {KeyCommand::ZoomOut}},
     KeyRow{Qt::Key_0, kCtrl, {KeyCommand::ZoomReset}},
+    KeyRow{Qt::Key_C, kCtrl, {KeyCommand::CopyPuzzle}},
+    KeyRow{Qt::Key_V, kCtrl, {KeyCommand::PastePuzzle}},
 };
 
 }  // namespace
