@@ -1,7 +1,9 @@
 // Lumitile: the game's own parts handed to the one wiring, and the window shown.
 #include <QMenuBar>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -46,11 +48,12 @@ constexpr std::streamsize kMaxPuzzleFileBytes = 16 << 20;
 // The puzzles of the file named on the command line; nothing, after saying
 // why on stderr, when it cannot be read or holds none.
 std::optional<std::vector<std::string>> PuzzleFile(const std::string& name) {
+  errno = 0;
   std::ifstream file(name, std::ios::binary);
   std::string text(static_cast<std::size_t>(kMaxPuzzleFileBytes) + 1, '\0');
   if (file) file.read(text.data(), kMaxPuzzleFileBytes + 1);
   if (!file && !file.eof()) {
-    std::fprintf(stderr, "lumitile: cannot read '%s'\n", name.c_str());
+    std::fprintf(stderr, "lumitile: cannot read '%s': %s\n", name.c_str(), std::strerror(errno));
     return std::nullopt;
   }
   if (file.gcount() > kMaxPuzzleFileBytes) {
