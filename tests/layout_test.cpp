@@ -14,6 +14,7 @@
 #include "ui/images.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
+#include "ui/puzzle_words.h"
 
 namespace lumitile {
 namespace {
@@ -158,6 +159,16 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
               CannotSaveText({Keeping::kLevel, {FileStep::kRename, EACCES, "/x"}}));
     EXPECT_TRUE(CannotSaveText({Keeping::kLevel, {FileStep::kOpen, EACCES, "/x"}})
                     .endsWith(english ? QStringLiteral("read the settings file.") : QStringLiteral("読む権限がありません。")));
+    // What a puzzle from outside is told: each refusal of its text, each verdict, each title.
+    for (const auto kind : {PuzzleTextError::Kind::kTooShort, PuzzleTextError::Kind::kTooLong,
+                            PuzzleTextError::Kind::kStray, PuzzleTextError::Kind::kClash})
+      said << PuzzleTextNotice({.What = kind, .Length = 1, .Cell = 1}, "9").Text;
+    for (const PuzzleVerdict& verdict :
+         {PuzzleVerdict{.Clash = GivenClash{1, 0, 9}}, PuzzleVerdict{}, PuzzleVerdict{.Solutions = SolutionCount::kSeveral},
+          PuzzleVerdict{.Solutions = SolutionCount::kOne}, PuzzleVerdict{.Solutions = SolutionCount::kOne, .Grade = {3}},
+          PuzzleVerdict{.Solutions = SolutionCount::kOne, .Grade = {4}}})
+      said << PuzzleVerdictQuestion(verdict).Text;
+    said << WindowTitleFor(GameKind::kEntered, true) << WindowTitleFor(GameKind::kEntered, false);
     side.ShowHelp();
     const QString help = side.Help()->findChild<QTextBrowser*>()->toPlainText();
     said << side.Help()->windowTitle() << help;
