@@ -4,7 +4,7 @@
 
 namespace lumitile {
 
-PuzzleGrade GradePuzzle(const Digits& givens) {
+PuzzleGrade GradeByLogic(const Digits& givens) {
   if (SolvesByLogic(givens, TechniqueSet::kSinglesOnly)) return {kSuperAdvancedLevel};
   if (SolvesByLogic(givens, TechniqueSet::kFull)) return {kMasterLevel};
   return {};
@@ -17,7 +17,7 @@ PuzzleVerdict CheckPuzzle(const Digits& givens) {
   const int count = CountSolutions(givens, 2, &verdict.Solution);
   verdict.Solutions = count == 0 ? SolutionCount::kNone : count == 1 ? SolutionCount::kOne : SolutionCount::kSeveral;
   if (count == 0) verdict.Solution = {};
-  if (count == 1) verdict.Grade = GradePuzzle(givens);
+  if (count == 1) verdict.Grade = GradeByLogic(givens);
   return verdict;
 }
 

@@ -27,7 +27,7 @@ struct PuzzleVerdict {
   PuzzleGrade Grade;  // for a puzzle with one solution only
 };
 
-PuzzleGrade GradePuzzle(const Digits& givens);
+PuzzleGrade GradeByLogic(const Digits& givens);
 
 PuzzleVerdict CheckPuzzle(const Digits& givens);
 
