@@ -62,17 +62,20 @@ TEST(PuzzleText, CommonLayoutsReadAndAnythingElseIsRefusedWhereItWentWrong) {
 
 TEST(PuzzleCheck, ClashesSolutionCountsAndTheGradersLevel) {
   SeededRandom random(20261207);
-  const DealtPuzzle superAdvanced = DealSuperAdvanced(random), master = DealMaster(random);
+  const DealtPuzzle superAdvanced = DealSuperAdvanced(random), master = DealMaster(random),
+                    grandMaster = DealGrandMaster(random);
   const struct { const char* what; Digits givens; SolutionCount solutions; std::optional<int> level; } cases[] = {
       {"none", Read("12345678." "........9" + std::string(63, '.')), SolutionCount::kNone, {}},
       {"several", Digits{}, SolutionCount::kSeveral, {}},
       {"singles alone", superAdvanced.givens, SolutionCount::kOne, kSuperAdvancedLevel},
-      {"the full set", master.givens, SolutionCount::kOne, kMasterLevel},
+      {"up to the X-wing", master.givens, SolutionCount::kOne, kMasterLevel},
+      {"the whole set", grandMaster.givens, SolutionCount::kOne, kGrandMasterLevel},
       {"beyond logic", Read(kEscargot), SolutionCount::kOne, {}},
   };
   for (const auto& [what, givens, solutions, level] : cases) {
     const PuzzleVerdict verdict = CheckPuzzle(givens);
-    EXPECT_TRUE(!verdict.Clash && verdict.Solutions == solutions && verdict.Grade.Level == level) << what;
+    EXPECT_TRUE(!verdict.Clash && verdict.Solutions == solutions && verdict.Grade.Level == level &&
+                verdict.Grade.Hardest.has_value() == level.has_value()) << what;
     // The filling is one the solved check takes: a grid keeping every given.
     Grid grid{};
     for (std::size_t i = 0; i < 81; ++i) {

@@ -419,18 +419,6 @@ Any filling that keeps the rules solves it; a hint shows one of them.</translati
 Play this puzzle?</translation>
     </message>
     <message>
-        <source>論理だけでは解ききれません (達人より難しい問題です)。</source>
-        <translation>Logic alone cannot finish it (harder than Master).</translation>
-    </message>
-    <message>
-        <source>論理だけで解けます: 超上級 相当 (シングルだけで解けます)。</source>
-        <translation>Logic alone solves it: Expert (singles only).</translation>
-    </message>
-    <message>
-        <source>論理だけで解けます: 達人 相当。</source>
-        <translation>Logic alone solves it: Master.</translation>
-    </message>
-    <message>
         <source>答えが一つだけの問題です。
 </source>
         <translation>This puzzle has exactly one solution.
@@ -443,6 +431,110 @@ Play this puzzle?</translation>
     <message>
         <source>Lumitile - 入力した問題</source>
         <translation>Lumitile - Entered Puzzle</translation>
+    </message>
+    <message>
+        <source>ネイキッドシングル</source>
+        <translation>naked single</translation>
+    </message>
+    <message>
+        <source>ヒドゥンシングル</source>
+        <translation>hidden single</translation>
+    </message>
+    <message>
+        <source>ロックされた候補</source>
+        <translation>locked candidates</translation>
+    </message>
+    <message>
+        <source>ネイキッドペア・トリプル</source>
+        <translation>naked pair or triple</translation>
+    </message>
+    <message>
+        <source>ヒドゥンペア・トリプル</source>
+        <translation>hidden pair or triple</translation>
+    </message>
+    <message>
+        <source>Xウィング</source>
+        <translation>X-wing</translation>
+    </message>
+    <message>
+        <source>ネイキッドクアッド</source>
+        <translation>naked quad</translation>
+    </message>
+    <message>
+        <source>ヒドゥンクアッド</source>
+        <translation>hidden quad</translation>
+    </message>
+    <message>
+        <source>ソードフィッシュ</source>
+        <translation>swordfish</translation>
+    </message>
+    <message>
+        <source>ジェリーフィッシュ</source>
+        <translation>jellyfish</translation>
+    </message>
+    <message>
+        <source>フィン付きXウィング</source>
+        <translation>finned X-wing</translation>
+    </message>
+    <message>
+        <source>フィン付きソードフィッシュ</source>
+        <translation>finned swordfish</translation>
+    </message>
+    <message>
+        <source>スカイスクレイパー</source>
+        <translation>skyscraper</translation>
+    </message>
+    <message>
+        <source>2ストリングカイト</source>
+        <translation>two-string kite</translation>
+    </message>
+    <message>
+        <source>シンプルカラーリング</source>
+        <translation>simple colouring</translation>
+    </message>
+    <message>
+        <source>Xチェーン</source>
+        <translation>X-chain</translation>
+    </message>
+    <message>
+        <source>XYウィング</source>
+        <translation>XY-wing</translation>
+    </message>
+    <message>
+        <source>XYZウィング</source>
+        <translation>XYZ-wing</translation>
+    </message>
+    <message>
+        <source>Wウィング</source>
+        <translation>W-wing</translation>
+    </message>
+    <message>
+        <source>XYチェーン</source>
+        <translation>XY-chain</translation>
+    </message>
+    <message>
+        <source>ユニークレクタングル</source>
+        <translation>unique rectangle</translation>
+    </message>
+    <message>
+        <source>超上級</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>達人</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>名人</source>
+        <translation>Grandmaster</translation>
+    </message>
+    <message>
+        <source>論理だけで解けます: %1 相当 (いちばん難しい技: %2)。</source>
+        <translation>Logic alone solves it: %1 (hardest technique: %2).</translation>
+    </message>
+    <message>
+        <source>論理だけでは解ききれません (名人より難しい問題です)。</source>
+        <translation>Logic alone cannot finish it (harder than Grandmaster).</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,41 @@ QString Shown(std::string_view text, const PuzzleTextError& error) {
   return QStringLiteral("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper();
 }
 
+// The hardest technique a puzzle needs, by its name among players.
+QString TechniqueName(Technique technique) {
+  static_assert(kTechniqueCount == 21, "every technique has its name here");
+  switch (technique) {
+    case Technique::kNakedSingle: return Words::tr("ネイキッドシングル");
+    case Technique::kHiddenSingle: return Words::tr("ヒドゥンシングル");
+    case Technique::kLockedCandidates: return Words::tr("ロックされた候補");
+    case Technique::kNakedSubset: return Words::tr("ネイキッドペア・トリプル");
+    case Technique::kHiddenSubset: return Words::tr("ヒドゥンペア・トリプル");
+    case Technique::kXWing: return Words::tr("Xウィング");
+    case Technique::kNakedQuad: return Words::tr("ネイキッドクアッド");
+    case Technique::kHiddenQuad: return Words::tr("ヒドゥンクアッド");
+    case Technique::kSwordfish: return Words::tr("ソードフィッシュ");
+    case Technique::kJellyfish: return Words::tr("ジェリーフィッシュ");
+    case Technique::kFinnedXWing: return Words::tr("フィン付きXウィング");
+    case Technique::kFinnedSwordfish: return Words::tr("フィン付きソードフィッシュ");
+    case Technique::kSkyscraper: return Words::tr("スカイスクレイパー");
+    case Technique::kTwoStringKite: return Words::tr("2ストリングカイト");
+    case Technique::kSimpleColouring: return Words::tr("シンプルカラーリング");
+    case Technique::kXChain: return Words::tr("Xチェーン");
+    case Technique::kXYWing: return Words::tr("XYウィング");
+    case Technique::kXYZWing: return Words::tr("XYZウィング");
+    case Technique::kWWing: return Words::tr("Wウィング");
+    case Technique::kXYChain: return Words::tr("XYチェーン");
+    case Technique::kUniqueRectangle: return Words::tr("ユニークレクタングル");
+  }
+  return {};
+}
+
+QString LevelName(int level) {
+  if (level == kSuperAdvancedLevel) return Words::tr("超上級");
+  if (level == kMasterLevel) return Words::tr("達人");
+  return Words::tr("名人");
+}
+
 Question Notice(const char* name, QMessageBox::Icon icon, const QString& text) {
   return {QString::fromLatin1(name), icon, text, QMessageBox::Ok, QMessageBox::Ok};
 }
@@ -80,14 +115,11 @@ Question PuzzleVerdictQuestion(const PuzzleVerdict& verdict) {
                 unranked + Words::tr("\nこの問題で遊びますか？"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
   }
-  QString grade;
-  if (!verdict.Grade.Level) {
-    grade = Words::tr("論理だけでは解ききれません (達人より難しい問題です)。");
-  } else if (*verdict.Grade.Level == kSuperAdvancedLevel) {
-    grade = Words::tr("論理だけで解けます: 超上級 相当 (シングルだけで解けます)。");
-  } else {
-    grade = Words::tr("論理だけで解けます: 達人 相当。");
-  }
+  const PuzzleGrade& graded = verdict.Grade;
+  const QString grade = graded.Level && graded.Hardest
+                            ? Words::tr("論理だけで解けます: %1 相当 (いちばん難しい技: %2)。")
+                                  .arg(LevelName(*graded.Level), TechniqueName(*graded.Hardest))
+                            : Words::tr("論理だけでは解ききれません (名人より難しい問題です)。");
   return Notice("PuzzleCheckedNotice", QMessageBox::Information,
                 Words::tr("答えが一つだけの問題です。\n") + grade + unranked);
 }

@@ -5,9 +5,14 @@
 namespace lumitile {
 
 PuzzleGrade GradeByLogic(const Digits& givens) {
-  if (SolvesByLogic(givens, TechniqueSet::kSinglesOnly)) return {kSuperAdvancedLevel};
-  if (SolvesByLogic(givens, TechniqueSet::kFull)) return {kMasterLevel};
-  return {};
+  // Graded only once the puzzle is known to have one solution, which the
+  // unique rectangle of the whole set takes for granted.
+  const Grade grade = GradePuzzle(givens, TechniqueSet::kAll);
+  if (!grade.solved) return {};
+  const int level = grade.hardest <= Technique::kHiddenSingle ? kSuperAdvancedLevel
+                    : grade.hardest <= Technique::kXWing      ? kMasterLevel
+                                                              : kGrandMasterLevel;
+  return {level, grade.hardest};
 }
 
 PuzzleVerdict CheckPuzzle(const Digits& givens) {

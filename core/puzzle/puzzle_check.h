@@ -13,10 +13,13 @@ namespace lumitile {
 
 enum class SolutionCount : uint8_t { kNone, kOne, kSeveral };
 
-// Where the logic grader places a puzzle with one solution: the level whose
-// technique set it needs, or nothing when logic alone cannot finish it.
+// Where the logic grader places a puzzle with one solution: the hardest
+// technique it needs and the level whose technique set holds it (超上級 the
+// singles, 達人 up to the X-wing, 名人 the rest); nothing when logic alone
+// cannot finish it.
 struct PuzzleGrade {
   std::optional<int> Level;
+  std::optional<Technique> Hardest;
   bool operator==(const PuzzleGrade&) const = default;
 };
 

@@ -34,7 +34,7 @@ Order DrawOrder(RandomSource& random) {
 // with the fewest digits left.
 class SolutionCounter {
  public:
-  SolutionCounter(const Digits& givens, int limit, Digits* first) : limit_(std::max(limit, 1)), first_(first) {
+  SolutionCounter(const Digits& givens, int limit, Digits* first = nullptr) : limit_(std::max(limit, 1)), first_(first) {
     filling_ = givens;
     for (int cell = 0; cell < 81; ++cell) {
       const int digit = givens[static_cast<std::size_t>(cell)];
