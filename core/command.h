@@ -29,6 +29,16 @@ struct DealOrder {
   std::shared_ptr<const std::atomic<bool>> GivenUp;
 };
 
+inline constexpr int kMaxPrintSet = 12;
+
+// A set of new puzzles for paper (core/print_set.h deals it), ordered and
+// dealt as a hard level's game is.
+struct PrintOrder {
+  int Level = 0;
+  int Count = 1;  // 1 to kMaxPrintSet
+  uint64_t Seed = 0;
+};
+
 namespace cmd {
 
 // Start-up before the window shows: the best times and the level from the
@@ -155,6 +165,14 @@ struct ClearBestTimes {};
 // The table as the file holds it now, for showing; writes nothing.
 struct ReadBestTimes {};
 
+// A set of Count new puzzles at Level for paper: the outcome carries the
+// order to deal off the window's thread. Nothing for a level or count out of
+// range. The game's source is read, never drawn from.
+struct OrderPrint {
+  int Level = 0;
+  int Count = 1;
+};
+
 }  // namespace cmd
 
 using Command =
@@ -163,6 +181,6 @@ using Command =
                  cmd::PickItem, cmd::ApplyPick, cmd::PickAndApply, cmd::HintAt, cmd::PutPickDown, cmd::ToggleMark,
                  cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
                  cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,
-                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes>;
+                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes, cmd::OrderPrint>;
 
 }  // namespace lumitile

@@ -4,6 +4,7 @@
 
 #include "core/board_click.h"
 #include "core/level_table.h"
+#include "core/print_set.h"
 #include "core/puzzle/puzzle_setup.h"
 #include "core/puzzle/unique_puzzle.h"
 
@@ -320,6 +321,13 @@ Outcome GameSession::Do(const cmd::ClearBestTimes&) {
 Outcome GameSession::Do(const cmd::ReadBestTimes&) {
   records_.Reread();
   return {.Table = true};
+}
+
+Outcome GameSession::Do(const cmd::OrderPrint& command) {
+  if (command.Level < 0 || command.Level >= kLevelCount || command.Count < 1 || command.Count > kMaxPrintSet) return {};
+  // SideSeed reads the source without drawing from it, so the game dealt
+  // next is the one it would have been without this print.
+  return {.Print = PrintOrder{command.Level, command.Count, PrintSeed(random_.SideSeed(), ++prints_)}};
 }
 
 }  // namespace lumitile

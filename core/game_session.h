@@ -39,6 +39,9 @@ struct Outcome {
   // A new game waits for this deal: run DealBoard on it, off the window's
   // thread, and hand the board back in FinishDeal.
   std::optional<DealOrder> Deal = std::nullopt;
+  // A set for paper waits for this deal: run DealPrintSet on it off the
+  // window's thread.
+  std::optional<PrintOrder> Print = std::nullopt;
   // The settings file did not take a change; told once per session for each cause.
   std::optional<CannotSave> Trouble = std::nullopt;
 };
@@ -71,6 +74,8 @@ class GameSession {
   bool HintVisible(int index) const { return game_.HintVisible(index); }
   PointerView Pointer() const { return input_.Picked; }
   int Level() const { return level_; }
+  // The level the board on screen was dealt at.
+  int DealtLevel() const { return game_.DealtLevel(); }
   int Zoom() const { return options_.Zoom(); }
   bool ShowingDuplicates() const { return options_.ShowDuplicates(); }
   const BestTimes& BestTimeTable() const { return records_.Table(); }
@@ -123,6 +128,7 @@ class GameSession {
   Outcome Do(const cmd::DismissRecord&);
   Outcome Do(const cmd::ClearBestTimes&);
   Outcome Do(const cmd::ReadBestTimes&);
+  Outcome Do(const cmd::OrderPrint& command);
 
   // An undone or redone move, then checked.
   Outcome Replayed(bool moved);
@@ -144,6 +150,7 @@ class GameSession {
   RecordBook records_;
   int level_ = 0;
   uint64_t deals_ = 0;               // deal orders so far
+  uint64_t prints_ = 0;              // print orders so far
   std::optional<uint64_t> awaited_;  // the deal the next game waits for
   std::shared_ptr<std::atomic<bool>> awaitedGivenUp_;
 };

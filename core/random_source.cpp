@@ -12,6 +12,11 @@ float SeededRandom::Next() {
   return static_cast<float>(bits) * (1.0f / 16777216.0f);
 }
 
+uint64_t SeededRandom::SideSeed() const {
+  auto copy = engine_;
+  return copy();
+}
+
 uint64_t TimeSeed() {
   const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
   const auto mono = std::chrono::steady_clock::now().time_since_epoch().count();

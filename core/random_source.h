@@ -14,6 +14,10 @@ class RandomSource {
   virtual ~RandomSource() = default;
   // A uniform value r with 0 <= r < 1, never 1.0: Int(r * 9 + 1) must stay 1 to 9.
   virtual float Next() = 0;
+  // A seed for puzzles dealt beside the game, such as a printed set, read
+  // from where the source stands without drawing from it: the game's next
+  // deal stays the one it would have been.
+  virtual uint64_t SideSeed() const = 0;
 };
 
 // A Mersenne Twister turned into floats with 24 random bits each, so every
@@ -22,6 +26,8 @@ class SeededRandom final : public RandomSource {
  public:
   explicit SeededRandom(uint64_t seed);
   float Next() override;
+  // The engine's next output, drawn from a copy.
+  uint64_t SideSeed() const override;
 
  private:
   std::mt19937_64 engine_;

@@ -27,9 +27,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the executable links, as dpkg-shlibdeps finds them, and what
 # the game loads by name at run time: its fonts (ui/fonts.cpp) and Qt's
-# Japanese texts for the question boxes (app/startup.cpp).
+# Japanese texts for the question boxes (app/startup.cpp); Qt's printing
+# named too, since 印刷... is no use without it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-liberation2, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "fonts-ipafont-gothic, fonts-liberation2, qt6-translations-l10n, libqt6printsupport6")
 # libcanberra plays through the desktop's PulseAudio (or PipeWire's) with
 # this; without it the game still runs, on ALSA or silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse")

@@ -9,6 +9,7 @@
 
 #include "core/game_clock.h"
 #include "core/game_session.h"
+#include "core/print_set.h"
 #include "core/puzzle/unique_puzzle.h"
 #include "core/saved_game.h"
 #include "support/fakes.h"
@@ -114,6 +115,30 @@ TEST_F(GameSessionTest, HardLevelsWaitForTheirDealAndShowOnlyTheLatest) {
   Do(cmd::SelectLevel{2});
   EXPECT_FALSE(game.Dealing()) << "another level gives the deal up";
   EXPECT_FALSE(Do(cmd::FinishDeal{*waiting.Deal, DealBoard(*waiting.Deal)}).Cells);
+}
+
+// A print's set is dealt from a seed read off the game's source without a
+// draw: at every level the next game is the one a twin without the print
+// deals. The next print deals another set.
+TEST_F(GameSessionTest, PrintingLeavesTheNextGameAsItWouldHaveBeen) {
+  SeededRandom again(20261206);
+  GameSession twin(again, ticks, settings);
+  Play(3);
+  twin.Execute(cmd::Start{});
+  for (int level = 0; level < kLevelCount; ++level) {
+    Do(cmd::SelectLevel{level});
+    twin.Execute(cmd::SelectLevel{level});
+    const std::optional<PrintOrder> order = Do(cmd::OrderPrint{level, 2}).Print;
+    ASSERT_TRUE(order);
+    const std::vector<DealtPuzzle> set = DealPrintSet(*order);
+    ASSERT_EQ(set.size(), 2u) << level;
+    EXPECT_NE(DealPrintSet(*Do(cmd::OrderPrint{level, 1}).Print)[0].givens, set[0].givens);
+    const Outcome mine = Do(cmd::NewGame{}), theirs = twin.Execute(cmd::NewGame{});
+    EXPECT_EQ(mine.Deal ? DealBoard(*mine.Deal).Givens : game.CurrentBoard().Givens,
+              theirs.Deal ? DealBoard(*theirs.Deal).Givens : twin.CurrentBoard().Givens) << level;
+  }
+  for (const auto& [level, count] : {std::pair{-1, 1}, {kLevelCount, 1}, {0, 0}, {0, kMaxPrintSet + 1}})
+    EXPECT_FALSE(Do(cmd::OrderPrint{level, count}).Print) << level << " " << count;
 }
 
 TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {

@@ -14,6 +14,7 @@
 #include "ui/images.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
+#include "ui/printing.h"
 #include "ui/puzzle_words.h"
 
 namespace lumitile {
@@ -171,6 +172,12 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
       said << PuzzleVerdictQuestion({.Solutions = SolutionCount::kOne, .Grade = {3 + technique % 3, Technique(technique)}})
                   .Text;
     said << WindowTitleFor(GameKind::kEntered, true) << WindowTitleFor(GameKind::kEntered, false);
+    // The print's choice, laid out by Qt round its words, and its notice.
+    auto* printing = main.findChild<Printing*>();
+    printing->Start();
+    said << printing->ChoiceWindow()->windowTitle() << CannotPrintNotice().Text;
+    for (const QWidget* shown : printing->ChoiceWindow()->findChildren<QWidget*>()) said << shown->property("text").toString();
+    printing->ChoiceWindow()->reject();
     side.ShowHelp();
     const QString help = side.Help()->findChild<QTextBrowser*>()->toPlainText();
     said << side.Help()->windowTitle() << help;

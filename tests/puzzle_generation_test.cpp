@@ -27,6 +27,7 @@ struct ScriptedRandom final : RandomSource {
   std::vector<float> draws;
   std::size_t used = 0;
   float Next() override { return used < draws.size() ? draws[used++] : throw ScriptEnded{}; }
+  uint64_t SideSeed() const override { return used; }
 };
 
 TEST(MakeSolution, ScriptedBuildsEndOnTheExpectedBoard) {

@@ -329,6 +329,10 @@
         </translation>
     </message>
     <message>
+        <source>印刷...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
         <source>問題を入力</source>
         <translation>Enter Puzzle</translation>
     </message>
@@ -357,6 +361,51 @@
     </message>
 </context>
 <context>
+    <name>lumitile::PrintChoiceWindow</name>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>この問題</source>
+        <translation>This puzzle</translation>
+    </message>
+    <message>
+        <source>新しい問題</source>
+        <translation>New puzzles</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>問題の数</source>
+        <translation>Number of puzzles</translation>
+    </message>
+    <message>
+        <source>1ページの問題数</source>
+        <translation>Puzzles per page</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::PrintPages</name>
+    <message>
+        <source>解答 %1 ・ %2</source>
+        <translation>Solution %1 · %2</translation>
+    </message>
+    <message>
+        <source>問題 %1 ・ %2</source>
+        <translation>Puzzle %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::Printing</name>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>The puzzles could not be printed.</translation>
+    </message>
+</context>
+<context>
     <name>lumitile::PuzzleWords</name>
     <message>
         <source>%1行%2列</source>
@@ -365,72 +414,6 @@
     <message>
         <source>%1の %2 が、同じ行・列・ブロックにある%3の %2 と重なっています。</source>
         <translation>The %2 at %1 repeats the %2 at %3 in the same row, column or block.</translation>
-    </message>
-    <message>
-        <source>%1行目 %2文字目: </source>
-        <translation>Line %1, character %2: </translation>
-    </message>
-    <message>
-        <source>問題が短すぎます。マスは81個必要ですが、%1個しかありません。</source>
-        <translation>The puzzle is too short: it needs 81 cells but has only %1.</translation>
-    </message>
-    <message>
-        <source>82個目のマスがあります。問題は81マスです。</source>
-        <translation>an 82nd cell; a puzzle has 81.</translation>
-    </message>
-    <message>
-        <source>「%1」は問題に使えない文字です。
-使えるのは数字 1～9、空きマスの 0 . *、読み飛ばす空白・改行と | - + です。</source>
-        <translation>“%1” cannot be part of a puzzle.
-Use the digits 1-9, 0 . * for an open cell, and spaces, line breaks and | - + which are skipped.</translation>
-    </message>
-    <message>
-        <source>
-この問題は読み込めません。</source>
-        <translation>
-The puzzle cannot be read.</translation>
-    </message>
-    <message>
-        <source>
-持ち込んだ問題なので、ハイスコアには記録されません。</source>
-        <translation>
-A puzzle brought in is never entered in the best times.</translation>
-    </message>
-    <message>
-        <source>この問題には答えがありません。</source>
-        <translation>This puzzle has no solution.</translation>
-    </message>
-    <message>
-        <source>
-この問題は遊べません。</source>
-        <translation>
-It cannot be played.</translation>
-    </message>
-    <message>
-        <source>この問題には答えが複数あります。
-きまりに合う埋め方ならどれでも完成です。ヒントはその一つを示します。</source>
-        <translation>This puzzle has more than one solution.
-Any filling that keeps the rules solves it; a hint shows one of them.</translation>
-    </message>
-    <message>
-        <source>
-この問題で遊びますか？</source>
-        <translation>
-Play this puzzle?</translation>
-    </message>
-    <message>
-        <source>答えが一つだけの問題です。
-</source>
-        <translation>This puzzle has exactly one solution.
-</translation>
-    </message>
-    <message>
-        <source>Lumitile - 問題を入力中</source>
-        <translation>Lumitile - Entering a Puzzle</translation>
-    </message>
-    <message>
-        <source>Lumitile - 入力した問題</source>
-        <translation>Lumitile - Entered Puzzle</translation>
     </message>
     <message>
         <source>ネイキッドシングル</source>
@@ -529,12 +512,78 @@ Play this puzzle?</translation>
         <translation>Grandmaster</translation>
     </message>
     <message>
+        <source>%1行目 %2文字目: </source>
+        <translation>Line %1, character %2: </translation>
+    </message>
+    <message>
+        <source>問題が短すぎます。マスは81個必要ですが、%1個しかありません。</source>
+        <translation>The puzzle is too short: it needs 81 cells but has only %1.</translation>
+    </message>
+    <message>
+        <source>82個目のマスがあります。問題は81マスです。</source>
+        <translation>an 82nd cell; a puzzle has 81.</translation>
+    </message>
+    <message>
+        <source>「%1」は問題に使えない文字です。
+使えるのは数字 1～9、空きマスの 0 . *、読み飛ばす空白・改行と | - + です。</source>
+        <translation>“%1” cannot be part of a puzzle.
+Use the digits 1-9, 0 . * for an open cell, and spaces, line breaks and | - + which are skipped.</translation>
+    </message>
+    <message>
+        <source>
+この問題は読み込めません。</source>
+        <translation>
+The puzzle cannot be read.</translation>
+    </message>
+    <message>
+        <source>
+持ち込んだ問題なので、ハイスコアには記録されません。</source>
+        <translation>
+A puzzle brought in is never entered in the best times.</translation>
+    </message>
+    <message>
+        <source>この問題には答えがありません。</source>
+        <translation>This puzzle has no solution.</translation>
+    </message>
+    <message>
+        <source>
+この問題は遊べません。</source>
+        <translation>
+It cannot be played.</translation>
+    </message>
+    <message>
+        <source>この問題には答えが複数あります。
+きまりに合う埋め方ならどれでも完成です。ヒントはその一つを示します。</source>
+        <translation>This puzzle has more than one solution.
+Any filling that keeps the rules solves it; a hint shows one of them.</translation>
+    </message>
+    <message>
+        <source>
+この問題で遊びますか？</source>
+        <translation>
+Play this puzzle?</translation>
+    </message>
+    <message>
         <source>論理だけで解けます: %1 相当 (いちばん難しい技: %2)。</source>
         <translation>Logic alone solves it: %1 (hardest technique: %2).</translation>
     </message>
     <message>
         <source>論理だけでは解ききれません (名人より難しい問題です)。</source>
         <translation>Logic alone cannot finish it (harder than Grandmaster).</translation>
+    </message>
+    <message>
+        <source>答えが一つだけの問題です。
+</source>
+        <translation>This puzzle has exactly one solution.
+</translation>
+    </message>
+    <message>
+        <source>Lumitile - 問題を入力中</source>
+        <translation>Lumitile - Entering a Puzzle</translation>
+    </message>
+    <message>
+        <source>Lumitile - 入力した問題</source>
+        <translation>Lumitile - Entered Puzzle</translation>
     </message>
 </context>
 <context>

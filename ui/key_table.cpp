@@ -44,6 +44,7 @@ const std::array kKeys{
     KeyRow{Qt::Key_0, kCtrl, {KeyCommand::ZoomReset}},
     KeyRow{Qt::Key_C, kCtrl, {KeyCommand::CopyPuzzle}},
     KeyRow{Qt::Key_V, kCtrl, {KeyCommand::PastePuzzle}},
+    KeyRow{Qt::Key_P, kCtrl, {KeyCommand::Print}},
 };
 
 }  // namespace

@@ -32,6 +32,7 @@ enum class KeyCommand {
   ZoomReset,
   CopyPuzzle,   // the givens on the clipboard as the one 81-character line
   PastePuzzle,  // a puzzle from the clipboard, checked and played
+  Print,
 };
 
 struct KeyAction {

@@ -23,7 +23,9 @@
 #include "ui/images.h"
 #include "ui/key_table.h"
 #include "ui/layout.h"
+#include "ui/level_names.h"
 #include "ui/picture_box.h"
+#include "ui/printing.h"
 #include "ui/puzzle_words.h"
 #include "ui/sound_player.h"
 #include "ui/window_look.h"
@@ -47,6 +49,8 @@ MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
+  printing_ = new Printing(game_, this, ask_);
+  connect(printing_, &Printing::BusyChanged, this, &MainWindow::RefreshMenus);
   BuildClientArea();
   BuildMenus();
   ApplyZoom();
@@ -174,6 +178,9 @@ void MainWindow::BuildMenus() {
   pauseAction_ = addItem(file, "pause", tr("一時停止"), [this] { RunKey({KeyCommand::Pause}); },
                          KeysFor(KeyCommand::Pause));
   pauseAction_->setCheckable(true);
+  addSeparator(file, "print_sep");
+  printAction_ = addItem(file, "print", tr("印刷..."), [this] { RunKey({KeyCommand::Print}); },
+                         KeysFor(KeyCommand::Print));
   addSeparator(file, "aa");
   addItem(file, "end_app", tr("終了"), [this] { close(); });
 
@@ -215,15 +222,9 @@ void MainWindow::BuildMenus() {
   }
 
   QMenu* level = addMenu("level", tr("ﾚﾍﾞﾙ"));
-  const std::array<std::pair<const char*, QString>, kLevelCount> levels{{
-      {"beg_game", tr("初級")},
-      {"mid_game", tr("中級")},
-      {"hi_game", tr("上級")},
-      {"sup_game", tr("超上級")},
-      {"mas_game", tr("達人")},
-  }};
   for (int i = 0; i < kLevelCount; ++i) {
-    levelActions_[i] = addItem(level, levels[i].first, levels[i].second, [this, i] { SelectLevel(i); });
+    levelActions_[i] =
+        addItem(level, LevelEntryName(i).toLatin1().constData(), LevelName(i), [this, i] { SelectLevel(i); });
     levelActions_[i]->setCheckable(true);
   }
   addSeparator(level, "o");
@@ -380,6 +381,7 @@ void MainWindow::RunKey(const KeyAction& action) {
     case KeyCommand::ZoomIn: return StepZoom(1);
     case KeyCommand::ZoomOut: return StepZoom(-1);
     case KeyCommand::ZoomReset: return SetZoom(100);
+    case KeyCommand::Print: return printing_->Start();
   }
 }
 
@@ -491,6 +493,7 @@ void MainWindow::RefreshMenus() {
   nextPuzzleAction_->setEnabled(!nextPuzzles_.empty());
   copyPuzzleAction_->setEnabled(game_.Dealt());
   setWindowTitle(WindowTitleFor(game_.Kind(), game_.Entering()));
+  printAction_->setEnabled(!printing_->Busy());
 }
 
 void MainWindow::RefreshLevelChecks() {

@@ -27,6 +27,7 @@ class BoardWidget;
 class GameSession;
 class Images;
 class PictureBox;
+class Printing;
 class SoundPlayer;
 struct KeyAction;
 struct Outcome;
@@ -140,6 +141,8 @@ class MainWindow : public QMainWindow {
   QAction* nextPuzzleAction_ = nullptr;
   QAction* copyPuzzleAction_ = nullptr;
   std::deque<std::string> nextPuzzles_;  // a file's puzzles not yet offered
+  Printing* printing_ = nullptr;
+  QAction* printAction_ = nullptr;
   QTimer clockTimer_;
   QTimer finishedTimer_;
   bool busy_ = false;  // the busy pointer is up for a deal
