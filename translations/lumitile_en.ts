@@ -500,14 +500,6 @@
         <translation>unique rectangle</translation>
     </message>
     <message>
-        <source>超上級</source>
-        <translation>Expert</translation>
-    </message>
-    <message>
-        <source>達人</source>
-        <translation>Master</translation>
-    </message>
-    <message>
         <source>名人</source>
         <translation>Grandmaster</translation>
     </message>

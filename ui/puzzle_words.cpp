@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "core/puzzle/unique_puzzle.h"
+#include "ui/level_names.h"
 
 namespace lumitile {
 
@@ -62,10 +62,10 @@ QString TechniqueName(Technique technique) {
   return {};
 }
 
-QString LevelName(int level) {
-  if (level == kSuperAdvancedLevel) return Words::tr("超上級");
-  if (level == kMasterLevel) return Words::tr("達人");
-  return Words::tr("名人");
+// The level's name from the game's one list; 名人 until the level menu has it.
+QString GradeLevelName(int level) {
+  const QString name = LevelName(level);
+  return name.isEmpty() ? Words::tr("名人") : name;
 }
 
 Question Notice(const char* name, QMessageBox::Icon icon, const QString& text) {
@@ -118,7 +118,7 @@ Question PuzzleVerdictQuestion(const PuzzleVerdict& verdict) {
   const PuzzleGrade& graded = verdict.Grade;
   const QString grade = graded.Level && graded.Hardest
                             ? Words::tr("論理だけで解けます: %1 相当 (いちばん難しい技: %2)。")
-                                  .arg(LevelName(*graded.Level), TechniqueName(*graded.Hardest))
+                                  .arg(GradeLevelName(*graded.Level), TechniqueName(*graded.Hardest))
                             : Words::tr("論理だけでは解ききれません (名人より難しい問題です)。");
   return Notice("PuzzleCheckedNotice", QMessageBox::Information,
                 Words::tr("答えが一つだけの問題です。\n") + grade + unranked);
