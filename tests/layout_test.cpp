@@ -166,7 +166,7 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
       said << PuzzleTextNotice({.What = kind, .Length = 1, .Cell = 1}, "9").Text;
     for (const PuzzleVerdict& verdict :
          {PuzzleVerdict{.Clash = GivenClash{1, 0, 9}}, PuzzleVerdict{}, PuzzleVerdict{.Solutions = SolutionCount::kSeveral},
-          PuzzleVerdict{.Solutions = SolutionCount::kOne}})
+          PuzzleVerdict{.Solutions = SolutionCount::kOne, .Open = 1}, PuzzleVerdict{.Solutions = SolutionCount::kOne}})
       said << PuzzleVerdictQuestion(verdict).Text;
     for (int technique = 0; technique < kTechniqueCount; ++technique)
       said << PuzzleVerdictQuestion({.Solutions = SolutionCount::kOne, .Grade = {3 + technique % 3, Technique(technique)}})

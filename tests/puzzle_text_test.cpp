@@ -85,6 +85,7 @@ TEST(PuzzleCheck, ClashesSolutionCountsAndTheGradersLevel) {
     EXPECT_EQ(IsCompleteGrid(grid), solutions != SolutionCount::kNone) << what;
   }
   EXPECT_EQ(CheckPuzzle(master.givens).Solution, master.solution);
+  EXPECT_EQ(CheckPuzzle(master.solution).Open + CheckPuzzle(master.givens).Open, OpenCount(master.givens));
   const auto clash = CheckPuzzle(Digits{1, 0, 0, 0, 1}).Clash;
   EXPECT_TRUE(clash && clash->Cell * 100 + clash->EarlierCell * 10 + clash->Digit == 401);
 }

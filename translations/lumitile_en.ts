@@ -577,6 +577,10 @@ Play this puzzle?</translation>
         <source>Lumitile - 入力した問題</source>
         <translation>Lumitile - Entered Puzzle</translation>
     </message>
+    <message>
+        <source>この問題には空きマスがありません。</source>
+        <translation>This puzzle has no open cell.</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::Question</name>

@@ -97,15 +97,15 @@ Question PuzzleTextNotice(const PuzzleTextError& error, std::string_view text) {
 }
 
 bool Playable(const PuzzleVerdict& verdict) {
-  return !verdict.Clash && verdict.Solutions != SolutionCount::kNone;
+  return !verdict.Clash && verdict.Solutions != SolutionCount::kNone && verdict.Open > 0;
 }
 
 Question PuzzleVerdictQuestion(const PuzzleVerdict& verdict) {
   const QString unranked = Words::tr("\n持ち込んだ問題なので、ハイスコアには記録されません。");
   if (!Playable(verdict)) {
-    const QString why = verdict.Clash
-                            ? ClashText(verdict.Clash->Cell, verdict.Clash->EarlierCell, verdict.Clash->Digit)
-                            : Words::tr("この問題には答えがありません。");
+    const QString why = verdict.Clash ? ClashText(verdict.Clash->Cell, verdict.Clash->EarlierCell, verdict.Clash->Digit)
+                        : verdict.Open == 0 ? Words::tr("この問題には空きマスがありません。")
+                                            : Words::tr("この問題には答えがありません。");
     return Notice("PuzzleRefusedNotice", QMessageBox::Warning, why + Words::tr("\nこの問題は遊べません。"));
   }
   if (verdict.Solutions == SolutionCount::kSeveral) {

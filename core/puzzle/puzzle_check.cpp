@@ -17,6 +17,7 @@ PuzzleGrade GradeByLogic(const Digits& givens) {
 
 PuzzleVerdict CheckPuzzle(const Digits& givens) {
   PuzzleVerdict verdict;
+  verdict.Open = OpenCount(givens);
   verdict.Clash = FirstClash(givens);
   if (verdict.Clash) return verdict;
   const int count = CountSolutions(givens, 2, &verdict.Solution);

@@ -28,6 +28,7 @@ struct PuzzleVerdict {
   SolutionCount Solutions = SolutionCount::kNone;
   Digits Solution{};  // one filling of the givens (the only one when unique); all 0 when none
   PuzzleGrade Grade;  // for a puzzle with one solution only
+  int Open = 0;       // open cells: none leaves nothing to play
 };
 
 PuzzleGrade GradeByLogic(const Digits& givens);
