@@ -37,11 +37,12 @@ void GamePlay::Restore(const SavedGame& game) {
   if (game.Paused) clock_.Pause();
 }
 
-bool GamePlay::Play(Move move) {
-  if (move.Empty()) return false;
+CellsTouched GamePlay::Play(Move move) {
+  const CellsTouched touched = TouchedBy(move);
+  if (move.Empty()) return touched;
   Apply(board_, move);
   history_.Record(std::move(move));
-  return true;
+  return touched;
 }
 
 void GamePlay::SpendHint(int index) {
@@ -50,16 +51,18 @@ void GamePlay::SpendHint(int index) {
   clock_.ChargeHintTime();
 }
 
-bool GamePlay::Undo() {
+CellsTouched GamePlay::Undo() {
   const Move* move = history_.Undo();
-  if (move) Revert(board_, *move);
-  return move != nullptr;
+  if (!move) return {};
+  Revert(board_, *move);
+  return TouchedBy(*move);
 }
 
-bool GamePlay::Redo() {
+CellsTouched GamePlay::Redo() {
   const Move* move = history_.Redo();
-  if (move) Apply(board_, *move);
-  return move != nullptr;
+  if (!move) return {};
+  Apply(board_, *move);
+  return TouchedBy(*move);
 }
 
 std::optional<int32_t> GamePlay::CheckSolved() {

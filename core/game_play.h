@@ -29,13 +29,14 @@ class GamePlay {
   // (held if it was paused); the moves before it cannot be undone.
   void Restore(const SavedGame& game);
 
-  // A move applied and recorded; false when it changes nothing.
-  bool Play(Move move);
+  // A move applied and recorded; the cells it touched, none when it changes nothing.
+  CellsTouched Play(Move move);
   // The token spent and 30 seconds charged to the clock.
   void SpendHint(int index);
-  // Take back or replay a move: the board only. False when there is none.
-  bool Undo();
-  bool Redo();
+  // Take back or replay a move: the board only. The cells it touched, none
+  // when there is no move.
+  CellsTouched Undo();
+  CellsTouched Redo();
   // On a solved board the clock stops, freezing the time hint charges
   // included, and the solve time comes back; nothing on any other board.
   std::optional<int32_t> CheckSolved();

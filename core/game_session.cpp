@@ -169,7 +169,7 @@ Outcome GameSession::Do(const cmd::ApplyPick& command) {
   if (OnBoard(cell)) input_.Cursor = cell;
   Outcome outcome;
   if (auto action = BoardClick(game_.CurrentBoard(), input_.Picked, cell)) {
-    outcome.Cells = game_.Play(std::move(action->Change));
+    outcome = Played(std::move(action->Change));
     if (action->Hint) {
       game_.SpendHint(*action->Hint);
       // One token, one reveal: the spent token is put down with the pointer.
@@ -206,7 +206,7 @@ Outcome GameSession::Do(const cmd::PutPickDown&) {
 }
 
 Outcome GameSession::Do(const cmd::ToggleMark& command) {
-  const Outcome outcome{.Cells = game_.Play(ToggleMark(CurrentBoard(), command.At, command.Number))};
+  const Outcome outcome = Played(ToggleMark(CurrentBoard(), command.At, command.Number));
   return command.ByKey ? ByKey(outcome) : outcome;
 }
 
@@ -214,7 +214,7 @@ Outcome GameSession::Do(const cmd::MarkWithPick& command) {
   const auto& pick = input_.Picked;
   if (!pick || !OnBoard(command.At)) return {};
   if (pick->What == Pick::Kind::Panel) return Do(cmd::ToggleMark{command.At, pick->Index + 1});
-  if (pick->What == Pick::Kind::Eraser) return {.Cells = game_.Play(ClearMarks(CurrentBoard(), command.At))};
+  if (pick->What == Pick::Kind::Eraser) return Played(ClearMarks(CurrentBoard(), command.At));
   return {};
 }
 
@@ -236,23 +236,32 @@ Outcome GameSession::Do(const cmd::CursorToRowEdge& command) {
 }
 
 Outcome GameSession::Do(const cmd::ClearPlacedPanels&) {
-  return {.Cells = game_.Play(ClearEntries(CurrentBoard()))};
+  return Played(ClearEntries(CurrentBoard()));
+}
+
+Outcome GameSession::Played(Move move) {
+  const CellsTouched touched = game_.Play(std::move(move));
+  return {.Cells = touched.Any.any(), .NumbersChanged = touched.Numbers, .Changed = touched.Any};
 }
 
 Outcome GameSession::Do(const cmd::Undo&) { return Replayed(game_.Undo()); }
 
 Outcome GameSession::Do(const cmd::Redo&) { return Replayed(game_.Redo()); }
 
-Outcome GameSession::Replayed(bool moved) {
-  if (!moved) return {};
-  Outcome outcome{.Cells = true};
+Outcome GameSession::Replayed(const CellsTouched& touched) {
+  if (touched.Any.none()) return {};
+  Outcome outcome{.Cells = true, .NumbersChanged = touched.Numbers, .Changed = touched.Any};
   CheckSolved(outcome);
   return outcome;
 }
 
 void GameSession::CheckSolved(Outcome& outcome) {
   const auto seconds = game_.CheckSolved();
-  if (!seconds) return;
+  if (!seconds) {
+    // A board being set is no solve gone wrong, however full.
+    outcome.Mistaken = !Entering() && IsFull(CurrentBoard());
+    return;
+  }
   outcome.Solved = true;
   outcome.Play = Sound::Solved;
   outcome.Clock = true;

@@ -33,9 +33,15 @@ struct Outcome {
   bool Table = false;    // the best-time table changed or was read again
   bool Zoom = false;     // the main window's zoom changed
   bool Cursor = false;   // the cell cursor moved or first showed
+  // The cells a move, its undo or its redo changed, each read out again by a
+  // screen reader: those whose number changed, and those whose number or
+  // marks did (a number put also takes its marks off the cell's peers).
+  CellSet NumbersChanged;
+  CellSet Changed;
   std::optional<Sound> Play = std::nullopt;
   bool Solved = false;
   bool RecordWaiting = false;  // a solve beat the best time: ask for a name
+  bool Mistaken = false;       // a number filled the board, but not as a solution
   // A new game waits for this deal: run DealBoard on it, off the window's
   // thread, and hand the board back in FinishDeal.
   std::optional<DealOrder> Deal = std::nullopt;
@@ -74,7 +80,7 @@ class GameSession {
   bool HintVisible(int index) const { return game_.HintVisible(index); }
   PointerView Pointer() const { return input_.Picked; }
   int Level() const { return level_; }
-  // The level the board on screen was dealt at.
+  // The level the board on show was dealt at, whatever the menu says since.
   int DealtLevel() const { return game_.DealtLevel(); }
   int Zoom() const { return options_.Zoom(); }
   bool ShowingDuplicates() const { return options_.ShowDuplicates(); }
@@ -130,8 +136,10 @@ class GameSession {
   Outcome Do(const cmd::ReadBestTimes&);
   Outcome Do(const cmd::OrderPrint& command);
 
+  // A move played on the board, and what it touched.
+  Outcome Played(Move move);
   // An undone or redone move, then checked.
-  Outcome Replayed(bool moved);
+  Outcome Replayed(const CellsTouched& touched);
   // The solved check and, on a solved board, the win sequence.
   void CheckSolved(Outcome& outcome);
   // A different level gives up the deal under way.

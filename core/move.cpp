@@ -21,6 +21,14 @@ Move PutNumber(const Board& board, Cell cell, int16_t number) {
   return move;
 }
 
+CellsTouched TouchedBy(const Move& move) {
+  CellsTouched touched;
+  for (const CellChange& change : move.Changes) touched.Numbers.set(change.At.Row * kBoardSize + change.At.Column);
+  touched.Any = touched.Numbers;
+  for (const MarkChange& change : move.Marks) touched.Any.set(change.At.Row * kBoardSize + change.At.Column);
+  return touched;
+}
+
 Move ToggleMark(const Board& board, Cell cell, int number) {
   if (!OnBoard(cell) || number < 1 || number > 9 || ViewOf(board, cell).Kind != CellKind::Empty) return {};
   const uint16_t marks = board.MarksAt(cell);

@@ -43,6 +43,15 @@ Move ClearMarks(const Board& board, Cell cell);
 // Every placed panel taken off; the givens stay.
 Move ClearEntries(const Board& board);
 
+// The cells a move touches: those whose number changes, and those whose
+// number or marks change, so a view can tell exactly which cells to read
+// out again.
+struct CellsTouched {
+  CellSet Numbers;
+  CellSet Any;
+};
+CellsTouched TouchedBy(const Move& move);
+
 // Writes each change's After (Apply) or Before (Revert) into the entries and marks.
 void Apply(Board& board, const Move& move);
 void Revert(Board& board, const Move& move);

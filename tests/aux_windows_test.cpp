@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalSpy>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -176,6 +178,42 @@ TEST(SideWindows, TheHelpAndTheAboutOpenOnceAndTheHelpReadsFromAnyFolder) {
   EXPECT_EQ(OpenWindows("Form6"), 1);
   EXPECT_EQ(OpenWindows("HelpViewer"), 1);
   fs::remove_all(odd);  // a folder Qt cannot name, so QTemporaryDir cannot remove it
+}
+
+// New game, the help and the end answer their keys in every window of the
+// game, and their entries show them; Esc closes the help; F10 opens the
+// first menu.
+TEST(SideWindows, TheGameKeysWorkFromEveryWindow) {
+  GameRig rig;
+  rig.game.Show();
+  AuxiliaryWindows& side = rig.Window().SideWindows();
+  for (const auto& [entry, key] : {std::pair{"new_game", "Ctrl+N"}, {"end_app", "Ctrl+Q"}, {"mn_help", "F1"}})
+    EXPECT_EQ(rig.Find<QAction>(entry)->shortcut().toString(), key);
+  side.ShowBestTimes();
+  side.ShowAbout();
+  rig.SolveOneCellIn(5);
+  ASSERT_TRUE(side.RecordEntry());
+  const auto activate = [](QWidget* window) { window->activateWindow(); return QTest::qWaitForWindowActive(window); };
+  for (QWidget* window : {side.BestTimes(), side.About(), side.RecordEntry()}) {
+    rig.Session().Execute(cmd::NewGameOn{testing::PuzzleWithOpenCells(9)});
+    rig.Window().PickItem(Pick::Panel(0));
+    rig.Window().ClickCell(0, 0);
+    ASSERT_TRUE(activate(window));
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_NE(rig.Session().CellAt({0, 0}).Kind, CellKind::Placed) << "a new deal";
+    QTest::keyClick(window, Qt::Key_F1);
+    ASSERT_TRUE(side.Help()) << window->objectName().toStdString();
+    ASSERT_TRUE(activate(side.Help()));
+    QTest::keyClick(side.Help()->findChild<QTextBrowser*>(), Qt::Key_Escape);
+    EXPECT_FALSE(side.Help());
+  }
+  QTest::keyClick(&rig.Window(), Qt::Key_F10);
+  EXPECT_EQ(rig.Window().menuBar()->activeAction(), rig.Window().menuBar()->actions().constFirst());
+  QTest::keyClick(rig.Window().menuBar(), Qt::Key_Escape);
+  QSignalSpy ending(&rig.Window(), &MainWindow::Ending);
+  ASSERT_TRUE(activate(side.BestTimes()));
+  QTest::keyClick(side.BestTimes(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(ending.count(), 1);
 }
 
 // A question goes ahead on its Yes alone, which is also what Enter gives.

@@ -183,9 +183,22 @@ TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {
   EXPECT_EQ(game.Level(), 1);
 }
 
+// The cells whose number, and whose number or marks, differ between two boards.
+std::pair<CellSet, CellSet> Differing(const Board& a, const Board& b) {
+  std::pair<CellSet, CellSet> differ;
+  for (int i = 0; i < 81; ++i) {
+    const Cell cell{i / 9, i % 9};
+    differ.first[i] = a.Entry(cell) != b.Entry(cell);
+    differ.second[i] = differ.first[i] || a.MarksAt(cell) != b.MarksAt(cell);
+  }
+  return differ;
+}
+
 // Each kind of move takes the board back exactly, entries and marks of
 // every cell, and replays it exactly; the clock, the spent tokens and the
-// pick stay as they are.
+// pick stay as they are. Each outcome names exactly the cells that changed,
+// so a screen reader can read them again. A number that fills the board
+// wrongly says so.
 TEST_F(GameSessionTest, EveryKindOfMoveUndoesAndRedoesExactly) {
   Play(30);
   Do(cmd::ToggleMark{{0, 4}, 5});
@@ -200,20 +213,30 @@ TEST_F(GameSessionTest, EveryKindOfMoveUndoesAndRedoesExactly) {
   const auto rest = [&] {
     return std::tuple(game.ElapsedSeconds(), game.HintVisible(0), game.HintVisible(1), game.Pointer());
   };
+  const auto changed = [](const Outcome& outcome) { return std::pair{outcome.NumbersChanged, outcome.Changed}; };
   for (const Command& move : moves) {
     const Board before = game.CurrentBoard();
-    ASSERT_TRUE(Do(move).Cells) << move.index();
+    const Outcome played = Do(move);
+    ASSERT_TRUE(played.Cells) << move.index();
     const Board after = game.CurrentBoard();
     const auto kept = rest();
     const auto& now = game.CurrentBoard();
-    ASSERT_TRUE(Do(cmd::Undo{}).Cells);
+    EXPECT_EQ(changed(played), Differing(before, after)) << move.index();
+    EXPECT_EQ(changed(Do(cmd::Undo{})), Differing(before, after)) << move.index();
     EXPECT_EQ(std::tie(now.Entries, now.Marks), std::tie(before.Entries, before.Marks)) << move.index();
-    ASSERT_TRUE(Do(cmd::Redo{}).Cells);
+    EXPECT_EQ(changed(Do(cmd::Redo{})), Differing(before, after)) << move.index();
     EXPECT_EQ(std::tie(now.Entries, now.Marks), std::tie(after.Entries, after.Marks)) << move.index();
     EXPECT_EQ(rest(), kept) << move.index();
   }
   Do(cmd::NewGame{});
   EXPECT_FALSE(game.CanUndo()) << "a new game forgets the moves";
+  Do(cmd::NewGameOn{PuzzleWithOpenCells(2)});
+  const int wrong = testing::kSolution[0] - '0' == 9 ? 1 : testing::kSolution[0] - '0' + 1;
+  EXPECT_FALSE(Do(cmd::PickAndApply{Pick::Panel(wrong - 1), {0, 0}}).Mistaken) << "not full yet";
+  const Outcome full = Put(1);
+  EXPECT_TRUE(full.Mistaken && !full.Solved);
+  const Outcome solved = Put(0);
+  EXPECT_TRUE(solved.Solved && !solved.Mistaken);
 }
 
 // The cursor: hidden until a key moves it, wrapping at the edges, moved by a

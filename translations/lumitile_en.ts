@@ -42,6 +42,14 @@
         <source>%1行%2列 空き メモ%3</source>
         <translation>Row %1, column %2, empty, notes%3</translation>
     </message>
+    <message>
+        <source>%1秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1分%2秒</source>
+        <translation>%1 min %2 s</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::AuxiliaryWindows</name>
@@ -321,12 +329,17 @@
         <source>ﾊﾞｰｼﾞｮﾝ情報...</source>
         <translation>About Lumitile...</translation>
     </message>
-    <message numerus="yes">
-        <source>タイム %n秒</source>
-        <translation>
-            <numerusform>Time %n second</numerusform>
-            <numerusform>Time %n seconds</numerusform>
-        </translation>
+    <message>
+        <source>タイム</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>タイム %1</source>
+        <translation>Time %1</translation>
+    </message>
+    <message>
+        <source>新記録</source>
+        <translation>New record</translation>
     </message>
     <message>
         <source>印刷...</source>
@@ -612,6 +625,96 @@ Are you sure?</translation>
     <message>
         <source>名前を入力してください。</source>
         <translation>Enter your name.</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::SpokenNews</name>
+    <message>
+        <source>初級</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>中級</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <source>上級</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>超上級</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>達人</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>パネル %1</source>
+        <translation>Panel %1</translation>
+    </message>
+    <message>
+        <source>消しゴム</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>ヒント %1</source>
+        <translation>Hint %1</translation>
+    </message>
+    <message>
+        <source>前回のゲームの続き %1</source>
+        <translation>Last game continued, %1</translation>
+    </message>
+    <message>
+        <source>新しいゲーム %1</source>
+        <translation>New game, %1</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%nマス</source>
+        <translation>
+            <numerusform>%n cell</numerusform>
+            <numerusform>%n cells</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>選択を解除</source>
+        <translation>Nothing picked</translation>
+    </message>
+    <message>
+        <source>ヒント 残り%1</source>
+        <translation>Hints left: %1</translation>
+    </message>
+    <message>
+        <source>一時停止</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>再開</source>
+        <translation>Resumed</translation>
+    </message>
+    <message>
+        <source>完成 %1</source>
+        <translation>Solved in %1</translation>
+    </message>
+    <message>
+        <source>間違いがあります</source>
+        <translation>There are mistakes</translation>
+    </message>
+    <message>
+        <source>問題を入力</source>
+        <translation>Enter Puzzle</translation>
+    </message>
+    <message>
+        <source>入力した問題</source>
+        <translation>Entered Puzzle</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QWidget>
 #include <array>
 #include <memory>
 
@@ -19,8 +20,11 @@ struct Words {
 
 class BoardAccessible;
 
+constexpr const char* kAnnouncerName = "Announcer";
+
 // One cell of the board; it has no widget of its own, so the board's
-// interface owns it for as long as the board lives.
+// interface owns it for as long as the board lives. A list item, not a
+// table cell: readers speak a table cell's whole row on Up and Down.
 class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
   CellAccessible(BoardAccessible* table, BoardWidget* board, Cell cell) : table_(table), board_(board), cell_(cell) {}
@@ -42,7 +46,7 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleTabl
     const QRect place = board_->CellRect(cell_);
     return {board_->mapToGlobal(place.topLeft()), place.size()};
   }
-  QAccessible::Role role() const override { return QAccessible::Cell; }
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
   QAccessible::State state() const override {
     QAccessible::State state;
     state.focusable = true;
@@ -69,9 +73,11 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleTabl
   Cell cell_;
 };
 
+// The board: a list of 81 cells, which a client can also walk as a table,
+// as Qt's own list views can be.
 class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
  public:
-  explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Table) {
+  explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::List) {
     for (int i = 0; i < kCells; ++i) {
       cells_[i] = std::make_unique<CellAccessible>(this, board, Cell{i / kBoardSize, i % kBoardSize});
       QAccessible::registerAccessibleInterface(cells_[i].get());
@@ -139,12 +145,72 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
 
 QAccessibleInterface* CellAccessible::parent() const { return table_; }
 
+// A palette item a reader can press. The items that can be picked are one
+// set of radio buttons, checked while picked; a spent hint token is hidden
+// and unavailable. Clear-all is a plain button.
+class PaletteItemAccessible final : public QAccessibleWidget {
+ public:
+  explicit PaletteItemAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::Button) {}
+
+  // Asked every time: the interface may be made before the item is told it can be picked.
+  QAccessible::Role role() const override {
+    return static_cast<const PictureBox*>(widget())->Pickable() ? QAccessible::RadioButton : QAccessible::Button;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    const auto* box = static_cast<const PictureBox*>(widget());
+    state.checkable = box->Pickable();
+    state.checked = box->Picked();
+    state.disabled = box->isHidden();
+    return state;
+  }
+  QStringList actionNames() const override { return QStringList{pressAction()} << QAccessibleWidget::actionNames(); }
+  void doAction(const QString& name) override {
+    // Shown down for a moment, as a click would be, then clicked.
+    if (name == pressAction()) return static_cast<PictureBox*>(widget())->animateClick();
+    QAccessibleWidget::doAction(name);
+  }
+};
+
+// The clock's first digit speaks for the three: a fixed name, so it never
+// renames itself as the seconds pass, and the time as its value, read from
+// the game whenever a reader asks.
+class ClockAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit ClockAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return SpokenTime(Seconds());
+    return QAccessibleWidget::text(t);
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                               : QAccessibleWidget::interface_cast(type);
+  }
+  QVariant currentValue() const override { return Seconds(); }
+  void setCurrentValue(const QVariant&) override {}
+  QVariant maximumValue() const override { return kMaxShownSeconds; }
+  QVariant minimumValue() const override { return 0; }
+  QVariant minimumStepSize() const override { return 1; }
+
+ private:
+  int32_t Seconds() const {
+    const auto* board = widget()->parentWidget()->findChild<BoardWidget*>();
+    return board ? std::min(board->Game().ElapsedSeconds(), kMaxShownSeconds) : 0;
+  }
+};
+
 QAccessibleInterface* Describe(const QString& className, QObject* object) {
   if (className == QLatin1String("lumitile::BoardWidget")) return new BoardAccessible(static_cast<BoardWidget*>(object));
-  // The palette's pictures are buttons, which Qt describes itself with their
-  // press action; a picture that nothing presses (the clock) is only named.
-  if (className == QLatin1String("lumitile::PictureBox") && !static_cast<PictureBox*>(object)->Pressable())
-    return new QAccessibleWidget(static_cast<PictureBox*>(object), QAccessible::StaticText);
+  if (className == QLatin1String("lumitile::PictureBox")) {
+    auto* box = static_cast<PictureBox*>(object);
+    if (box->Pressable()) return new PaletteItemAccessible(box);
+    // The clock's other digits are pictures without a name of their own.
+    if (box->accessibleName().isEmpty()) return new QAccessibleWidget(box, QAccessible::StaticText);
+    return new ClockAccessible(box);
+  }
+  if (className == QLatin1String("QWidget") && object->objectName() == QLatin1String(kAnnouncerName))
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
   return nullptr;
 }
 
@@ -156,6 +222,46 @@ void InstallAccessibility() {
     return true;
   }();
   (void)installed;
+}
+
+void Announce(QWidget* from, const QString& words) {
+  if (words.isEmpty()) return;
+  QWidget* window = from->window();
+  auto* announcer = window->findChild<QWidget*>(QLatin1String(kAnnouncerName), Qt::FindDirectChildrenOnly);
+  if (!announcer) {
+    announcer = new QWidget(window);
+    announcer->setObjectName(QLatin1String(kAnnouncerName));
+    announcer->setFixedSize(0, 0);
+    announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    announcer->setFocusPolicy(Qt::NoFocus);
+  }
+  // Readers speak a notification as it shows, so it shows anew every time,
+  // even with the words it said last.
+  announcer->hide();
+  announcer->setAccessibleName(words);
+  announcer->show();
+}
+
+void TellCellsChanged(QWidget* board, const CellSet& cells) {
+  if (!QAccessible::isActive()) return;
+  for (int i = 0; i < kBoardSize * kBoardSize; ++i) {
+    if (!cells.test(static_cast<std::size_t>(i))) continue;
+    QAccessibleEvent renamed(board, QAccessible::NameChanged);
+    renamed.setChild(i);
+    QAccessible::updateAccessibility(&renamed);
+  }
+}
+
+void TellCursorFocused(QWidget* board, Cell cursor) {
+  if (!board->hasFocus() || !QAccessible::isActive()) return;
+  QAccessibleEvent moved(board, QAccessible::Focus);
+  moved.setChild(cursor.Row * kBoardSize + cursor.Column);
+  QAccessible::updateAccessibility(&moved);
+}
+
+QString SpokenTime(int32_t seconds) {
+  if (seconds < 60) return Words::tr("%1秒").arg(seconds);
+  return Words::tr("%1分%2秒").arg(seconds / 60).arg(seconds % 60);
 }
 
 QString CellAccessibleName(Cell cell, CellView view, uint16_t marks, bool paused) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/game_session.h"
+#include "ui/accessibility.h"
 #include "ui/images.h"
 
 namespace lumitile {
@@ -179,6 +180,12 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   // A left click is judged where the button comes up, after a press anywhere on the board.
   const bool pressed = std::exchange(pressed_, false);
   if (const auto cell = CellAt(at); pressed && cell) emit CellClicked(cell->Row, cell->Column);
+}
+
+void BoardWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // After Qt's own word that the board has the focus, so the cell's comes last.
+  QMetaObject::invokeMethod(this, [this] { TellCursorFocused(this, game_.Cursor()); }, Qt::QueuedConnection);
 }
 
 }  // namespace lumitile

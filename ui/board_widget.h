@@ -46,6 +46,8 @@ class BoardWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Tabbed back to, the board tells a reader its cursor cell at once.
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   // A cell's side in whole pixels of a device with this many pixels to one

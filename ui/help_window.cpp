@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "ui/window_look.h"
+
 namespace lumitile {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
@@ -23,6 +25,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
+  CloseOnEscape(this);
 }
 
 void HelpWindow::ShowDocument(const std::filesystem::path& file) {

@@ -10,6 +10,7 @@ struct KeyRow {
   int Key;
   Qt::KeyboardModifiers Modifiers;
   KeyAction Action;
+  KeyPlace Where = KeyPlace::Board;
 };
 
 constexpr Qt::KeyboardModifiers kPlain = Qt::NoModifier;
@@ -45,12 +46,27 @@ const std::array kKeys{
     KeyRow{Qt::Key_C, kCtrl, {KeyCommand::CopyPuzzle}},
     KeyRow{Qt::Key_V, kCtrl, {KeyCommand::PastePuzzle}},
     KeyRow{Qt::Key_P, kCtrl, {KeyCommand::Print}},
+    KeyRow{Qt::Key_T, kPlain, {KeyCommand::SayTime}},
+    KeyRow{Qt::Key_F10, kPlain, {KeyCommand::OpenMenu}},
+    KeyRow{Qt::Key_Left, kPlain, {KeyCommand::PaletteStep, -1}, KeyPlace::Palette},
+    KeyRow{Qt::Key_Up, kPlain, {KeyCommand::PaletteStep, -1}, KeyPlace::Palette},
+    KeyRow{Qt::Key_Right, kPlain, {KeyCommand::PaletteStep, 1}, KeyPlace::Palette},
+    KeyRow{Qt::Key_Down, kPlain, {KeyCommand::PaletteStep, 1}, KeyPlace::Palette},
+    KeyRow{Qt::Key_Space, kPlain, {KeyCommand::PressItem}, KeyPlace::Palette},
+    KeyRow{Qt::Key_Return, kPlain, {KeyCommand::PressItem}, KeyPlace::Palette},
+    KeyRow{Qt::Key_Enter, kPlain, {KeyCommand::PressItem}, KeyPlace::Palette},
+    KeyRow{Qt::Key_Escape, kPlain, {KeyCommand::CloseWindow}, KeyPlace::SideWindow},
 };
 
 }  // namespace
 
-std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers) {
+std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers, KeyPlace place) {
   modifiers &= ~Qt::KeyboardModifiers(Qt::KeypadModifier);
+  for (const KeyRow& row : kKeys) {
+    if (place != KeyPlace::Board && row.Where == place && row.Key == key && row.Modifiers == modifiers)
+      return row.Action;
+  }
+  if (place == KeyPlace::SideWindow) return std::nullopt;
   if (key >= Qt::Key_1 && key <= Qt::Key_9) {
     const int number = key - Qt::Key_0;
     if (modifiers == kPlain) return KeyAction{KeyCommand::PlacePanel, number};
@@ -58,7 +74,7 @@ std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers) 
     return std::nullopt;
   }
   for (const KeyRow& row : kKeys) {
-    if (row.Key == key && row.Modifiers == modifiers) return row.Action;
+    if (row.Where == KeyPlace::Board && row.Key == key && row.Modifiers == modifiers) return row.Action;
   }
   return std::nullopt;
 }
@@ -67,6 +83,16 @@ QList<QKeySequence> KeysFor(KeyCommand command) {
   QList<QKeySequence> keys;
   for (const KeyRow& row : kKeys) {
     if (row.Action == KeyAction{command}) keys << QKeySequence(row.Key | row.Modifiers);
+  }
+  return keys;
+}
+
+QList<QKeySequence> EveryKey() {
+  QList<QKeySequence> keys{QKeySequence(Qt::Key_1), QKeySequence(Qt::Key_9), QKeySequence(kCtrl | Qt::Key_1),
+                           QKeySequence(kCtrl | Qt::Key_9)};
+  for (const KeyRow& row : kKeys) {
+    const QKeySequence key(row.Key | row.Modifiers);
+    if (!keys.contains(key)) keys << key;
   }
   return keys;
 }

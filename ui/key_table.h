@@ -33,7 +33,17 @@ enum class KeyCommand {
   CopyPuzzle,   // the givens on the clipboard as the one 81-character line
   PastePuzzle,  // a puzzle from the clipboard, checked and played
   Print,
+  SayTime,      // the time, told to a screen reader
+  OpenMenu,     // the first menu opened, for the arrows to walk on
+  PaletteStep,  // Number -1 or 1: the previous or next palette item takes the focus
+  PressItem,    // the palette item with the focus, as clicked
+  CloseWindow,  // the side window closed
 };
+
+// Where the focus is: a key can mean one thing on the board and another on
+// the palette or in a side window. The palette falls back on the board's
+// keys, so a digit still plays at the board's cursor from there.
+enum class KeyPlace { Board, Palette, SideWindow };
 
 struct KeyAction {
   KeyCommand Command;
@@ -44,9 +54,14 @@ struct KeyAction {
 };
 
 // Keypad keys count as the main row's; nothing for a key the game leaves alone.
-std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers);
+std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers,
+                                      KeyPlace place = KeyPlace::Board);
 // Every key the table gives a command with no number, as a menu entry's
 // shortcuts, in the table's order.
 QList<QKeySequence> KeysFor(KeyCommand command);
+// Every key of the table, once each, in its order; of the digits only the
+// first and the last (1 and 9, Ctrl+1 and Ctrl+9), as the documents give a
+// range. What the manuals are held to.
+QList<QKeySequence> EveryKey();
 
 }  // namespace lumitile

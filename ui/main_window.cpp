@@ -24,10 +24,12 @@
 #include "ui/key_table.h"
 #include "ui/layout.h"
 #include "ui/level_names.h"
+#include "ui/palette_focus.h"
 #include "ui/picture_box.h"
 #include "ui/printing.h"
 #include "ui/puzzle_words.h"
 #include "ui/sound_player.h"
+#include "ui/spoken_news.h"
 #include "ui/window_look.h"
 #include "ui/window_placement.h"
 
@@ -119,6 +121,8 @@ void MainWindow::BuildClientArea() {
 
   label("Label1", QStringLiteral("TIME"), look::kYellow, MakeFont(look::kTimeCaptionFont));
   for (int i = 0; i < 3; ++i) clockDigits_[i] = box(QStringLiteral("Picture%1").arg(5 + i), Qt::black, false, {});
+  // The three digits read as one time, the value of the first of them.
+  clockDigits_[0]->setAccessibleName(tr("タイム"));
   for (int i = 0; i < kHintCount; ++i) {
     hintTokens_[i] = button(box(QStringLiteral("Picture4(%1)").arg(i), Qt::black, false, images_.Hint()));
     connect(hintTokens_[i], &PictureBox::Clicked, this, pick(Pick::Hint(i)));
@@ -136,6 +140,12 @@ void MainWindow::BuildClientArea() {
   clearAll_ = button(box(QStringLiteral("Picture3"), look::kLightBlue, false, images_.Burst()));
   connect(clearAll_, &PictureBox::Clicked, this, &MainWindow::ClearPlacedPanels);
   clearAll_->setAccessibleName(tr("全てのパネルを消す"));
+  std::vector<PictureBox*> items(panels_.begin(), panels_.end());
+  items.push_back(eraser_);
+  items.insert(items.end(), hintTokens_.begin(), hintTokens_.end());
+  for (PictureBox* item : items) item->SetPickable(true);
+  items.push_back(clearAll_);
+  palette_ = std::make_unique<PaletteFocus>(std::move(items));
   const QString credit = QStringLiteral("© 2026 Lumitile Project");
   label("Label3", credit, look::kYellow, FittingGothicFont(credit, layout.Place(QStringLiteral("Label3")).size()));
 }
@@ -154,9 +164,8 @@ void MainWindow::BuildMenus() {
     menu->setFont(MakeFont(look::kMenuFont));
     return menu;
   };
-  // Captions carry no '&': none has an access key. The first entries show
-  // no shortcut (the window takes their keys from the key table as they
-  // come); the later ones take theirs from the table as shortcuts.
+  // Captions carry no '&': none has an access key; F10 opens the first menu
+  // for the arrows. Every entry with a key of the table shows it.
   const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
                               QList<QKeySequence> keys = {}) {
     QAction* action = menu->addAction(caption);
@@ -171,7 +180,9 @@ void MainWindow::BuildMenus() {
   };
 
   QMenu* file = addMenu("f", tr("ﾌｧｲﾙ"));
-  addItem(file, "new_game", tr("新規ゲーム"), [this] { NewGame(); });
+  // New game, the end and the help answer their keys from every window of the game.
+  const auto everywhere = [](QAction* action) { action->setShortcutContext(Qt::ApplicationShortcut); };
+  everywhere(addItem(file, "new_game", tr("新規ゲーム"), [this] { NewGame(); }, KeysFor(KeyCommand::NewGame)));
   addItem(file, "enter_puzzle", tr("問題を入力"), [this] { EnterPuzzle(); });
   finishEntryAction_ = addItem(file, "finish_entry", tr("入力終了"), [this] { FinishEntry(); });
   nextPuzzleAction_ = addItem(file, "next_puzzle", tr("次の問題"), [this] { NextPuzzle(); });
@@ -182,7 +193,7 @@ void MainWindow::BuildMenus() {
   printAction_ = addItem(file, "print", tr("印刷..."), [this] { RunKey({KeyCommand::Print}); },
                          KeysFor(KeyCommand::Print));
   addSeparator(file, "aa");
-  addItem(file, "end_app", tr("終了"), [this] { close(); });
+  everywhere(addItem(file, "end_app", tr("終了"), [this] { close(); }, KeysFor(KeyCommand::End)));
 
   QMenu* edit = addMenu("edit", tr("編集"));
   undoAction_ = addItem(edit, "undo", tr("元に戻す"), [this] { RunKey({KeyCommand::Undo}); },
@@ -239,7 +250,7 @@ void MainWindow::BuildMenus() {
   });
 
   QMenu* help = addMenu("help", tr("ﾍﾙﾌﾟ"));
-  addItem(help, "mn_help", tr("Lumitile ﾍﾙﾌﾟ..."), [this] { side_.ShowHelp(); });
+  everywhere(addItem(help, "mn_help", tr("Lumitile ﾍﾙﾌﾟ..."), [this] { side_.ShowHelp(); }, KeysFor(KeyCommand::Help)));
   addSeparator(help, "h");
   addItem(help, "mn_ver", tr("ﾊﾞｰｼﾞｮﾝ情報..."), [this] { side_.ShowAbout(); });
 }
@@ -247,16 +258,23 @@ void MainWindow::BuildMenus() {
 void MainWindow::NewGame() {
   // Building a solution can take a moment; the busy pointer says so.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const SpokenBefore before = BeforeCommand(game_);
   const Outcome outcome = game_.Execute(cmd::NewGame{});
   QGuiApplication::restoreOverrideCursor();
   ShowOutcome(outcome);
+  Tell(cmd::NewGame{}, outcome, before);
 }
 
 void MainWindow::DealFirstGame() { Run(cmd::NewGame{}); }
 
 void MainWindow::RestoreGame(const SavedGame& game) { Run(cmd::Restore{game}); }
 
-void MainWindow::Run(const Command& command) { ShowOutcome(game_.Execute(command)); }
+void MainWindow::Run(const Command& command) {
+  const SpokenBefore before = BeforeCommand(game_);
+  const Outcome outcome = game_.Execute(command);
+  ShowOutcome(outcome);
+  Tell(command, outcome, before);
+}
 
 void MainWindow::SelectLevel(int level) {
   Run(cmd::SelectLevel{level});
@@ -332,8 +350,6 @@ void MainWindow::FinishEntry() {
 void MainWindow::RefreshClock() {
   const auto digits = game_.ClockDigits();
   for (std::size_t i = 0; i < digits.size(); ++i) clockDigits_[i]->SetPicture(images_.Digit(digits[i]));
-  // The three digits read as one time, on the first of them.
-  clockDigits_[0]->setAccessibleName(tr("タイム %n秒", nullptr, game_.ElapsedSeconds()));
   // Wake only when the shown second turns; a stopped clock needs no timer.
   const int64_t wait = game_.MsUntilClockChanges();
   if (wait < 0) {
@@ -352,7 +368,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  const auto action = KeyActionFor(event->key(), event->modifiers());
+  const KeyPlace place = palette_->Focused(focusWidget()) ? KeyPlace::Palette : KeyPlace::Board;
+  const auto action = KeyActionFor(event->key(), event->modifiers(), place);
   if (!action) return QMainWindow::keyPressEvent(event);
   RunKey(*action);
   event->accept();
@@ -382,6 +399,14 @@ void MainWindow::RunKey(const KeyAction& action) {
     case KeyCommand::ZoomOut: return StepZoom(-1);
     case KeyCommand::ZoomReset: return SetZoom(100);
     case KeyCommand::Print: return printing_->Start();
+    case KeyCommand::SayTime:
+      return Announce(this, tr("タイム %1").arg(SpokenTime(std::min(game_.ElapsedSeconds(), kMaxShownSeconds))));
+    case KeyCommand::OpenMenu: return menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    case KeyCommand::PaletteStep: return palette_->Step(action.Number);
+    case KeyCommand::PressItem:
+      if (PictureBox* item = palette_->Focused(focusWidget())) item->click();
+      return;
+    case KeyCommand::CloseWindow: return;  // the side windows' key
   }
 }
 
@@ -407,12 +432,6 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
     finishedTimer_.stop();
     board_->ShowFinished(false);
   }
-  if (outcome.Cursor && board_->hasFocus() && QAccessible::isActive()) {
-    const Cell cursor = game_.Cursor();
-    QAccessibleEvent moved(board_, QAccessible::Focus);
-    moved.setChild(cursor.Row * kBoardSize + cursor.Column);
-    QAccessible::updateAccessibility(&moved);
-  }
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
   if (outcome.Trouble) side_.TellCannotSave(*outcome.Trouble);
   if (outcome.Deal) RunDeal(*outcome.Deal);
@@ -420,6 +439,19 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   RefreshBusyPointer();
   RefreshMenus();
   if (outcome.Cells || outcome.Tokens || outcome.Clock) emit GameChanged();
+}
+
+void MainWindow::Tell(const Command& command, const Outcome& outcome, const SpokenBefore& before) {
+  CellSet renamed = outcome.Changed;
+  // A new board, the pause cover and its lifting rename every cell.
+  if (NewBoard(command, outcome) || before.Paused != game_.Paused()) renamed.set();
+  TellCellsChanged(board_, renamed);
+  // A click moves the cursor too.
+  if (outcome.Cursor || before.Cursor != game_.Cursor()) TellCursorFocused(board_, game_.Cursor());
+  Announce(this, SpokenNews(command, outcome, game_, before));
+  if (outcome.RecordWaiting) {
+    if (QWidget* entry = side_.RecordEntry()) Announce(entry, tr("新記録"));
+  }
 }
 
 void MainWindow::RunDeal(const DealOrder& order) {
@@ -502,6 +534,7 @@ void MainWindow::RefreshLevelChecks() {
 
 void MainWindow::RefreshHintTokens() {
   for (int i = 0; i < kHintCount; ++i) hintTokens_[i]->setVisible(game_.HintVisible(i));
+  palette_->Refresh();
 }
 
 void MainWindow::RefreshPointer() {

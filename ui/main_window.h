@@ -10,6 +10,7 @@
 #include <array>
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,9 +27,11 @@ namespace lumitile {
 class BoardWidget;
 class GameSession;
 class Images;
+class PaletteFocus;
 class PictureBox;
 class Printing;
 class SoundPlayer;
+struct SpokenBefore;
 struct KeyAction;
 struct Outcome;
 
@@ -105,6 +108,8 @@ class MainWindow : public QMainWindow {
   void RunKey(const KeyAction& action);
   // Plays, redraws and opens what the outcome asks for.
   void ShowOutcome(const Outcome& outcome);
+  // Tells a screen reader what the command changed.
+  void Tell(const Command& command, const Outcome& outcome, const SpokenBefore& before);
   void RefreshLevelChecks();
   void RefreshHintTokens();
   void RefreshPointer();
@@ -131,6 +136,7 @@ class MainWindow : public QMainWindow {
   std::array<PictureBox*, 9> panels_{};
   PictureBox* eraser_ = nullptr;
   PictureBox* clearAll_ = nullptr;
+  std::unique_ptr<PaletteFocus> palette_;
   std::array<QAction*, kLevelCount> levelActions_{};
   std::array<QAction*, kZoomPercents.size()> zoomActions_{};
   QAction* pauseAction_ = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/picture_box.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -36,6 +38,12 @@ void PictureBox::SetPicked(bool picked) {
   if (picked_ == picked) return;
   picked_ = picked;
   update();
+  if (QAccessible::isActive()) {
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -63,5 +71,13 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
   // default turns it into a press; a double click is one click, not two.
   event->accept();
 }
+
+}  // namespace lumitile
+
+namespace lumitile {
+
+void PictureBox::keyPressEvent(QKeyEvent* event) { event->ignore(); }
+
+void PictureBox::keyReleaseEvent(QKeyEvent* event) { event->ignore(); }
 
 }  // namespace lumitile

@@ -24,7 +24,10 @@ class PictureBox : public QAbstractButton {
   const QPixmap& Picture() const { return picture_; }
   // Whether a click does something; the clock's digits are only pictures.
   bool Pressable() const { return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::Clicked)); }
-  // The palette's pick is framed, so it shows without moving the pointer.
+  // The palette's pick is framed, so it shows without moving the pointer;
+  // a reader hears it as the checked one of the items that can be picked.
+  void SetPickable(bool pickable) { pickable_ = pickable; }
+  bool Pickable() const { return pickable_; }
   void SetPicked(bool picked);
   bool Picked() const { return picked_; }
 
@@ -34,6 +37,10 @@ class PictureBox : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // A palette item with the focus leaves every key to the window's key
+  // table, which has its own rows for the palette.
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   QPixmap picture_;
@@ -41,6 +48,7 @@ class PictureBox : public QAbstractButton {
   bool framed_;
   qreal zoom_ = 1.0;
   bool picked_ = false;
+  bool pickable_ = false;
 };
 
 }  // namespace lumitile

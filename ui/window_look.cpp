@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "core/game_types.h"
+#include "ui/key_table.h"
 #include "ui/layout.h"
 
 namespace lumitile {
@@ -45,7 +46,10 @@ class EscapeCloses final : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto action = KeyActionFor(key->key(), key->modifiers(), KeyPlace::SideWindow);
+    if (!action || action->Command != KeyCommand::CloseWindow) return false;
     static_cast<QWidget*>(watched)->close();
     return true;
   }
