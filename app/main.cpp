@@ -1,11 +1,13 @@
 // Lumitile: the game's own parts handed to the one wiring, and the window shown.
 #include <QMenuBar>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 

@@ -71,8 +71,8 @@ struct Restore {
 struct EnterPuzzle {};
 // A puzzle from outside, after CheckPuzzle: started as a new game of the
 // entered kind, with this filling as its solution. Nothing changes unless
-// the solution is a complete grid that keeps every given.
-// (The cells in reading order, 0 for open, as the puzzle code's Digits.)
+// the solution is a complete grid that keeps every given. Both are cells in
+// reading order, 0 for open, as the puzzle code's Digits.
 struct PlayPuzzle {
   std::array<uint8_t, 81> Givens{};
   std::array<uint8_t, 81> Solution{};
