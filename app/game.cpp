@@ -14,7 +14,7 @@ Game::Game(GameParts parts)
     : session_(parts.Random, parts.Ticks, parts.Settings),
       started_(session_.Execute(cmd::Start{})),
       images_(parts.DevicePixelRatio),
-      window_(session_, images_, parts.Sounds, std::move(parts.DataFolders), std::move(parts.Asker)),
+      window_(session_, images_, parts.Sounds, std::move(parts.DataFolders), std::move(parts.Asker), parts.Errands),
       kept_(parts.Kept) {
   // Another running copy's kept game is left to it: this copy starts afresh
   // and keeps nothing, so neither copy writes over the other.
@@ -38,9 +38,9 @@ Game::~Game() = default;
 void Game::Show() {
   CentreOnScreen(&window_);
   window_.show();
-  // Told before the deal, so the first game's clock does not run while the
-  // player reads.
-  if (started_.Trouble) window_.SideWindows().TellCannotSave(*started_.Trouble);
+  // Ordered before the deal, so a runner that answers at once tells its
+  // trouble before the first game's clock runs.
+  if (started_.File) window_.RunErrand(*started_.File);
   // A kept game that does not read back whole is no game: a fresh deal, which
   // is kept in its place.
   const std::string bytes = kept_ ? kept_->Read(kMaxSavedGameBytes) : std::string();

@@ -15,6 +15,7 @@
 
 namespace lumitile {
 
+class ErrandRunner;
 class KeptGameFile;
 class KeptGameWriter;
 class Profile;
@@ -33,17 +34,20 @@ struct GameParts {
   // Where the game in progress waits between runs; none keeps nothing, and
   // neither does a file another running copy owns.
   KeptGameFile* Kept = nullptr;
+  // Where the settings file's errands run; none: on a thread of the window's.
+  ErrandRunner* Errands = nullptr;
 };
 
 class Game {
  public:
-  // Reads the settings file (and writes its defaults back) before the
-  // window is made, so the window opens at the stored level.
+  // Reads the settings file before the window is made, without waiting for
+  // another game's lock, so the window opens at the stored level.
   explicit Game(GameParts parts);
   ~Game();
 
-  // Centres and shows the main window, tells what start-up could not save,
-  // and deals the first game or goes on with the game kept from the last run.
+  // Centres and shows the main window, has the settings file's defaults
+  // written back (what cannot be saved is told once known), and deals the
+  // first game or goes on with the game kept from the last run.
   void Show();
   // The game in progress into the kept-game file now, or the file gone when
   // there is none to keep (solved, or never dealt); a failure is told when

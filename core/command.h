@@ -13,6 +13,7 @@
 
 #include "core/board.h"
 #include "core/game_types.h"
+#include "core/records/record_book.h"
 #include "core/saved_game.h"
 
 namespace lumitile {
@@ -78,9 +79,9 @@ struct PlayPuzzle {
   std::array<uint8_t, 81> Solution{};
 };
 // 0 beginner to 4 master. The board and the clock stay; the next game is
-// dealt at it, and a deal under way for another level is given up. Stored at
-// once; when the file cannot take it the level still changes. Any other
-// value changes nothing.
+// dealt at it, and a deal under way for another level is given up. It
+// changes at once and is stored by the outcome's errand; when the file
+// cannot take it the level still changes. Any other value changes nothing.
 struct SelectLevel {
   int Level = 0;
 };
@@ -154,16 +155,24 @@ struct SetZoom {
   int Percent = 100;
 };
 
-// The name entry's OK, and the entry closed without it.
+// The name entry's OK (the table shows once the file holds the record, or
+// has refused it), and the entry closed without it.
 struct ConfirmRecord {
   std::string Name;
 };
 struct DismissRecord {};
 // Clears every record and switches to beginner, as one change of the
-// settings file; when it cannot be written the level stays.
+// settings file, once the file holds it; when it cannot be written the
+// level stays.
 struct ClearBestTimes {};
 // The table as the file holds it now, for showing; writes nothing.
 struct ReadBestTimes {};
+// A trip to the settings file that an outcome ordered is over: the table,
+// the solve's judgement, the level after a clear and the trouble follow
+// from what the file held, in the order the trips were ordered.
+struct FileDone {
+  FileReply Reply;
+};
 
 // A set of Count new puzzles at Level for paper: the outcome carries the
 // order to deal off the window's thread. Nothing for a level or count out of
@@ -181,6 +190,6 @@ using Command =
                  cmd::PickItem, cmd::ApplyPick, cmd::PickAndApply, cmd::HintAt, cmd::PutPickDown, cmd::ToggleMark,
                  cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
                  cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,
-                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes, cmd::OrderPrint>;
+                 cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes, cmd::OrderPrint, cmd::FileDone>;
 
 }  // namespace lumitile

@@ -61,12 +61,14 @@ Outcome GameSession::Execute(const Command& command) {
 }
 
 Outcome GameSession::Do(const cmd::Start&) {
-  // A file that cannot be written leaves the game playable with what was read.
-  FileChange opened = records_.Open();
-  level_ = LoadLevel(opened.File);
+  // The window comes up with what the file holds now; the defaults are
+  // written back by the errand, and a file that cannot be written leaves
+  // the game playable with what was read.
+  const IniFile file = records_.Look();
+  level_ = LoadLevel(file);
   // Options are read but not written back: a first run writes no [Options].
-  options_.Load(opened.File);
-  return {.Level = true, .Table = true, .Zoom = true, .Trouble = opened.Trouble};
+  options_.Load(file);
+  return {.Level = true, .Table = true, .Zoom = true, .File = records_.Open()};
 }
 
 Outcome GameSession::Do(const cmd::NewGame&) {
@@ -137,8 +139,8 @@ Outcome GameSession::Do(const cmd::SelectLevel& command) {
   const int level = command.Level;
   if (level < 0 || level >= kLevelCount) return {};
   SetLevel(level);
-  const FileChange stored = records_.Change(Keeping::kLevel, [level](IniFile& file) { SaveLevel(file, level); });
-  return {.Level = true, .Trouble = stored.Trouble};
+  ++levelChoices_;
+  return {.Level = true, .File = records_.Change(Keeping::kLevel, [level](IniFile& file) { SaveLevel(file, level); })};
 }
 
 void GameSession::SetLevel(int level) {
@@ -266,12 +268,14 @@ void GameSession::CheckSolved(Outcome& outcome) {
   outcome.Play = Sound::Solved;
   outcome.Clock = true;
   // A puzzle from outside was never dealt at the level it would be timed
-  // against: it is solved, but the table is not asked.
-  if (game_.Kind() != GameKind::kDealt) return;
-  outcome.Table = true;
+  // against: judged at once as no record, and the file is never asked.
+  if (game_.Kind() != GameKind::kDealt) {
+    outcome.Judged = true;
+    return;
+  }
   // Judged against the file, which another game may have changed, and under
   // the level the board was dealt at, whatever the menu says by now.
-  outcome.RecordWaiting = records_.Judge(*seconds, game_.DealtLevel());
+  outcome.File = records_.Judge(*seconds, game_.DealtLevel());
 }
 
 Outcome GameSession::Do(const cmd::Pause&) {
@@ -303,13 +307,14 @@ Outcome GameSession::Do(const cmd::SetZoom& command) {
 void GameSession::StoreOption(DisplayOption which, Outcome& outcome) {
   // As with the level, a file that cannot take it still lets the choice
   // stand for this run.
-  outcome.Trouble = records_.Change(Keeping::kOptions, [&](IniFile& file) { options_.Save(file, which); }).Trouble;
+  outcome.File = records_.Change(Keeping::kOptions,
+                                 [options = options_, which](IniFile& file) { options.Save(file, which); });
 }
 
 Outcome GameSession::Do(const cmd::ConfirmRecord& command) {
-  const auto stored = records_.Confirm(command.Name);
+  auto stored = records_.Confirm(command.Name);
   if (!stored) return {};
-  return {.Table = true, .Trouble = stored->Trouble};
+  return {.File = std::move(*stored)};
 }
 
 Outcome GameSession::Do(const cmd::DismissRecord&) {
@@ -318,18 +323,46 @@ Outcome GameSession::Do(const cmd::DismissRecord&) {
 }
 
 Outcome GameSession::Do(const cmd::ClearBestTimes&) {
-  const FileChange cleared = records_.Clear();
-  Outcome outcome{.Table = true, .Trouble = cleared.Trouble};
-  if (cleared.Saved) {
+  levelChoicesAtClear_ = levelChoices_;
+  return {.File = records_.Clear()};
+}
+
+Outcome GameSession::Do(const cmd::ReadBestTimes&) { return {.File = records_.Reread()}; }
+
+Outcome GameSession::Do(const cmd::FileDone& command) {
+  const FileReply& reply = command.Reply;
+  const FileChange taken = records_.Take(reply);
+  Outcome outcome{.Table = true, .Trouble = taken.Trouble};
+  if (reply.Solve) {
+    outcome.Judged = true;
+    outcome.RecordWaiting = taken.RecordWaiting;
+  }
+  // Shown also when the record could not be kept: the table says what was.
+  outcome.ShowTable = reply.What == Keeping::kRecord;
+  // A clear the file could not take leaves the level as it was, and so does
+  // a level chosen since the clear was ordered, which the file gets next.
+  if (reply.What == Keeping::kClearedTable && taken.Saved && levelChoices_ == levelChoicesAtClear_) {
     SetLevel(0);
     outcome.Level = true;
   }
   return outcome;
 }
 
-Outcome GameSession::Do(const cmd::ReadBestTimes&) {
-  records_.Reread();
-  return {.Table = true};
+Outcome ExecuteAndWait(GameSession& game, const Command& command) {
+  Outcome outcome = game.Execute(command);
+  if (!outcome.File) return outcome;
+  const Outcome reply = game.Execute(cmd::FileDone{outcome.File->Run()});
+  outcome.File.reset();
+  for (auto [flag, more] : {std::pair{&outcome.Cells, reply.Cells}, {&outcome.Pointer, reply.Pointer},
+                            {&outcome.Tokens, reply.Tokens}, {&outcome.Clock, reply.Clock},
+                            {&outcome.Level, reply.Level}, {&outcome.Table, reply.Table},
+                            {&outcome.ShowTable, reply.ShowTable}, {&outcome.Zoom, reply.Zoom},
+                            {&outcome.Cursor, reply.Cursor}, {&outcome.Judged, reply.Judged},
+                            {&outcome.RecordWaiting, reply.RecordWaiting}}) {
+    *flag = *flag || more;
+  }
+  if (reply.Trouble) outcome.Trouble = reply.Trouble;
+  return outcome;
 }
 
 Outcome GameSession::Do(const cmd::OrderPrint& command) {

@@ -3,8 +3,9 @@
 // (pick and cursor), the display options and the record book, and turns
 // each command into their calls. The windows send it commands in board
 // terms through Execute and act on the Outcome each returns; it never calls
-// back. Nothing here waits for another game longer than the settings file's
-// kLockAttempts allows.
+// back. Nothing here waits on the settings file but start-up's one read,
+// which does not wait for another game's lock: every other trip to the file
+// leaves as an errand in the outcome.
 #pragma once
 
 #include <array>
@@ -31,15 +32,19 @@ struct Outcome {
   bool Clock = false;    // the time jumped (a hint), stopped or restarted
   bool Level = false;    // the level changed
   bool Table = false;    // the best-time table changed or was read again
+  bool ShowTable = false;  // a record was stored (or could not be): the table shows
   bool Zoom = false;     // the main window's zoom changed
   bool Cursor = false;   // the cell cursor moved or first showed
   // The cells a move, its undo or its redo changed, each read out again by a
   // screen reader: those whose number changed, and those whose number or
   // marks did (a number put also takes its marks off the cell's peers).
-  CellSet NumbersChanged;
-  CellSet Changed;
+  CellSet NumbersChanged = {};
+  CellSet Changed = {};
   std::optional<Sound> Play = std::nullopt;
   bool Solved = false;
+  // The solve judged against the file, in the reply of the errand the
+  // solving move ordered: a record waits for a name, or the solve is none.
+  bool Judged = false;
   bool RecordWaiting = false;  // a solve beat the best time: ask for a name
   bool Mistaken = false;       // a number filled the board, but not as a solution
   // A new game waits for this deal: run DealBoard on it, off the window's
@@ -50,6 +55,9 @@ struct Outcome {
   std::optional<PrintOrder> Print = std::nullopt;
   // The settings file did not take a change; told once per session for each cause.
   std::optional<CannotSave> Trouble = std::nullopt;
+  // A trip to the settings file: run it off the window's thread, after
+  // every errand ordered before it, and hand its reply back in FileDone.
+  std::optional<FileErrand> File = std::nullopt;
 };
 
 class GameSession {
@@ -134,6 +142,7 @@ class GameSession {
   Outcome Do(const cmd::DismissRecord&);
   Outcome Do(const cmd::ClearBestTimes&);
   Outcome Do(const cmd::ReadBestTimes&);
+  Outcome Do(const cmd::FileDone& command);
   Outcome Do(const cmd::OrderPrint& command);
 
   // A move played on the board, and what it touched.
@@ -157,10 +166,17 @@ class GameSession {
   DisplayOptions options_;
   RecordBook records_;
   int level_ = 0;
+  // Levels chosen so far, and how many had been when the last clear was
+  // ordered: a level chosen while the clear is in flight stands.
+  uint64_t levelChoices_ = 0, levelChoicesAtClear_ = 0;
   uint64_t deals_ = 0;               // deal orders so far
   uint64_t prints_ = 0;              // print orders so far
   std::optional<uint64_t> awaited_;  // the deal the next game waits for
   std::shared_ptr<std::atomic<bool>> awaitedGivenUp_;
 };
+
+// The command with its errand run here and now and the reply's outcome
+// folded in, for tools and tests that have no window to keep responsive.
+Outcome ExecuteAndWait(GameSession& game, const Command& command);
 
 }  // namespace lumitile

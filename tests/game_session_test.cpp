@@ -23,7 +23,7 @@ int OpenCells(const Board& board) { return static_cast<int>(std::ranges::count(t
 
 class GameSessionTest : public ::testing::Test {
  protected:
-  Outcome Do(const Command& command) { return game.Execute(command); }
+  Outcome Do(const Command& command) { return ExecuteAndWait(game, command); }
   // Starts up and plays a board whose first `open` cells are open.
   void Play(int open) { Do(cmd::Start{}); Do(cmd::NewGameOn{PuzzleWithOpenCells(open)}); }
   // The solution's number into cell i of the first row, by panel.
@@ -132,6 +132,11 @@ TEST_F(GameSessionTest, PrintingLeavesTheNextGameAsItWouldHaveBeen) {
     ASSERT_TRUE(order);
     const std::vector<DealtPuzzle> set = DealPrintSet(*order);
     ASSERT_EQ(set.size(), 2u) << level;
+    for (const DealtPuzzle& puzzle : set) {
+      EXPECT_EQ(CountSolutions(puzzle.solution, 2), 1) << "a whole grid, level " << level;
+      for (std::size_t cell = 0; cell < 81; ++cell)
+        if (puzzle.givens[cell] != 0) ASSERT_EQ(puzzle.givens[cell], puzzle.solution[cell]) << "its solution page";
+    }
     EXPECT_NE(DealPrintSet(*Do(cmd::OrderPrint{level, 1}).Print)[0].givens, set[0].givens);
     const Outcome mine = Do(cmd::NewGame{}), theirs = twin.Execute(cmd::NewGame{});
     EXPECT_EQ(mine.Deal ? DealBoard(*mine.Deal).Givens : game.CurrentBoard().Givens,
@@ -139,6 +144,12 @@ TEST_F(GameSessionTest, PrintingLeavesTheNextGameAsItWouldHaveBeen) {
   }
   for (const auto& [level, count] : {std::pair{-1, 1}, {kLevelCount, 1}, {0, 0}, {0, kMaxPrintSet + 1}})
     EXPECT_FALSE(Do(cmd::OrderPrint{level, count}).Print) << level << " " << count;
+  SeededRandom otherSeed(7);
+  GameSession other(otherSeed, ticks, settings);
+  other.Execute(cmd::Start{});
+  EXPECT_NE(DealPrintSet(*other.Execute(cmd::OrderPrint{0, 1}).Print)[0].givens,
+            DealPrintSet(*twin.Execute(cmd::OrderPrint{0, 1}).Print)[0].givens)
+      << "another game's source prints other puzzles";
 }
 
 TEST_F(GameSessionTest, AGameToTheSolveWithPicksHintsAndTheRecord) {
@@ -312,8 +323,8 @@ TEST_F(GameSessionTest, AKeptGameComesBackWithTokensTimeLevelAndPause) {
   const auto kept = ReadSavedGame(WriteSavedGame(*game.GameToKeep()));
   ASSERT_TRUE(kept);
   GameSession next{random, ticks, settings};
-  next.Execute(cmd::Start{});
-  next.Execute(cmd::SelectLevel{0});
+  ExecuteAndWait(next, cmd::Start{});
+  ExecuteAndWait(next, cmd::SelectLevel{0});
   next.Execute(cmd::Restore{*kept});
   EXPECT_TRUE(next.HintVisible(0) && !next.HintVisible(1) && next.HintVisible(2) && next.Paused());
   next.Execute(cmd::Resume{});
@@ -321,7 +332,7 @@ TEST_F(GameSessionTest, AKeptGameComesBackWithTokensTimeLevelAndPause) {
   EXPECT_EQ(next.ElapsedSeconds(), 45);
   for (const int column : {2, 3}) {
     next.Execute(cmd::PickItem{Pick::Panel(column)});
-    next.Execute(cmd::ApplyPick{{0, column}});
+    ExecuteAndWait(next, cmd::ApplyPick{{0, column}});
   }
   EXPECT_EQ(next.Pending(), (PendingRecord{45, 2})) << "filed under the kept level";
 }
@@ -347,7 +358,7 @@ TEST_F(GameSessionTest, AnEnteredPuzzleSolvesButNeverSetsARecord) {
   next.Execute(cmd::Restore{*ReadSavedGame(WriteSavedGame(*game.GameToKeep()))});
   next.Execute(cmd::PickAndApply{Pick::Hint(0), {8, 8}});
   const Outcome solved = next.Execute(cmd::PickAndApply{Pick::Panel(testing::kSolution[79] - '1'), {8, 7}});
-  EXPECT_TRUE(solved.Solved && !solved.RecordWaiting && !solved.Table && next.Kind() == GameKind::kEntered);
+  EXPECT_TRUE(solved.Solved && solved.Judged && !solved.RecordWaiting && !solved.File && next.Kind() == GameKind::kEntered);
   EXPECT_EQ(settings.Bytes(), before);
 }
 

@@ -148,7 +148,7 @@ TEST(HostileSettingsFile, AGameStartsOnItWithoutHangingAndKeepsOnlyWhatMakesSens
     SeededRandom random(1);
     testing::FakeTicks ticks;
     GameSession game(random, ticks, file);
-    const Outcome started = game.Execute(cmd::Start{});
+    const Outcome started = ExecuteAndWait(game, cmd::Start{});
     EXPECT_EQ(started.Trouble ? std::optional(started.Trouble->Failure.step) : std::nullopt, failure);
     EXPECT_EQ(game.BestTimeTable()[0].Seconds, time);
     EXPECT_EQ(game.Level(), level);

@@ -31,8 +31,8 @@ TEST(WholeGame, PlayedByKeysFromTheFirstStartToARecordOnDiskAndBack) {
   RealFile disk;
   testing::GameRig rig(&disk.profile, 77);
   rig.realQuestions = true;
-  EXPECT_EQ(disk.Bytes(), testing::Golden("first_run.ini"));
   rig.game.Show();
+  EXPECT_EQ(disk.Bytes(), testing::Golden("first_run.ini"));
   ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
   AuxiliaryWindows& side = rig.Window().SideWindows();
   const auto key = [&](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

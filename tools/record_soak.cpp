@@ -54,10 +54,10 @@ int Worker(const std::string& folder, uint64_t seed) {
   HandTicks ticks;
   std::mt19937_64 choose(seed);
   GameSession game(random, ticks, file);
-  game.Execute(cmd::Start{});
+  ExecuteAndWait(game, cmd::Start{});
   for (int solve = 0; solve < kSolvesPerWorker; ++solve) {
-    if (choose() % 4 == 0) game.Execute(cmd::SelectLevel{static_cast<int>(choose() % kLevelCount)});
-    game.Execute(cmd::NewGame{});
+    if (choose() % 4 == 0) ExecuteAndWait(game, cmd::SelectLevel{static_cast<int>(choose() % kLevelCount)});
+    ExecuteAndWait(game, cmd::NewGame{});
     std::vector<Cell> open;
     for (int r = 0; r < kBoardSize; ++r) {
       for (int c = 0; c < kBoardSize; ++c) {
@@ -68,15 +68,15 @@ int Worker(const std::string& folder, uint64_t seed) {
     Outcome last;
     for (std::size_t i = 0; i < open.size(); ++i) {
       if (i + 1 == open.size()) ticks.now += seconds * 1000;
-      game.Execute(cmd::PickItem{Pick::Panel(game.CurrentBoard().SolutionAt(open[i]) - 1)});
-      last = game.Execute(cmd::ApplyPick{open[i]});
+      ExecuteAndWait(game, cmd::PickItem{Pick::Panel(game.CurrentBoard().SolutionAt(open[i]) - 1)});
+      last = ExecuteAndWait(game, cmd::ApplyPick{open[i]});
     }
     if (last.RecordWaiting) {
       // The player types a name meanwhile; the other game goes on.
       const timespec typing{0, static_cast<long>(choose() % 3'000'000)};
       ::nanosleep(&typing, nullptr);
       const PendingRecord record = *game.Pending();
-      game.Execute(cmd::ConfirmRecord{NameFor(record.Seconds)});
+      ExecuteAndWait(game, cmd::ConfirmRecord{NameFor(record.Seconds)});
       // The table in memory says what the file says: this is a record on disk.
       if (game.BestTimeTable()[static_cast<std::size_t>(record.Level)] ==
           BestTimeRow{record.Seconds, FitName(NameFor(record.Seconds))}) {
@@ -84,7 +84,7 @@ int Worker(const std::string& folder, uint64_t seed) {
       }
     }
     if (choose() % 3 == 0) {
-      game.Execute(cmd::ReadBestTimes{});
+      ExecuteAndWait(game, cmd::ReadBestTimes{});
       for (int level = 0; level < kLevelCount; ++level) {
         Say("V " + std::to_string(level) + " " +
             std::to_string(game.BestTimeTable()[static_cast<std::size_t>(level)].Seconds));

@@ -32,12 +32,14 @@ void Present(QWidget* window) {
 }  // namespace
 
 AuxiliaryWindows::AuxiliaryWindows(GameSession& game, const Images& images, QWidget* mainWindow,
-                                   std::vector<std::filesystem::path> dataFolders, Ask ask)
+                                   std::vector<std::filesystem::path> dataFolders, Ask ask,
+                                   std::function<void(const Command&)> run)
     : game_(game),
       images_(images),
       mainWindow_(mainWindow),
       dataFolders_(std::move(dataFolders)),
-      ask_(std::move(ask)) {}
+      ask_(std::move(ask)),
+      run_(std::move(run)) {}
 
 AuxiliaryWindows::~AuxiliaryWindows() {
   // Windows still open would call back into this object; they go with it.
@@ -52,29 +54,33 @@ void AuxiliaryWindows::ShowRecordEntry() {
   if (!Open(entry_)) {
     entry_ = new RecordEntryWindow(mainWindow_);
     connect(entry_, &RecordEntryWindow::Confirmed, this, &AuxiliaryWindows::StoreRecord);
-    connect(entry_, &RecordEntryWindow::Dismissed, this, [this] { game_.Execute(cmd::DismissRecord{}); });
+    connect(entry_, &RecordEntryWindow::Dismissed, this, [this] { run_(cmd::DismissRecord{}); });
     CentreOnScreen(entry_);
   }
   Present(entry_);
 }
 
-void AuxiliaryWindows::StoreRecord(const QString& name) {
-  const Outcome stored = game_.Execute(cmd::ConfirmRecord{StoredName(name)});
-  if (stored.Trouble) TellCannotSave(*stored.Trouble);
-  // Shown also when the record could not be kept: the table says what was.
-  if (stored.Table) ShowBestTimes();
-}
+// The table shows once the file holds the record (or has refused it).
+void AuxiliaryWindows::StoreRecord(const QString& name) { run_(cmd::ConfirmRecord{StoredName(name)}); }
 
 void AuxiliaryWindows::ShowBestTimes() {
+  PresentBestTimes();
+  // Read on every showing, so a record stored meanwhile, here or by another
+  // running game, appears as soon as the file is read.
+  run_(cmd::ReadBestTimes{});
+}
+
+void AuxiliaryWindows::PresentBestTimes() {
   if (!Open(table_)) {
     table_ = new BestTimesWindow(mainWindow_);
     CentreOnScreen(table_);
   }
-  // Read and filled on every showing, so a record stored meanwhile, here or
-  // by another running game, appears at once.
-  game_.Execute(cmd::ReadBestTimes{});
   table_->Fill(game_.BestTimeTable());
   Present(table_);
+}
+
+void AuxiliaryWindows::RefreshBestTimes() {
+  if (BestTimesWindow* table = Open(table_)) table->Fill(game_.BestTimeTable());
 }
 
 void AuxiliaryWindows::ShowAbout() {
@@ -104,11 +110,8 @@ void AuxiliaryWindows::ShowHelp() {
 }
 
 void AuxiliaryWindows::AskAndClearBestTimes() {
-  if (!ask_(mainWindow_, ClearTableQuestion())) return;
-  const Outcome cleared = game_.Execute(cmd::ClearBestTimes{});
-  if (cleared.Trouble) TellCannotSave(*cleared.Trouble);
-  // Cleared or not, the table says what the file says.
-  if (BestTimesWindow* table = Open(table_)) table->Fill(game_.BestTimeTable());
+  // Cleared or not, the open table says what the file says once it is known.
+  if (ask_(mainWindow_, ClearTableQuestion())) run_(cmd::ClearBestTimes{});
 }
 
 void AuxiliaryWindows::TellCannotSave(const CannotSave& trouble) {

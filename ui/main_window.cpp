@@ -20,6 +20,7 @@
 #include "core/puzzle/puzzle_line.h"
 #include "ui/accessibility.h"
 #include "ui/board_widget.h"
+#include "ui/file_errands.h"
 #include "ui/images.h"
 #include "ui/key_table.h"
 #include "ui/layout.h"
@@ -36,12 +37,14 @@
 namespace lumitile {
 
 MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
-                       std::vector<std::filesystem::path> dataFolders, Ask ask)
+                       std::vector<std::filesystem::path> dataFolders, Ask ask, ErrandRunner* errands)
     : game_(game),
       images_(images),
       sounds_(sounds),
       ask_(ask),
-      side_(game, images, this, std::move(dataFolders), std::move(ask)) {
+      side_(game, images, this, std::move(dataFolders), std::move(ask), [this](const Command& c) { Run(c); }),
+      ownErrands_(errands ? nullptr : std::make_unique<ErrandThread>()),
+      errands_(errands ? errands : ownErrands_.get()) {
   InstallAccessibility();
   setObjectName(MainLayout().Name);
   setWindowTitle(QStringLiteral("Lumitile"));
@@ -75,6 +78,8 @@ MainWindow::MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
 MainWindow::~MainWindow() {
   // The busy pointer is the application's; it must not outlive the window.
   if (busy_) QGuiApplication::restoreOverrideCursor();
+  // Errands still waiting are run to their end before the window goes.
+  ownErrands_.reset();
 }
 
 void MainWindow::BuildClientArea() {
@@ -274,6 +279,13 @@ void MainWindow::Run(const Command& command) {
   const Outcome outcome = game_.Execute(command);
   ShowOutcome(outcome);
   Tell(command, outcome, before);
+  // Last, as its reply may come at once (a runner without a thread of its
+  // own), and is then shown and told after this command.
+  if (outcome.File) RunErrand(*outcome.File);
+}
+
+void MainWindow::RunErrand(FileErrand errand) {
+  errands_->Run(std::move(errand), [this](FileReply reply) { Run(cmd::FileDone{std::move(reply)}); });
 }
 
 void MainWindow::SelectLevel(int level) {
@@ -424,7 +436,7 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Pointer) RefreshPointer();
   if (outcome.Clock) RefreshClock();
   if (outcome.Level) RefreshLevelChecks();
-  if (outcome.Solved && !outcome.RecordWaiting) {
+  if (outcome.Judged && !outcome.RecordWaiting) {
     // A solve without a record still says so, then the board shows again.
     board_->ShowFinished(true);
     finishedTimer_.start(kFinishedMs);
@@ -434,6 +446,8 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   }
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
   if (outcome.Trouble) side_.TellCannotSave(*outcome.Trouble);
+  if (outcome.Table) side_.RefreshBestTimes();
+  if (outcome.ShowTable) side_.PresentBestTimes();
   if (outcome.Deal) RunDeal(*outcome.Deal);
   if (outcome.Zoom) ApplyZoom();
   RefreshBusyPointer();

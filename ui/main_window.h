@@ -25,12 +25,14 @@ class QAction;
 namespace lumitile {
 
 class BoardWidget;
+class ErrandRunner;
 class GameSession;
 class Images;
 class PaletteFocus;
 class PictureBox;
 class Printing;
 class SoundPlayer;
+struct FileErrand;
 struct SpokenBefore;
 struct KeyAction;
 struct Outcome;
@@ -39,9 +41,12 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // dataFolders: where help is looked for; ask: how the questions are put.
+  // dataFolders: where help is looked for; ask: how the questions are put;
+  // errands: where the settings file's errands run, on a thread of the
+  // window's own when none is given.
   MainWindow(GameSession& game, Images& images, SoundPlayer& sounds,
-             std::vector<std::filesystem::path> dataFolders, Ask ask = AskInMessageBox);
+             std::vector<std::filesystem::path> dataFolders, Ask ask = AskInMessageBox,
+             ErrandRunner* errands = nullptr);
   ~MainWindow() override;
 
   // The first deal, as the window comes up: at the first three levels over
@@ -49,6 +54,9 @@ class MainWindow : public QMainWindow {
   void DealFirstGame();
   // A game kept from the last run instead of the first deal.
   void RestoreGame(const SavedGame& game);
+  // A trip to the settings file, run off this thread; its reply goes to the
+  // session and what it came to is shown.
+  void RunErrand(FileErrand errand);
 
   // Menu, palette and board commands.
   void NewGame();
@@ -152,6 +160,8 @@ class MainWindow : public QMainWindow {
   QTimer clockTimer_;
   QTimer finishedTimer_;
   bool busy_ = false;  // the busy pointer is up for a deal
+  std::unique_ptr<ErrandRunner> ownErrands_;
+  ErrandRunner* errands_;
 };
 
 }  // namespace lumitile

@@ -84,6 +84,8 @@ IniProfile IniProfile::ForThisProgram() {
 
 SettingsSnapshot IniProfile::Read() { return ReadSettings(locate_(), *fs_); }
 
+SettingsSnapshot IniProfile::Peek() { return PeekSettings(locate_(), *fs_); }
+
 std::optional<FileFailure> IniProfile::Edit(const std::function<void(IniFile&)>& change) {
   return ChangeSettings(locate_(), change, *fs_);
 }

@@ -23,6 +23,7 @@ class IniProfile final : public Profile {
   static IniProfile ForThisProgram();
 
   SettingsSnapshot Read() override;
+  SettingsSnapshot Peek() override;
   [[nodiscard]] std::optional<FileFailure> Edit(const std::function<void(IniFile&)>& change) override;
 
  private:

@@ -34,6 +34,8 @@ class Profile {
 
   // The file as it is now, read and parsed once; empty when it cannot be read.
   virtual SettingsSnapshot Read() = 0;
+  // The same without waiting for another game's change: never blocks on the lock.
+  virtual SettingsSnapshot Peek() = 0;
   // Every write of the game goes through here: change gets the file as it is
   // now, under the lock, and what it leaves is written once. The step that
   // failed, or nothing when the file holds the change.

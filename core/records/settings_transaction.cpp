@@ -115,6 +115,10 @@ std::string LockPathFor(const std::string& settingsName) {
 SettingsSnapshot ReadSettings(const SettingsFiles& files, FileSystem& fs) {
   std::optional<SettingsLock> lock;
   if (!files.writePath.empty()) lock.emplace(fs, LockPathFor(files.NamePath())).Take();
+  return PeekSettings(files, fs);
+}
+
+SettingsSnapshot PeekSettings(const SettingsFiles& files, FileSystem& fs) {
   const FileContent content = ReadFileBytes(files.readPath, fs);
   if (content.state == FileContent::State::kUnreadable) return {IniFile(), content.failure};
   return {IniFile::Parse(content.bytes), std::nullopt};

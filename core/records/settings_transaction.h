@@ -24,12 +24,12 @@
 namespace lumitile {
 
 // How long a read or a change waits for another game's change to finish.
-// The game reads and changes its file on the window's own thread, so the
-// wait must stay short enough to pass unnoticed. A change holds the lock for
-// the few milliseconds it takes to read, write and flush a small file, so
-// 0.2 s sees any live game's change through; only a stuck process holds it
-// longer, and then a read goes ahead without the lock and a change reports
-// kLock instead of freezing the window.
+// The game runs these off the window's thread, but a change the player
+// makes still waits behind them, so the wait stays short. A change holds the
+// lock for the few milliseconds it takes to read, write and flush a small
+// file, so 0.2 s sees any live game's change through; only a stuck process
+// holds it longer, and then a read goes ahead without the lock and a change
+// reports kLock.
 inline constexpr int kLockAttempts = 10;  // one FileSystem::Pause apart (20 ms)
 
 // "<folder>/.<name>.lock" beside the settings file's name (SettingsFiles::NamePath).
@@ -45,6 +45,10 @@ struct SettingsSnapshot {
 // write in, a stuck holder) it reads anyway, since the file is only ever
 // replaced whole.
 SettingsSnapshot ReadSettings(const SettingsFiles& files, FileSystem& fs = SystemFileSystem());
+// The same without the lock, so it never waits for another game: what the
+// window shows at start-up. The file is only ever replaced whole, so this is
+// the file as it was before or after any change, never a mix.
+SettingsSnapshot PeekSettings(const SettingsFiles& files, FileSystem& fs = SystemFileSystem());
 
 // Hands change the file as it is now, to read and edit, and writes the result
 // once. A file that change left as it was is not written again. Nothing is

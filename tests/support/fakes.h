@@ -29,6 +29,7 @@ struct MemoryProfile : Profile {
 
   MemoryProfile() { disk.MakeFolder("/game"); }
   SettingsSnapshot Read() override { return file.Read(); }
+  SettingsSnapshot Peek() override { return file.Peek(); }
   std::optional<FileFailure> Edit(const std::function<void(IniFile&)>& change) override { return file.Edit(change); }
   void Set(std::string_view section, std::string_view key, std::string value) {
     if (Edit([&](IniFile& file) { WriteIniString(file, section, key, value); })) std::abort();

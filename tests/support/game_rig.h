@@ -20,6 +20,7 @@
 #include "core/random_source.h"
 #include "support/fakes.h"
 #include "support/pictures.h"
+#include "ui/file_errands.h"
 #include "ui/sound_player.h"
 
 namespace lumitile::testing {
@@ -55,6 +56,21 @@ struct RecordingSounds : SoundPlayer {
   void Play(Sound sound) override { played.push_back(sound); }
 };
 
+// Runs each settings-file errand at once, inside the call, so the disk in
+// memory stays on the test's thread; while held, errands wait for Release,
+// as they do behind a held lock or a slow disk.
+struct ErrandsAtOnce : ErrandRunner {
+  bool hold = false;
+  std::vector<std::pair<FileErrand, Done>> held;
+  void Run(FileErrand errand, Done done) override {
+    if (!hold) return done(errand.Run());
+    held.emplace_back(std::move(errand), std::move(done));
+  }
+  void Release() {
+    for (auto waiting = std::exchange(held, {}); auto& [errand, done] : waiting) done(errand.Run());
+  }
+};
+
 struct GameRig {
   // Started as the game starts: settings read, the window made, not shown
   // and nothing dealt until the test asks.
@@ -67,7 +83,7 @@ struct GameRig {
                 told = question.Text;
                 return realQuestions ? AskInMessageBox(parent, question) : answer;
               },
-              1.0, kept}) {}
+              1.0, kept, &errands}) {}
 
   MainWindow& Window() { return game.Window(); }
   GameSession& Session() { return game.Session(); }
@@ -96,6 +112,7 @@ struct GameRig {
   QString told;       // the last one's text
   bool answer = true;
   bool realQuestions = false;  // put them in real message boxes instead
+  ErrandsAtOnce errands;
   Game game;
 };
 
