@@ -4,6 +4,7 @@
 // sent it, which brings the cell cursor out.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -67,6 +68,17 @@ struct NewGameOn {
 // A kept game back on the board, its clock going on from the kept time.
 struct Restore {
   SavedGame Game;
+};
+// 問題を入力: the board emptied for the player to set a puzzle's givens with
+// the palette or the keys, as entries. A deal under way is given up.
+struct EnterPuzzle {};
+// A puzzle from outside, after CheckPuzzle: started as a new game of the
+// entered kind, with this filling as its solution. Nothing changes unless
+// the solution is a complete grid that keeps every given. Both are cells in
+// reading order, 0 for open, as the puzzle code's Digits.
+struct PlayPuzzle {
+  std::array<uint8_t, 81> Givens{};
+  std::array<uint8_t, 81> Solution{};
 };
 // 0 beginner to 5 grandmaster. The board and the clock stay; the next game is
 // dealt at it: a deal under way or held for another level is given up, and
@@ -180,7 +192,8 @@ struct GiveUpDeals {};
 }  // namespace cmd
 
 using Command =
-    std::variant<cmd::Start, cmd::NewGame, cmd::FinishDeal, cmd::NewGameOn, cmd::Restore, cmd::SelectLevel,
+    std::variant<cmd::Start, cmd::NewGame, cmd::FinishDeal, cmd::NewGameOn, cmd::Restore, cmd::EnterPuzzle,
+                 cmd::PlayPuzzle, cmd::SelectLevel,
                  cmd::PickItem, cmd::ApplyPick, cmd::PickAndApply, cmd::HintAt, cmd::PutPickDown, cmd::ToggleMark,
                  cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
                  cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,

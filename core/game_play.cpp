@@ -4,18 +4,32 @@
 
 namespace lumitile {
 
-void GamePlay::Begin(const Board& board, int level) {
+void GamePlay::Begin(const Board& board, int level, GameKind kind) {
   board_ = board;
   dealtLevel_ = level;
+  kind_ = kind;
   hints_ = {true, true, true};
   history_.Clear();
   dealt_ = true;
+  entering_ = false;
   clock_.Start(MaxShownSeconds(level));
+}
+
+void GamePlay::BeginEntry() {
+  board_ = Board{};
+  kind_ = GameKind::kEntered;
+  hints_ = {false, false, false};
+  history_.Clear();
+  dealt_ = entering_ = true;
+  clock_.StartFrom(0);
+  clock_.Stop();
 }
 
 void GamePlay::Restore(const SavedGame& game) {
   board_ = game.Position;
   dealtLevel_ = game.Level;
+  kind_ = game.Kind;
+  entering_ = false;
   hints_ = game.Hints;
   history_.Clear();
   dealt_ = true;
@@ -52,7 +66,7 @@ CellsTouched GamePlay::Redo() {
 }
 
 std::optional<int32_t> GamePlay::CheckSolved() {
-  if (!dealt_ || !IsSolved(board_)) return std::nullopt;
+  if (!dealt_ || entering_ || !IsSolved(board_)) return std::nullopt;
   clock_.Stop();
   return clock_.ElapsedSeconds();
 }
@@ -71,7 +85,7 @@ bool GamePlay::Resume() {
 
 std::optional<SavedGame> GamePlay::ToKeep() const {
   if (!dealt_ || !(clock_.Running() || clock_.Paused()) || IsSolved(board_)) return std::nullopt;
-  return SavedGame{board_, hints_, dealtLevel_, clock_.ElapsedSeconds(), clock_.Paused()};
+  return SavedGame{board_, hints_, dealtLevel_, clock_.ElapsedSeconds(), clock_.Paused(), kind_};
 }
 
 uint16_t GamePlay::MarksShown(Cell cell) const {
@@ -81,7 +95,7 @@ uint16_t GamePlay::MarksShown(Cell cell) const {
 
 CellSet GamePlay::ShownClashes(bool showDuplicates) const {
   if (!dealt_) return {};
-  if (showDuplicates || (IsFull(board_) && !IsSolved(board_))) return Clashes(board_);
+  if (showDuplicates || entering_ || (IsFull(board_) && !IsSolved(board_))) return Clashes(board_);
   return {};
 }
 

@@ -20,7 +20,11 @@ class GamePlay {
   explicit GamePlay(TickSource& ticks) : clock_(ticks) {}
 
   // A fresh board dealt at level: every token back, no moves, the clock from zero.
-  void Begin(const Board& board, int level);
+  void Begin(const Board& board, int level, GameKind kind = GameKind::kDealt);
+  // An empty board on which the player sets a puzzle's givens as entries:
+  // no solution to check against or hint from, so no tokens and no solve;
+  // the clock stands at zero until the puzzle is played.
+  void BeginEntry();
   // A kept game back on the board, its clock going on from the kept time
   // (held if it was paused); the moves before it cannot be undone.
   void Restore(const SavedGame& game);
@@ -46,6 +50,8 @@ class GamePlay {
   std::optional<SavedGame> ToKeep() const;
 
   bool Dealt() const { return dealt_; }
+  bool Entering() const { return entering_; }
+  GameKind Kind() const { return kind_; }
   int DealtLevel() const { return dealtLevel_; }
   const Board& CurrentBoard() const { return board_; }
   bool HintVisible(int index) const {
@@ -66,7 +72,9 @@ class GamePlay {
   History history_;
   std::array<bool, kHintCount> hints_{true, true, true};
   int dealtLevel_ = 0;
+  GameKind kind_ = GameKind::kDealt;
   bool dealt_ = false;
+  bool entering_ = false;
 };
 
 }  // namespace lumitile

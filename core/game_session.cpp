@@ -78,6 +78,39 @@ Outcome GameSession::Do(const cmd::Restore& command) {
   return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Deal = deals_.Refill(level_)};
 }
 
+Outcome GameSession::Do(const cmd::EnterPuzzle&) {
+  deals_.StopWaiting();
+  game_.BeginEntry();
+  input_.NewGame();
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
+}
+
+Outcome GameSession::Do(const cmd::PlayPuzzle& command) {
+  Board board;
+  for (int cell = 0; cell < 81; ++cell) {
+    const auto at = static_cast<std::size_t>(cell);
+    const int given = command.Givens[at];
+    if (given != 0 && given != command.Solution[at]) return {};
+    board.Givens[cell / 9][cell % 9] = static_cast<int16_t>(given);
+    board.Solution[cell / 9][cell % 9] = static_cast<int16_t>(command.Solution[at]);
+  }
+  if (!IsCompleteGrid(board.Solution)) return {};
+  deals_.StopWaiting();
+  game_.Begin(board, level_, GameKind::kEntered);
+  input_.NewGame();
+  return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Deal = deals_.Refill(level_)};
+}
+
+std::array<uint8_t, 81> GameSession::PuzzleGivens() const {
+  std::array<uint8_t, 81> givens{};
+  for (int cell = 0; cell < 81; ++cell) {
+    const Cell at{cell / 9, cell % 9};
+    givens[static_cast<std::size_t>(cell)] =
+        static_cast<uint8_t>(Entering() ? ViewOf(CurrentBoard(), at).Number : CurrentBoard().Given(at));
+  }
+  return givens;
+}
+
 Outcome GameSession::Do(const cmd::SelectLevel& command) {
   const int level = command.Level;
   if (level < 0 || level >= kLevelCount) return {};
@@ -200,12 +233,19 @@ Outcome GameSession::Replayed(const CellsTouched& touched) {
 void GameSession::CheckSolved(Outcome& outcome) {
   const auto seconds = game_.CheckSolved();
   if (!seconds) {
-    outcome.Mistaken = IsFull(CurrentBoard());
+    // A board being set is no solve gone wrong, however full.
+    outcome.Mistaken = !Entering() && IsFull(CurrentBoard());
     return;
   }
   outcome.Solved = true;
   outcome.Play = Sound::Solved;
   outcome.Clock = true;
+  // A puzzle from outside was never dealt at the level it would be timed
+  // against: judged at once as no record, and the file is never asked.
+  if (game_.Kind() != GameKind::kDealt) {
+    outcome.Judged = true;
+    return;
+  }
   // Judged against the file, which another game may have changed, and under
   // the level the board was dealt at, whatever the menu says by now.
   outcome.File = records_.Judge(*seconds, game_.DealtLevel());

@@ -72,6 +72,12 @@ class GameSession {
 
   // What the view draws.
   bool Dealt() const { return game_.Dealt(); }
+  // The board is being set by the player (問題を入力), not played.
+  bool Entering() const { return game_.Entering(); }
+  GameKind Kind() const { return game_.Kind(); }
+  // The puzzle on the board as its givens: while entering, what the player
+  // has set so far.
+  std::array<uint8_t, 81> PuzzleGivens() const;
   // A new game waits for its deal.
   bool Dealing() const { return deals_.Waiting(); }
   // The next game's deal is made ahead while a game is played (on by
@@ -118,6 +124,8 @@ class GameSession {
   Outcome Do(const cmd::FinishDeal& command);
   Outcome Do(const cmd::NewGameOn& command);
   Outcome Do(const cmd::Restore& command);
+  Outcome Do(const cmd::EnterPuzzle&);
+  Outcome Do(const cmd::PlayPuzzle& command);
   Outcome Do(const cmd::SelectLevel& command);
   Outcome Do(const cmd::PickItem& command);
   Outcome Do(const cmd::ApplyPick& command);

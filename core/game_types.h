@@ -73,6 +73,12 @@ using PointerView = std::optional<Pick>;
 
 enum class Sound { Pick, Solved };
 
+// Where the puzzle on the board came from: dealt by the game at its level,
+// or brought in by the player (typed in, pasted, or named on the command
+// line). Only a dealt game can set a best time: a puzzle from outside was
+// never drawn at the level it would be timed against.
+enum class GameKind : uint8_t { kDealt, kEntered };
+
 struct BestTimeRow {
   int32_t Seconds = kNoRecord;
   std::string Name;  // UTF-8, all kNameLength characters, trailing spaces included

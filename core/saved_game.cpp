@@ -10,6 +10,7 @@ namespace lumitile {
 namespace {
 
 constexpr std::string_view kHeader = "Lumitile saved game 1";
+constexpr std::string_view kEnteredKind = "entered";
 constexpr int kCells = kBoardSize * kBoardSize;
 
 std::string GridDigits(const Grid& grid) {
@@ -110,7 +111,8 @@ bool Consistent(const Board& board) {
 bool SavedGame::operator==(const SavedGame& other) const {
   return Position.Solution == other.Position.Solution && Position.Givens == other.Position.Givens &&
          Position.Entries == other.Position.Entries && Position.Marks == other.Position.Marks &&
-         Hints == other.Hints && Level == other.Level && Seconds == other.Seconds && Paused == other.Paused;
+         Hints == other.Hints && Level == other.Level && Seconds == other.Seconds && Paused == other.Paused &&
+         Kind == other.Kind;
 }
 
 std::string WriteSavedGame(const SavedGame& game) {
@@ -125,6 +127,8 @@ std::string WriteSavedGame(const SavedGame& game) {
   text += "\ngivens=" + GridDigits(game.Position.Givens);
   text += "\nentries=" + GridDigits(game.Position.Entries);
   text += "\nmarks=" + MarkFields(game.Position.Marks);
+  // A dealt game is written as before there were kinds, byte for byte.
+  if (game.Kind == GameKind::kEntered) text += "\nkind=" + std::string(kEnteredKind);
   text += '\n';
   return text;
 }
@@ -144,6 +148,10 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text) {
   const auto givens = TakeLine(text, "givens");
   const auto entries = TakeLine(text, "entries");
   const auto marks = TakeLine(text, "marks");
+  if (!text.empty()) {
+    if (TakeLine(text, "kind") != kEnteredKind) return std::nullopt;
+    game.Kind = GameKind::kEntered;
+  }
   // Every line there, in its place, and nothing after.
   if (!level || !seconds || !paused || !hints || !solution || !givens || !entries || !marks || !text.empty()) {
     return std::nullopt;

@@ -23,6 +23,7 @@ struct SavedGame {
   int Level = 0;
   int32_t Seconds = 0;
   bool Paused = false;
+  GameKind Kind = GameKind::kDealt;
   bool operator==(const SavedGame&) const;
 };
 
@@ -31,7 +32,9 @@ std::string WriteSavedGame(const SavedGame& game);
 // Nothing unless the text is exactly what WriteSavedGame writes for an
 // unsolved game: a solution that is a complete grid, givens taken from it,
 // entries and marks only in open cells, numbers, level, time and flags in
-// range.
+// range. An entered game carries one more line, "kind=entered", last; a
+// file without it is a dealt game, as every file was before there was any
+// other kind.
 std::optional<SavedGame> ReadSavedGame(std::string_view text);
 
 }  // namespace lumitile

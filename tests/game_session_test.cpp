@@ -409,6 +409,31 @@ TEST_F(GameSessionTest, AtTheAddedLevelsTimesGoPast999ToTheirOwnCap) {
   }
 }
 
+// A puzzle from outside: while it is set on the board nothing solves and no
+// hint shows; played, it solves as any game does, even after a restart, but
+// never asks the table or touches the settings file.
+TEST_F(GameSessionTest, AnEnteredPuzzleSolvesButNeverSetsARecord) {
+  Play(81);
+  Do(cmd::EnterPuzzle{});
+  for (int column = 0; column < 9; ++column) Put(column);
+  EXPECT_TRUE(game.Entering() && game.Kind() == GameKind::kEntered && !game.HintVisible(0) && !game.ClockRunning());
+  EXPECT_EQ(testing::Digits(game.CurrentBoard().Entries).substr(0, 10), testing::kSolution.substr(0, 9) + "0");
+  std::array<uint8_t, 81> solution{};
+  for (std::size_t i = 0; i < 81; ++i) solution[i] = static_cast<uint8_t>(testing::kSolution[i] - '0');
+  EXPECT_FALSE(Do(cmd::PlayPuzzle{game.PuzzleGivens(), {}}).Cells) << "no grid";
+  std::array<uint8_t, 81> givens = solution;
+  givens[80] = givens[79] = 0;
+  const std::string before = settings.Bytes();
+  EXPECT_TRUE(Do(cmd::PlayPuzzle{givens, solution}).Clock && !game.Entering() && game.HintVisible(2));
+  GameSession next{random, ticks, settings};
+  next.Execute(cmd::Start{});
+  next.Execute(cmd::Restore{*ReadSavedGame(WriteSavedGame(*game.GameToKeep()))});
+  next.Execute(cmd::PickAndApply{Pick::Hint(0), {8, 8}});
+  const Outcome solved = next.Execute(cmd::PickAndApply{Pick::Panel(testing::kSolution[79] - '1'), {8, 7}});
+  EXPECT_TRUE(solved.Solved && solved.Judged && !solved.RecordWaiting && !solved.File && next.Kind() == GameKind::kEntered);
+  EXPECT_EQ(settings.Bytes(), before);
+}
+
 // One clock through two games and a kept one: after each step, the time, the
 // wait the display timer needs (-1: none) and whether it runs (r), is held (p)
 // or stopped (s). The display's digits, leading zeros and ends: three

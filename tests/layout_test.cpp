@@ -15,6 +15,7 @@
 #include "ui/layout.h"
 #include "ui/picture_box.h"
 #include "ui/printing.h"
+#include "ui/puzzle_words.h"
 
 namespace lumitile {
 namespace {
@@ -191,6 +192,18 @@ TEST(Layout, EveryWindowIsBuiltFromTheTableWithEveryCaptionWholeInBothLanguages)
               CannotSaveText({Keeping::kLevel, {FileStep::kRename, EACCES, "/x"}}));
     EXPECT_TRUE(CannotSaveText({Keeping::kLevel, {FileStep::kOpen, EACCES, "/x"}})
                     .endsWith(english ? QStringLiteral("read the settings file.") : QStringLiteral("読む権限がありません。")));
+    // What a puzzle from outside is told: each refusal of its text, each verdict, each title.
+    for (const auto kind : {PuzzleTextError::Kind::kTooShort, PuzzleTextError::Kind::kTooLong,
+                            PuzzleTextError::Kind::kStray, PuzzleTextError::Kind::kClash})
+      said << PuzzleTextNotice({.What = kind, .Length = 1, .Cell = 1}, "9").Text;
+    for (const PuzzleVerdict& verdict :
+         {PuzzleVerdict{.Clash = GivenClash{1, 0, 9}}, PuzzleVerdict{}, PuzzleVerdict{.Solutions = SolutionCount::kSeveral},
+          PuzzleVerdict{.Solutions = SolutionCount::kOne, .Open = 1}, PuzzleVerdict{.Solutions = SolutionCount::kOne}})
+      said << PuzzleVerdictQuestion(verdict).Text;
+    for (int technique = 0; technique < kTechniqueCount; ++technique)
+      said << PuzzleVerdictQuestion({.Solutions = SolutionCount::kOne, .Grade = {3 + technique % 3, Technique(technique)}})
+                  .Text;
+    said << WindowTitleFor(GameKind::kEntered, true) << WindowTitleFor(GameKind::kEntered, false);
     // The print's choice, laid out by Qt round its words, and its notice.
     auto* printing = main.findChild<Printing*>();
     printing->Start();

@@ -42,10 +42,19 @@ TEST(SavedGame, WhatIsWrittenReadsBackWholeAndAnythingElseIsNoGame) {
     running.Seconds = seconds;
     EXPECT_EQ(ReadSavedGame(WriteSavedGame(running)), running) << level;
   }
+  running.Level = 0;
+  running.Seconds = 0;
+  running.Kind = GameKind::kEntered;
+  const std::string entered = WriteSavedGame(running);
+  EXPECT_TRUE(entered.ends_with(",\nkind=entered\n")) << "one line more, after the old ones";
+  EXPECT_EQ(ReadSavedGame(entered), running);
   const std::pair<const char*, std::string> cases[] = {
       {"empty", ""},
       {"cut short", good.substr(0, good.size() - 1)},
       {"a line more", good + "x=1\n"},
+      {"a dealt game's kind spelt out", good + "kind=dealt\n"},
+      {"the kind before the marks", Replaced(good, "\nmarks=", "\nkind=entered\nmarks=")},
+      {"a line after the kind", good + "kind=entered\nx=1\n"},
       {"Windows line ends", Replaced(good, "\nlevel", "\r\nlevel")},
       {"another version", Replaced(good, "game 1", "game 2")},
       {"unknown level", Replaced(good, "level=3", "level=7")},

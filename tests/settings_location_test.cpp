@@ -184,11 +184,12 @@ TEST(SettingsLock, AnyonesPlainFileServesAndNothingElseDoes) {
     folder.MakeFolder("g");
     folder.Put("g/lumitile.ini", kUserFile);
     make(folder.Path("g/.lumitile.ini.lock"));
+    const auto wanted = step;  // clang before 16 cannot capture a structured binding
     EXPECT_TRUE(testing_support::HoldsAsOrdinaryUser([&] {
       const auto failure = IniProfile(ProgramPlace{folder.Path("g"), "lumitile"}).Edit([](IniFile& file) {
         WriteIniString(file, "ハイスコア", "中級", "300");
       });
-      return (failure ? std::optional(failure->step) : std::nullopt) == step;
+      return (failure ? std::optional(failure->step) : std::nullopt) == wanted;
     }));
     EXPECT_EQ(folder.Get("g/lumitile.ini") == kUserFile, step.has_value());
   }

@@ -10,9 +10,11 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "core/puzzle/puzzle_line.h"
 #include "core/records/ini_profile.h"
 #include "core/records/kept_game_file.h"
 #include "support/game_rig.h"
+#include "ui/puzzle_words.h"
 
 namespace lumitile {
 namespace {
@@ -87,6 +89,57 @@ TEST(WholeGame, PlayedByKeysFromTheFirstStartToARecordOnDiskAndBack) {
   EXPECT_EQ(disk.Bytes(), testing::Golden("first_run.ini")) << "a cleared table is a first start's";
   EXPECT_TRUE(rig.Find<QAction>("beg_game")->isChecked() && rig.Session().ClockRunning());
   EXPECT_EQ(rig.Session().ElapsedSeconds(), 5);
+  rig.Window().close();
+}
+
+// A puzzle from outside through the window's own ways in: the dealt one
+// copied and pasted back as the same puzzle, played to its solve with no
+// record asked and the file untouched; then one set on the board by keys and
+// started with Enter; a file's first puzzle refused and its next declined.
+TEST(WholeGame, APuzzleFromOutsideIsCheckedPlayedAndNeverTimedForTheTable) {
+  RealFile disk;
+  testing::GameRig rig(&disk.profile, 77);
+  rig.game.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.Window()));
+  const auto key = [&](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(code), modifiers);
+  };
+  const auto givens = [&] { return PuzzleLine(rig.Session().PuzzleGivens()); };
+  const std::string dealt = givens();
+  key(Qt::Key_C, Qt::ControlModifier);
+  rig.Window().NewGame();
+  const std::string before = disk.Bytes();
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_TRUE(QStringList({"PuzzleCheckedNotice", "SeveralSolutionsQuestion"}).contains(rig.asked.takeLast()));
+  EXPECT_EQ(givens(), dealt);
+  EXPECT_EQ(rig.Window().windowTitle(), WindowTitleFor(GameKind::kEntered, false));
+  for (const Cell cell : rig.OpenCells()) {
+    rig.Window().PickItem(Pick::Panel(rig.Session().CurrentBoard().SolutionAt(cell) - 1));
+    rig.ClickCell(cell);
+  }
+  EXPECT_EQ(rig.sounds.played.back(), Sound::Solved);
+  EXPECT_TRUE(rig.asked.isEmpty() && !rig.Window().SideWindows().RecordEntry());
+  EXPECT_EQ(disk.Bytes(), before);
+
+  rig.Find<QAction>("enter_puzzle")->trigger();
+  EXPECT_EQ(rig.Window().windowTitle(), WindowTitleFor(GameKind::kEntered, true));
+  for (int cell = 0; cell < 81; ++cell) {  // the cursor wraps round each row, then goes down
+    if (cell > 0) key(Qt::Key_0 + testing::kSolution[static_cast<std::size_t>(cell)] - '0');
+    key(Qt::Key_Right);
+    if (cell % 9 == 8) key(Qt::Key_Down);
+  }
+  key(Qt::Key_Enter);
+  EXPECT_EQ(rig.asked.takeLast(), "PuzzleCheckedNotice");
+  EXPECT_EQ(givens(), "." + testing::kSolution.substr(1));
+  EXPECT_FALSE(rig.Session().Entering());
+
+  rig.Window().OfferPuzzles({"12x", std::string(81, '.')});
+  EXPECT_EQ(rig.asked.takeLast(), "PuzzleTextNotice");
+  rig.answer = false;
+  rig.Find<QAction>("next_puzzle")->trigger();
+  EXPECT_EQ(rig.asked.takeLast(), "SeveralSolutionsQuestion");
+  EXPECT_TRUE(givens() == "." + testing::kSolution.substr(1) && !rig.Find<QAction>("next_puzzle")->isEnabled())
+      << "declined: the game on the board stays";
   rig.Window().close();
 }
 

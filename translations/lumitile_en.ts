@@ -350,6 +350,26 @@
         <translation>Print...</translation>
     </message>
     <message>
+        <source>問題を入力</source>
+        <translation>Enter Puzzle</translation>
+    </message>
+    <message>
+        <source>入力終了</source>
+        <translation>Finish Entry</translation>
+    </message>
+    <message>
+        <source>次の問題</source>
+        <translation>Next Puzzle</translation>
+    </message>
+    <message>
+        <source>問題をコピー</source>
+        <translation>Copy Puzzle</translation>
+    </message>
+    <message>
+        <source>問題を貼り付け</source>
+        <translation>Paste Puzzle</translation>
+    </message>
+    <message>
         <source>名人</source>
         <translation>Grandmaster</translation>
     </message>
@@ -404,6 +424,183 @@
     <message>
         <source>印刷できませんでした。</source>
         <translation>The puzzles could not be printed.</translation>
+    </message>
+</context>
+<context>
+    <name>lumitile::PuzzleWords</name>
+    <message>
+        <source>%1行%2列</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>%1の %2 が、同じ行・列・ブロックにある%3の %2 と重なっています。</source>
+        <translation>The %2 at %1 repeats the %2 at %3 in the same row, column or block.</translation>
+    </message>
+    <message>
+        <source>ネイキッドシングル</source>
+        <translation>naked single</translation>
+    </message>
+    <message>
+        <source>ヒドゥンシングル</source>
+        <translation>hidden single</translation>
+    </message>
+    <message>
+        <source>ロックされた候補</source>
+        <translation>locked candidates</translation>
+    </message>
+    <message>
+        <source>ネイキッドペア・トリプル</source>
+        <translation>naked pair or triple</translation>
+    </message>
+    <message>
+        <source>ヒドゥンペア・トリプル</source>
+        <translation>hidden pair or triple</translation>
+    </message>
+    <message>
+        <source>Xウィング</source>
+        <translation>X-wing</translation>
+    </message>
+    <message>
+        <source>ネイキッドクアッド</source>
+        <translation>naked quad</translation>
+    </message>
+    <message>
+        <source>ヒドゥンクアッド</source>
+        <translation>hidden quad</translation>
+    </message>
+    <message>
+        <source>ソードフィッシュ</source>
+        <translation>swordfish</translation>
+    </message>
+    <message>
+        <source>ジェリーフィッシュ</source>
+        <translation>jellyfish</translation>
+    </message>
+    <message>
+        <source>フィン付きXウィング</source>
+        <translation>finned X-wing</translation>
+    </message>
+    <message>
+        <source>フィン付きソードフィッシュ</source>
+        <translation>finned swordfish</translation>
+    </message>
+    <message>
+        <source>スカイスクレイパー</source>
+        <translation>skyscraper</translation>
+    </message>
+    <message>
+        <source>2ストリングカイト</source>
+        <translation>two-string kite</translation>
+    </message>
+    <message>
+        <source>シンプルカラーリング</source>
+        <translation>simple colouring</translation>
+    </message>
+    <message>
+        <source>Xチェーン</source>
+        <translation>X-chain</translation>
+    </message>
+    <message>
+        <source>XYウィング</source>
+        <translation>XY-wing</translation>
+    </message>
+    <message>
+        <source>XYZウィング</source>
+        <translation>XYZ-wing</translation>
+    </message>
+    <message>
+        <source>Wウィング</source>
+        <translation>W-wing</translation>
+    </message>
+    <message>
+        <source>XYチェーン</source>
+        <translation>XY-chain</translation>
+    </message>
+    <message>
+        <source>ユニークレクタングル</source>
+        <translation>unique rectangle</translation>
+    </message>
+    <message>
+        <source>名人</source>
+        <translation>Grandmaster</translation>
+    </message>
+    <message>
+        <source>%1行目 %2文字目: </source>
+        <translation>Line %1, character %2: </translation>
+    </message>
+    <message>
+        <source>問題が短すぎます。マスは81個必要ですが、%1個しかありません。</source>
+        <translation>The puzzle is too short: it needs 81 cells but has only %1.</translation>
+    </message>
+    <message>
+        <source>82個目のマスがあります。問題は81マスです。</source>
+        <translation>an 82nd cell; a puzzle has 81.</translation>
+    </message>
+    <message>
+        <source>「%1」は問題に使えない文字です。
+使えるのは数字 1～9、空きマスの 0 . *、読み飛ばす空白・改行と | - + です。</source>
+        <translation>“%1” cannot be part of a puzzle.
+Use the digits 1-9, 0 . * for an open cell, and spaces, line breaks and | - + which are skipped.</translation>
+    </message>
+    <message>
+        <source>
+この問題は読み込めません。</source>
+        <translation>
+The puzzle cannot be read.</translation>
+    </message>
+    <message>
+        <source>
+持ち込んだ問題なので、ハイスコアには記録されません。</source>
+        <translation>
+A puzzle brought in is never entered in the best times.</translation>
+    </message>
+    <message>
+        <source>この問題には答えがありません。</source>
+        <translation>This puzzle has no solution.</translation>
+    </message>
+    <message>
+        <source>
+この問題は遊べません。</source>
+        <translation>
+It cannot be played.</translation>
+    </message>
+    <message>
+        <source>この問題には答えが複数あります。
+きまりに合う埋め方ならどれでも完成です。ヒントはその一つを示します。</source>
+        <translation>This puzzle has more than one solution.
+Any filling that keeps the rules solves it; a hint shows one of them.</translation>
+    </message>
+    <message>
+        <source>
+この問題で遊びますか？</source>
+        <translation>
+Play this puzzle?</translation>
+    </message>
+    <message>
+        <source>論理だけで解けます: %1 相当 (いちばん難しい技: %2)。</source>
+        <translation>Logic alone solves it: %1 (hardest technique: %2).</translation>
+    </message>
+    <message>
+        <source>論理だけでは解ききれません (名人より難しい問題です)。</source>
+        <translation>Logic alone cannot finish it (harder than Grandmaster).</translation>
+    </message>
+    <message>
+        <source>答えが一つだけの問題です。
+</source>
+        <translation>This puzzle has exactly one solution.
+</translation>
+    </message>
+    <message>
+        <source>Lumitile - 問題を入力中</source>
+        <translation>Lumitile - Entering a Puzzle</translation>
+    </message>
+    <message>
+        <source>Lumitile - 入力した問題</source>
+        <translation>Lumitile - Entered Puzzle</translation>
+    </message>
+    <message>
+        <source>この問題には空きマスがありません。</source>
+        <translation>This puzzle has no open cell.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +715,14 @@ Are you sure?</translation>
     <message>
         <source>間違いがあります</source>
         <translation>There are mistakes</translation>
+    </message>
+    <message>
+        <source>問題を入力</source>
+        <translation>Enter Puzzle</translation>
+    </message>
+    <message>
+        <source>入力した問題</source>
+        <translation>Entered Puzzle</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@ enum class KeyCommand {
   Erase,        // as picking the eraser and clicking the cursor cell
   Hint,         // the first unspent token at the cursor
   ApplyPick,    // the current pick at the cursor
+  ApplyOrFinishEntry,  // Enter: 入力終了 while a puzzle is being entered, else as ApplyPick
   PutPickDown,  // back to the arrow
   ToggleMark,   // Number 1..9 at the cursor
   NewGame,
@@ -29,6 +30,8 @@ enum class KeyCommand {
   ZoomIn,
   ZoomOut,
   ZoomReset,
+  CopyPuzzle,   // the givens on the clipboard as the one 81-character line
+  PastePuzzle,  // a puzzle from the clipboard, checked and played
   Print,
   SayTime,      // the time, told to a screen reader
   OpenMenu,     // the first menu opened, for the arrows to walk on

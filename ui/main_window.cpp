@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -22,6 +23,8 @@
 #endif
 
 #include "core/game_session.h"
+#include "core/puzzle/puzzle_check.h"
+#include "core/puzzle/puzzle_line.h"
 #include "ui/accessibility.h"
 #include "ui/board_widget.h"
 #include "ui/file_errands.h"
@@ -32,6 +35,7 @@
 #include "ui/palette_focus.h"
 #include "ui/picture_box.h"
 #include "ui/printing.h"
+#include "ui/puzzle_words.h"
 #include "ui/sound_player.h"
 #include "ui/spoken_news.h"
 #include "ui/window_look.h"
@@ -213,6 +217,9 @@ void MainWindow::BuildMenus() {
   // New game, the end and the help answer their keys from every window of the game.
   const auto everywhere = [](QAction* action) { action->setShortcutContext(Qt::ApplicationShortcut); };
   everywhere(addItem(file, "new_game", tr("新規ゲーム"), [this] { NewGame(); }, KeysFor(KeyCommand::NewGame)));
+  addItem(file, "enter_puzzle", tr("問題を入力"), [this] { EnterPuzzle(); });
+  finishEntryAction_ = addItem(file, "finish_entry", tr("入力終了"), [this] { FinishEntry(); });
+  nextPuzzleAction_ = addItem(file, "next_puzzle", tr("次の問題"), [this] { NextPuzzle(); });
   pauseAction_ = addItem(file, "pause", tr("一時停止"), [this] { RunKey({KeyCommand::Pause}); },
                          KeysFor(KeyCommand::Pause));
   pauseAction_->setCheckable(true);
@@ -227,6 +234,11 @@ void MainWindow::BuildMenus() {
                         KeysFor(KeyCommand::Undo));
   redoAction_ = addItem(edit, "redo", tr("やり直し"), [this] { RunKey({KeyCommand::Redo}); },
                         KeysFor(KeyCommand::Redo));
+  addSeparator(edit, "puzzle_sep");
+  copyPuzzleAction_ = addItem(edit, "copy_puzzle", tr("問題をコピー"), [this] { RunKey({KeyCommand::CopyPuzzle}); },
+                              KeysFor(KeyCommand::CopyPuzzle));
+  addItem(edit, "paste_puzzle", tr("問題を貼り付け"), [this] { RunKey({KeyCommand::PastePuzzle}); },
+          KeysFor(KeyCommand::PastePuzzle));
 
   QMenu* view = addMenu("view", tr("表示"));
   clashesAction_ = addItem(view, "show_clashes", tr("重複を表示"),
@@ -327,6 +339,49 @@ void MainWindow::ClearPlacedPanels() {
   if (ask_(this, ClearPanelsQuestion())) Run(cmd::ClearPlacedPanels{});
 }
 
+bool MainWindow::OfferPuzzleText(std::string_view text) {
+  const PuzzleText read = ReadPuzzle(text);
+  if (read.Error) {
+    ask_(this, PuzzleTextNotice(*read.Error, text));
+    return false;
+  }
+  return OfferGivens(read.Givens);
+}
+
+bool MainWindow::OfferGivens(const std::array<uint8_t, 81>& givens) {
+  const PuzzleVerdict verdict = CheckPuzzle(givens);
+  // The check's word comes before the game starts, so its clock does not
+  // run while the player reads.
+  if (!ask_(this, PuzzleVerdictQuestion(verdict)) || !Playable(verdict)) return false;
+  Run(cmd::PlayPuzzle{givens, verdict.Solution});
+  return true;
+}
+
+void MainWindow::OfferPuzzles(std::vector<std::string> puzzles) {
+  nextPuzzles_.assign(std::make_move_iterator(puzzles.begin()), std::make_move_iterator(puzzles.end()));
+  NextPuzzle();
+}
+
+void MainWindow::NextPuzzle() {
+  if (nextPuzzles_.empty()) return;
+  const std::string puzzle = std::move(nextPuzzles_.front());
+  nextPuzzles_.pop_front();
+  RefreshMenus();
+  OfferPuzzleText(puzzle);
+}
+
+void MainWindow::PastePuzzle() { OfferPuzzleText(QGuiApplication::clipboard()->text().toStdString()); }
+
+void MainWindow::CopyPuzzle() {
+  if (game_.Dealt()) QGuiApplication::clipboard()->setText(QString::fromStdString(PuzzleLine(game_.PuzzleGivens())));
+}
+
+void MainWindow::EnterPuzzle() { Run(cmd::EnterPuzzle{}); }
+
+void MainWindow::FinishEntry() {
+  if (game_.Entering()) OfferGivens(game_.PuzzleGivens());
+}
+
 void MainWindow::RefreshClock() {
   if (game_.ClockInMinutes() != minutesClock_) {
     minutesClock_ = !minutesClock_;
@@ -374,6 +429,9 @@ void MainWindow::RunKey(const KeyAction& action) {
     case KeyCommand::Erase: return Run(cmd::PickAndApply{Pick::Eraser(), cursor});
     case KeyCommand::Hint: return Run(cmd::HintAt{cursor});
     case KeyCommand::ApplyPick: return Run(cmd::ApplyPick{cursor, true});
+    case KeyCommand::ApplyOrFinishEntry: return game_.Entering() ? FinishEntry() : Run(cmd::ApplyPick{cursor, true});
+    case KeyCommand::CopyPuzzle: return CopyPuzzle();
+    case KeyCommand::PastePuzzle: return PastePuzzle();
     case KeyCommand::PutPickDown: return Run(cmd::PutPickDown{});
     case KeyCommand::ToggleMark: return Run(cmd::ToggleMark{cursor, action.Number, true});
     case KeyCommand::NewGame: return NewGame();
@@ -525,6 +583,10 @@ void MainWindow::RefreshMenus() {
   pauseAction_->setChecked(game_.Paused());
   pauseAction_->setEnabled(game_.Paused() || game_.CanPause());
   clashesAction_->setChecked(game_.ShowingDuplicates());
+  finishEntryAction_->setEnabled(game_.Entering());
+  nextPuzzleAction_->setEnabled(!nextPuzzles_.empty());
+  copyPuzzleAction_->setEnabled(game_.Dealt());
+  setWindowTitle(WindowTitleFor(game_.Kind(), game_.Entering()));
   printAction_->setEnabled(!printing_->Busy());
 }
 

@@ -9,8 +9,11 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <array>
+#include <deque>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/command.h"
@@ -67,6 +70,21 @@ class MainWindow : public QMainWindow {
   void SetZoom(int percent);
   void StepZoom(int steps);
   void TogglePause();
+
+  // Puzzles from outside. Every way in runs the one check and tells its
+  // result; a puzzle refused, or with several solutions and declined, leaves
+  // the game on the board as it was. True when the puzzle is now played.
+  bool OfferPuzzleText(std::string_view text);
+  bool OfferGivens(const std::array<uint8_t, 81>& givens);
+  // The first of these offered now, the rest kept for 次の問題.
+  void OfferPuzzles(std::vector<std::string> puzzles);
+  void NextPuzzle();
+  // 編集 > 問題を貼り付け and 問題をコピー, through the clipboard.
+  void PastePuzzle();
+  void CopyPuzzle();
+  // ﾌｧｲﾙ > 問題を入力: an empty board to set givens on; 入力終了 checks and starts it.
+  void EnterPuzzle();
+  void FinishEntry();
 
   // Shows the session's time and sets the timer for the next change; the
   // timer's own slot.
@@ -140,6 +158,10 @@ class MainWindow : public QMainWindow {
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QAction* clashesAction_ = nullptr;
+  QAction* finishEntryAction_ = nullptr;
+  QAction* nextPuzzleAction_ = nullptr;
+  QAction* copyPuzzleAction_ = nullptr;
+  std::deque<std::string> nextPuzzles_;  // a file's puzzles not yet offered
   Printing* printing_ = nullptr;
   QAction* printAction_ = nullptr;
   QTimer clockTimer_;

@@ -47,13 +47,19 @@ bool NewBoard(const Command& command, const Outcome& outcome) {
   return outcome.Cells && (std::holds_alternative<cmd::NewGameOn>(command) ||
                            std::holds_alternative<cmd::NewGame>(command) ||
                            std::holds_alternative<cmd::FinishDeal>(command) ||
-                           std::holds_alternative<cmd::Restore>(command));
+                           std::holds_alternative<cmd::Restore>(command) ||
+                           std::holds_alternative<cmd::EnterPuzzle>(command) ||
+                           std::holds_alternative<cmd::PlayPuzzle>(command));
 }
 
 QString SpokenNews(const Command& command, const Outcome& outcome, const GameSession& game,
                    const SpokenBefore& before) {
   QStringList said;
-  if (NewBoard(command, outcome)) {
+  if (std::holds_alternative<cmd::EnterPuzzle>(command) && outcome.Cells) {
+    said << Words::tr("問題を入力");
+  } else if (std::holds_alternative<cmd::PlayPuzzle>(command) && outcome.Cells) {
+    said << Words::tr("新しいゲーム %1").arg(Words::tr("入力した問題"));
+  } else if (NewBoard(command, outcome)) {
     said << (std::holds_alternative<cmd::Restore>(command) ? Words::tr("前回のゲームの続き %1")
                                                            : Words::tr("新しいゲーム %1"))
                 .arg(LevelName(game.DealtLevel()));

@@ -34,15 +34,21 @@ Order DrawOrder(RandomSource& random) {
 // with the fewest digits left.
 class SolutionCounter {
  public:
-  SolutionCounter(const Digits& givens, int limit) : limit_(std::max(limit, 1)) {
+  SolutionCounter(const Digits& givens, int limit, Digits* first = nullptr) : limit_(std::max(limit, 1)), first_(first) {
+    filling_ = givens;
     for (int cell = 0; cell < 81; ++cell) {
       const int digit = givens[static_cast<std::size_t>(cell)];
       if (digit == 0) {
         open_[openCount_++] = static_cast<uint8_t>(cell);
         continue;
       }
+      // Checked before the shift: a byte above 31 would shift past the int.
+      if (digit > 9) {
+        valid_ = false;
+        return;
+      }
       const uint16_t bit = static_cast<uint16_t>(1u << digit);
-      if (digit > 9 || (Used(cell) & bit) != 0) {
+      if ((Used(cell) & bit) != 0) {
         valid_ = false;
         return;
       }
@@ -66,7 +72,7 @@ class SolutionCounter {
 
   void Search(int depth) {
     if (depth == openCount_) {
-      ++found_;
+      if (found_++ == 0 && first_) *first_ = filling_;
       return;
     }
     int best = depth;
@@ -85,12 +91,15 @@ class SolutionCounter {
     for (uint16_t free = static_cast<uint16_t>(~Used(cell) & 0x3FE); free != 0 && found_ < limit_; free &= free - 1) {
       const uint16_t bit = static_cast<uint16_t>(free & -free);
       Mark(cell, bit);
+      filling_[static_cast<std::size_t>(cell)] = static_cast<uint8_t>(std::countr_zero(bit));
       Search(depth + 1);
       Mark(cell, bit);
     }
   }
 
   int limit_;
+  Digits* first_;
+  Digits filling_{};  // the givens and the digits tried so far
   int found_ = 0;
   bool valid_ = true;
   std::array<uint8_t, 81> open_{};
@@ -137,7 +146,9 @@ Digits BuildFullGrid(RandomSource& random) {
   return grid;
 }
 
-int CountSolutions(const Digits& givens, int limit) { return SolutionCounter(givens, limit).Count(); }
+int CountSolutions(const Digits& givens, int limit, Digits* first) {
+  return SolutionCounter(givens, limit, first).Count();
+}
 
 int OpenCount(const Digits& givens) {
   return static_cast<int>(std::count(givens.begin(), givens.end(), uint8_t{0}));

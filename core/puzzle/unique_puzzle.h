@@ -30,8 +30,9 @@ struct DealtPuzzle {
 Digits BuildFullGrid(RandomSource& random);
 
 // Solutions of the givens, counting stops at `limit` (at least 1). Givens
-// that clash, or a value above 9, have none.
-int CountSolutions(const Digits& givens, int limit = 2);
+// that clash, or a value above 9, have none. The first solution found goes
+// to `first` when it is given.
+int CountSolutions(const Digits& givens, int limit = 2, Digits* first = nullptr);
 
 // A deal that is no longer wanted stops at its next try, when givenUp turns
 // true, and gives back whatever it holds by then.
