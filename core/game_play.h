@@ -58,14 +58,27 @@ class GamePlay {
   // The cells marked as clashing: every clash when the player asks for
   // them, and always on a board that is full but not solved.
   CellSet ShownClashes(bool showDuplicates) const;
+  // The player's panels that are wrong: on a puzzle with one solution, every
+  // panel that differs from it. Givens may admit several solutions (the
+  // first three levels' can); then a panel counts as wrong only when it
+  // clashes, or when no solution of the givens holds its number there, so
+  // a panel right in another solution is never called wrong.
+  CellSet Mistakes() const;
 
  private:
+  void ForgetSolutions();
+
   Board board_;
   GameClock clock_;
   History history_;
   std::array<bool, kHintCount> hints_{true, true, true};
   int dealtLevel_ = 0;
   bool dealt_ = false;
+  // Worked out once a game, when first asked: whether the givens admit
+  // several solutions, and per cell and number (index cell * 9 + number - 1)
+  // whether some solution holds that number there (-1 not asked yet).
+  mutable std::optional<bool> severalSolutions_;
+  mutable std::array<int8_t, 81 * 9> agrees_{};
 };
 
 }  // namespace lumitile

@@ -24,7 +24,8 @@ constexpr bool kPlaysOnBoard =
     std::is_same_v<T, cmd::PickAndApply> || std::is_same_v<T, cmd::HintAt> || std::is_same_v<T, cmd::ToggleMark> ||
     std::is_same_v<T, cmd::MarkWithPick> || std::is_same_v<T, cmd::MoveCursor> ||
     std::is_same_v<T, cmd::CursorToRowEdge> || std::is_same_v<T, cmd::ClearPlacedPanels> ||
-    std::is_same_v<T, cmd::Undo> || std::is_same_v<T, cmd::Redo>;
+    std::is_same_v<T, cmd::Undo> || std::is_same_v<T, cmd::Redo> || std::is_same_v<T, cmd::FillCandidates> ||
+    std::is_same_v<T, cmd::ClearCandidates>;
 
 }  // namespace
 
@@ -178,7 +179,9 @@ Outcome GameSession::Do(const cmd::ToggleMark& command) {
 
 Outcome GameSession::Do(const cmd::MarkWithPick& command) {
   const auto& pick = input_.Picked;
-  if (!pick || !OnBoard(command.At)) return {};
+  if (!OnBoard(command.At)) return {};
+  // Marks need no pick: the right button alone toggles the slot it hit.
+  if (!pick) return Do(cmd::ToggleMark{command.At, command.Mark});
   if (pick->What == Pick::Kind::Panel) return Do(cmd::ToggleMark{command.At, pick->Index + 1});
   if (pick->What == Pick::Kind::Eraser) return {.Cells = game_.Play(ClearMarks(CurrentBoard(), command.At))};
   return {};
@@ -204,6 +207,10 @@ Outcome GameSession::Do(const cmd::CursorToRowEdge& command) {
 Outcome GameSession::Do(const cmd::ClearPlacedPanels&) {
   return {.Cells = game_.Play(ClearEntries(CurrentBoard()))};
 }
+
+Outcome GameSession::Do(const cmd::FillCandidates&) { return {.Cells = game_.Play(FillCandidates(CurrentBoard()))}; }
+
+Outcome GameSession::Do(const cmd::ClearCandidates&) { return {.Cells = game_.Play(ClearAllMarks(CurrentBoard()))}; }
 
 Outcome GameSession::Do(const cmd::Undo&) { return Replayed(game_.Undo()); }
 
@@ -244,6 +251,25 @@ Outcome GameSession::Do(const cmd::ShowDuplicates& command) {
   Outcome outcome{.Cells = true};
   StoreOption(DisplayOption::ShowDuplicates, outcome);
   return outcome;
+}
+
+Outcome GameSession::Do(const cmd::ShowHighlight& command) {
+  if (!options_.SetHighlight(command.On)) return {};
+  Outcome outcome{.Cells = true};
+  StoreOption(DisplayOption::Highlight, outcome);
+  return outcome;
+}
+
+Outcome GameSession::Do(const cmd::ShowMistakes& command) {
+  if (!options_.SetShowMistakes(command.On)) return {};
+  Outcome outcome{.Cells = true};
+  StoreOption(DisplayOption::ShowMistakes, outcome);
+  return outcome;
+}
+
+Highlight GameSession::Highlights() const {
+  if (!options_.Highlight() || !Dealt()) return {};
+  return HighlightOn(CurrentBoard(), input_.Cursor, input_.Picked);
 }
 
 Outcome GameSession::Do(const cmd::SetZoom& command) {

@@ -13,6 +13,7 @@
 #include "core/command.h"
 #include "core/display_options.h"
 #include "core/game_play.h"
+#include "core/highlight.h"
 #include "core/game_types.h"
 #include "core/input_state.h"
 #include "core/random_source.h"
@@ -84,6 +85,12 @@ class GameSession {
   bool CursorShown() const { return input_.KeyboardUsed; }
   uint16_t MarksShown(Cell cell) const { return game_.MarksShown(cell); }
   CellSet ShownClashes() const { return game_.ShownClashes(options_.ShowDuplicates()); }
+  bool Highlighting() const { return options_.Highlight(); }
+  bool ShowingMistakes() const { return options_.ShowMistakes(); }
+  // What the highlight marks; nothing while it is off or before the first deal.
+  Highlight Highlights() const;
+  // The wrong panels marked; none while 間違いを表示 is off.
+  CellSet ShownMistakes() const { return options_.ShowMistakes() ? game_.Mistakes() : CellSet{}; }
   // The game to keep when the program ends.
   std::optional<SavedGame> GameToKeep() const { return game_.ToKeep(); }
 
@@ -115,6 +122,10 @@ class GameSession {
   Outcome Do(const cmd::DismissRecord&);
   Outcome Do(const cmd::ClearBestTimes&);
   Outcome Do(const cmd::ReadBestTimes&);
+  Outcome Do(const cmd::FillCandidates&);
+  Outcome Do(const cmd::ClearCandidates&);
+  Outcome Do(const cmd::ShowHighlight& command);
+  Outcome Do(const cmd::ShowMistakes& command);
 
   // An undone or redone move, then checked.
   Outcome Replayed(bool moved);
