@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/puzzle/logic_solver.h"
+#include "core/puzzle/step.h"
 #include "core/puzzle/unique_puzzle.h"
 #include "core/random_source.h"
 #include "support/fakes.h"
@@ -54,6 +55,7 @@ TEST(LogicSolver, EachTechniqueRemovesExactlyItsCandidatesWhereNoOtherProgresses
     CandidateMasks struck;    // the position: all candidates but these
     CandidateMasks expected;  // what the technique removes
     int placedCell = -1;      // a single also places its 5 here
+    Cells pattern = {};       // the cells the step names as making it
   } cases[] = {
       {"naked single", Technique::kNakedSingle, Strike(At(4, 4), "12346789"),
        Strike((Row(4) | Column(4) | Box(4)) & ~At(4, 4), "5"), 4 * 9 + 4},
@@ -61,23 +63,27 @@ TEST(LogicSolver, EachTechniqueRemovesExactlyItsCandidatesWhereNoOtherProgresses
       {"hidden single", Technique::kHiddenSingle, Strike((Row(0) | Column(4) | Box(1)) & ~At(0, 4), "5"),
        Strike(At(0, 4), "12346789"), 4},
       // In box 0, 5 keeps to row 0: the rest of row 0 loses it; and the other way round.
-      {"locked pointing", Technique::kLockedCandidates, Strike(Box(0) & ~Row(0), "5"), Strike(Row(0) & ~Box(0), "5")},
-      {"locked claiming", Technique::kLockedCandidates, Strike(Row(0) & ~Box(0), "5"), Strike(Box(0) & ~Row(0), "5")},
+      {"locked pointing", Technique::kLockedCandidates, Strike(Box(0) & ~Row(0), "5"), Strike(Row(0) & ~Box(0), "5"), -1,
+       Box(0) & Row(0)},
+      {"locked claiming", Technique::kLockedCandidates, Strike(Row(0) & ~Box(0), "5"), Strike(Box(0) & ~Row(0), "5"), -1,
+       Box(0) & Row(0)},
       {"locked pointing down a column", Technique::kLockedCandidates, Strike(Box(4) & ~Column(4), "5"),
-       Strike(Column(4) & ~Box(4), "5")},
+       Strike(Column(4) & ~Box(4), "5"), -1, Box(4) & Column(4)},
       {"locked claiming in a column", Technique::kLockedCandidates, Strike(Column(4) & ~Box(4), "5"),
-       Strike(Box(4) & ~Column(4), "5")},
-      {"naked pair", Technique::kNakedSubset, Strike(pair, "3456789"), Strike(Row(0) & ~pair, "12")},
+       Strike(Box(4) & ~Column(4), "5"), -1, Box(4) & Column(4)},
+      {"naked pair", Technique::kNakedSubset, Strike(pair, "3456789"), Strike(Row(0) & ~pair, "12"), -1, pair},
       {"naked triple", Technique::kNakedSubset,
        Strike(At(0, 0), "3456789") | Strike(At(0, 4), "1456789") | Strike(At(0, 8), "2456789"),
-       Strike(Row(0) & ~triple, "123")},
-      {"hidden pair", Technique::kHiddenSubset, Strike(Row(0) & ~pair, "12"), Strike(pair, "3456789")},
+       Strike(Row(0) & ~triple, "123"), -1, triple},
+      {"hidden pair", Technique::kHiddenSubset, Strike(Row(0) & ~pair, "12"), Strike(pair, "3456789"), -1, pair},
       // 1 at c0 or c4, 2 at c4 or c8, 3 at c0 or c8.
       {"hidden triple", Technique::kHiddenSubset,
        Strike(Row(0) & ~triple, "123") | Strike(At(0, 8), "1") | Strike(At(0, 0), "2") | Strike(At(0, 4), "3"),
-       Strike(triple, "456789")},
-      {"x-wing in rows", Technique::kXWing, Strike(rows14 & ~columns27, "5"), Strike(columns27 & ~rows14, "5")},
-      {"x-wing in columns", Technique::kXWing, Strike(columns14 & ~rows27, "5"), Strike(rows27 & ~columns14, "5")},
+       Strike(triple, "456789"), -1, triple},
+      {"x-wing in rows", Technique::kXWing, Strike(rows14 & ~columns27, "5"), Strike(columns27 & ~rows14, "5"), -1,
+       rows14 & columns27},
+      {"x-wing in columns", Technique::kXWing, Strike(columns14 & ~rows27, "5"), Strike(rows27 & ~columns14, "5"), -1,
+       rows27 & columns14},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -85,6 +91,17 @@ TEST(LogicSolver, EachTechniqueRemovesExactlyItsCandidatesWhereNoOtherProgresses
     // Every bit not struck, with those above digit 9 that the board must drop.
     for (std::size_t cell = 0; cell < 81; ++cell) masks[cell] = static_cast<uint16_t>(~c.struck[cell]);
     const CandidateBoard start = CandidateBoard::FromCandidates(masks);
+    // The next step names the technique, its change and its cells, and
+    // applying it changes the board as the sweep does.
+    const std::optional<Step> step = NextStep(start);
+    ASSERT_TRUE(step.has_value());
+    EXPECT_EQ(step->technique, c.technique);
+    EXPECT_EQ(step->cell, c.placedCell);
+    EXPECT_EQ(step->eliminations, c.placedCell >= 0 ? CandidateMasks{} : c.expected);
+    if (c.placedCell < 0) EXPECT_EQ(step->pattern, c.pattern);
+    CandidateBoard stepped = start, swept = start;
+    EXPECT_TRUE(stepped.Apply(*step) && swept.Apply(c.technique));
+    for (int cell = 0; cell < 81; ++cell) EXPECT_EQ(stepped.Candidates(cell), swept.Candidates(cell)) << cell;
     for (const Technique other : kAll) {
       CandidateBoard board = start;
       const bool progress = board.Apply(other);
@@ -112,6 +129,20 @@ TEST(LogicSolver, GivensThatContradictThemselvesNeverSolve) {
   EXPECT_TRUE(SolvesByLogic(givens(testing::kSolution), TechniqueSet::kSinglesOnly));
   EXPECT_FALSE(SolvesByLogic(Digits{}, TechniqueSet::kFull));  // nothing to go on, and no crash
   EXPECT_TRUE(CandidateBoard::FromCandidates(CandidateMasks{}).Broken());
+}
+
+TEST(LogicSolver, PlayersPositionTakesMarksWherePeersAllowThem) {
+  Digits filled{};
+  filled[0] = 1;  // r0c0 holds 1
+  CandidateMasks marks{};
+  marks[1] = 0b11;   // r0c1 marked 1 and 2: the 1 is ruled out
+  marks[2] = 0b1;    // r0c2 marked only 1: ruled out whole, so every allowed digit
+  const CandidateBoard board = CandidateBoard::FromPosition(filled, marks);
+  EXPECT_EQ(board.Candidates(1), 0b10);
+  EXPECT_EQ(board.Candidates(2), 0x1FE);
+  EXPECT_EQ(board.Candidates(80), 0x1FF);
+  filled[1] = 1;  // a clash
+  EXPECT_TRUE(CandidateBoard::FromPosition(filled, marks).Broken());
 }
 
 // Sanitizer builds, many times slower, take a tenth of the seeds.
@@ -166,6 +197,30 @@ TEST(UniqueDeal, MasterNeedsMoreThanSinglesAndIsMinimal) {
       opened[cell] = 0;
       ASSERT_FALSE(SolvesByLogic(opened, TechniqueSet::kFull)) << "seed " << seed << ", cell " << cell;
     }
+  }
+}
+
+// Step by step from the givens, each step is sound, is the simplest there is
+// (the sweep of every simpler technique is stuck, its own is not), and the
+// steps solve the puzzle: the finders and the sweeps agree on every board.
+TEST(LogicSolver, NextStepWalksADealToItsSolutionSimplestFirst) {
+  for (uint64_t seed = 1; seed <= 40 / kSeedShare; ++seed) {
+    SeededRandom random(seed);
+    const DealtPuzzle puzzle = DealMaster(random);
+    CandidateBoard board(puzzle.givens);
+    while (const std::optional<Step> step = NextStep(board)) {
+      for (int t = 0; t <= static_cast<int>(step->technique); ++t) {
+        CandidateBoard swept = board;
+        ASSERT_EQ(swept.Apply(static_cast<Technique>(t)), t == static_cast<int>(step->technique)) << seed << " " << t;
+      }
+      for (std::size_t cell = 0; cell < 81; ++cell) {
+        const auto bit = static_cast<uint16_t>(1u << (puzzle.solution[cell] - 1));
+        ASSERT_EQ(step->eliminations[cell] & bit, 0) << "seed " << seed;
+      }
+      if (step->Places()) ASSERT_EQ(step->digit, puzzle.solution[static_cast<std::size_t>(step->cell)]);
+      ASSERT_TRUE(board.Apply(*step));
+    }
+    ASSERT_TRUE(board.Solved()) << "seed " << seed;
   }
 }
 

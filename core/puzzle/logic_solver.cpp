@@ -3,55 +3,12 @@
 #include <bit>
 
 #include "core/peers.h"
+#include "core/puzzle/step.h"
+#include "core/puzzle/units.h"
 
 namespace lumitile {
 
-namespace {
-
-constexpr uint16_t kAllDigits = 0x1FF;
-
-// Units 0..8 are the rows, 9..17 the columns, 18..26 the boxes; each lists
-// its cells in reading order, so a box's position i is its row i / 3 and
-// column i % 3.
-using Units = std::array<std::array<uint8_t, 9>, 27>;
-
-constexpr Units kUnits = [] {
-  Units units{};
-  for (int i = 0; i < 9; ++i) {
-    for (int k = 0; k < 9; ++k) {
-      units[i][k] = static_cast<uint8_t>(i * 9 + k);
-      units[9 + i][k] = static_cast<uint8_t>(k * 9 + i);
-      units[18 + i][k] = static_cast<uint8_t>((i / 3 * 3 + k / 3) * 9 + i % 3 * 3 + k % 3);
-    }
-  }
-  return units;
-}();
-
-// Candidate counts by table: the game may run where the processor has no
-// popcount instruction, and the library call for it dominated the solver.
-constexpr std::array<uint8_t, 512> MakeBitCounts() {
-  std::array<uint8_t, 512> counts{};
-  for (int mask = 1; mask < 512; ++mask) counts[mask] = static_cast<uint8_t>(counts[mask >> 1] + (mask & 1));
-  return counts;
-}
-constexpr std::array<uint8_t, 512> kBitCounts = MakeBitCounts();
-
-int CountBits(unsigned mask) { return kBitCounts[mask & kAllDigits]; }
-bool SingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
-
-constexpr uint16_t DigitBit(int digit) { return static_cast<uint16_t>(1u << (digit - 1)); }
-
-int UnitCell(int unit, int position) {
-  return kUnits[static_cast<std::size_t>(unit)][static_cast<std::size_t>(position)];
-}
-
-// The three-position stretches of a unit's 9 positions: in a row or column
-// they are the boxes it crosses, in a box they are its rows.
-constexpr uint16_t kThirds[3] = {0x007, 0x038, 0x1C0};
-// A box's positions by column.
-constexpr uint16_t kBoxColumns[3] = {0x049, 0x092, 0x124};
-
-}  // namespace
+using namespace units;
 
 CandidateBoard::CandidateBoard(const Digits& givens) {
   candidates_.fill(kAllDigits);
@@ -73,6 +30,29 @@ CandidateBoard CandidateBoard::FromCandidates(const CandidateMasks& masks) {
     if (board.candidates_[cell] == 0) board.broken_ = true;
   }
   return board;
+}
+
+CandidateBoard CandidateBoard::FromPosition(const Digits& filled, const CandidateMasks& marks) {
+  CandidateBoard board(filled);
+  for (std::size_t cell = 0; cell < 81; ++cell) {
+    if (board.placed_[cell] != 0) continue;
+    const auto kept = static_cast<uint16_t>(board.candidates_[cell] & marks[cell]);
+    if (kept != 0) board.candidates_[cell] = kept;
+  }
+  return board;
+}
+
+bool CandidateBoard::Apply(const Step& step) {
+  if (broken_) return false;
+  if (step.Places()) {
+    if (step.cell >= 81 || step.digit < 1 || step.digit > 9 || placed_[static_cast<std::size_t>(step.cell)] != 0)
+      return false;
+    Place(step.cell, step.digit);
+    return true;
+  }
+  bool progress = false;
+  for (int cell = 0; cell < 81; ++cell) progress |= Eliminate(cell, step.eliminations[static_cast<std::size_t>(cell)]);
+  return progress;
 }
 
 void CandidateBoard::Place(int cell, int digit) {

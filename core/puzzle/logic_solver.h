@@ -25,6 +25,8 @@ enum class Technique : uint8_t {
   kXWing,             // a digit on two places in each of two rows (columns), in the same columns (rows)
 };
 
+struct Step;
+
 enum class TechniqueSet : uint8_t {
   kSinglesOnly,  // naked and hidden singles
   kFull,         // every Technique above
@@ -40,9 +42,21 @@ class CandidateBoard {
   // leaves the board broken; bits above digit 9 are dropped.
   static CandidateBoard FromCandidates(const CandidateMasks& masks);
 
+  // A player's position: `filled` holds the givens and the player's panels
+  // (0 where open), placed as givens are. An open cell takes the player's
+  // marks (bit d - 1 for digit d) as its candidates, less any digit its
+  // placed peers hold; a cell without marks, or whose marks its peers rule
+  // out entirely, takes every digit its peers allow. Panels that clash leave
+  // the board broken.
+  static CandidateBoard FromPosition(const Digits& filled, const CandidateMasks& marks);
+
   // One sweep of the technique over the whole board; true when it placed a
   // digit or removed a candidate.
   bool Apply(Technique technique);
+
+  // Carries out one step: places its digit, or removes its candidates. True
+  // when anything changed.
+  bool Apply(const Step& step);
 
   // Applies the set to a fixpoint, the singles first and the rest only when
   // they are stuck. True when every cell is placed.
