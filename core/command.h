@@ -134,6 +134,10 @@ struct TogglePause {};
 struct ShowDuplicates {
   bool On = false;
 };
+// 次の一手: the simplest deduction on the board as it stands told (a wrong
+// panel first, or that none is left to find); it places nothing, charges
+// the clock 30 seconds as a hint does, and shows until the next move.
+struct NextStep {};
 // 強調表示: the cursor's row, column and block tinted, and the number at the
 // cursor or picked marked wherever it stands.
 struct ShowHighlight {
@@ -167,6 +171,6 @@ using Command =
                  cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
                  cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,
                  cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes,
-                 cmd::FillCandidates, cmd::ClearCandidates, cmd::ShowHighlight, cmd::ShowMistakes>;
+                 cmd::FillCandidates, cmd::ClearCandidates, cmd::ShowHighlight, cmd::ShowMistakes, cmd::NextStep>;
 
 }  // namespace lumitile

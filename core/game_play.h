@@ -29,6 +29,8 @@ class GamePlay {
   bool Play(Move move);
   // The token spent and 30 seconds charged to the clock.
   void SpendHint(int index);
+  // 30 seconds charged to the clock, as a hint token charges, for help that spends no token.
+  void ChargeTime() { clock_.ChargeHintTime(); }
   // Take back or replay a move: the board only. False when there is none.
   bool Undo();
   bool Redo();

@@ -25,7 +25,7 @@ constexpr bool kPlaysOnBoard =
     std::is_same_v<T, cmd::MarkWithPick> || std::is_same_v<T, cmd::MoveCursor> ||
     std::is_same_v<T, cmd::CursorToRowEdge> || std::is_same_v<T, cmd::ClearPlacedPanels> ||
     std::is_same_v<T, cmd::Undo> || std::is_same_v<T, cmd::Redo> || std::is_same_v<T, cmd::FillCandidates> ||
-    std::is_same_v<T, cmd::ClearCandidates>;
+    std::is_same_v<T, cmd::ClearCandidates> || std::is_same_v<T, cmd::NextStep>;
 
 }  // namespace
 
@@ -57,7 +57,10 @@ bool GameSession::Accepts(const Command& command) const {
 
 Outcome GameSession::Execute(const Command& command) {
   if (!Accepts(command)) return {};
-  return std::visit([this](const auto& c) { return Do(c); }, command);
+  Outcome outcome = std::visit([this](const auto& c) { return Do(c); }, command);
+  // A step told is gone with the next move, and stays gone when it is undone.
+  if (told_ && !ShownStep()) told_.reset();
+  return outcome;
 }
 
 Outcome GameSession::Do(const cmd::Start&) {
@@ -89,12 +92,14 @@ Outcome GameSession::Do(const cmd::FinishDeal& command) {
 
 Outcome GameSession::Do(const cmd::NewGameOn& command) {
   GiveUpDeal();
+  told_.reset();
   game_.Begin(command.Position, level_);
   input_.NewGame();
   return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
 }
 
 Outcome GameSession::Do(const cmd::Restore& command) {
+  told_.reset();
   game_.Restore(command.Game);
   input_.NewGame();
   return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
@@ -265,6 +270,22 @@ Outcome GameSession::Do(const cmd::ShowMistakes& command) {
   Outcome outcome{.Cells = true};
   StoreOption(DisplayOption::ShowMistakes, outcome);
   return outcome;
+}
+
+Outcome GameSession::Do(const cmd::NextStep&) {
+  // Nothing to find on a solved board, nor while a record holder's name is asked.
+  if (!ClockRunning()) return {};
+  const Board& board = CurrentBoard();
+  told_ = ToldStep{NextStepOn(board, game_.Mistakes()), board.Entries, board.Marks};
+  // Each use costs what a hint does, so a best time stays fair.
+  game_.ChargeTime();
+  return {.Cells = true, .Clock = true, .Step = told_->Help};
+}
+
+const NextStepHelp* GameSession::ShownStep() const {
+  const Board& board = CurrentBoard();
+  if (!told_ || told_->Entries != board.Entries || told_->Marks != board.Marks) return nullptr;
+  return &told_->Help;
 }
 
 Highlight GameSession::Highlights() const {

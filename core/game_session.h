@@ -16,6 +16,7 @@
 #include "core/highlight.h"
 #include "core/game_types.h"
 #include "core/input_state.h"
+#include "core/next_step.h"
 #include "core/random_source.h"
 #include "core/records/record_book.h"
 
@@ -40,6 +41,8 @@ struct Outcome {
   // A new game waits for this deal: run DealBoard on it, off the window's
   // thread, and hand the board back in FinishDeal.
   std::optional<DealOrder> Deal = std::nullopt;
+  // 次の一手's answer, for the view to tell.
+  std::optional<NextStepHelp> Step = std::nullopt;
   // The settings file did not take a change; told once per session for each cause.
   std::optional<CannotSave> Trouble = std::nullopt;
 };
@@ -89,6 +92,9 @@ class GameSession {
   bool ShowingMistakes() const { return options_.ShowMistakes(); }
   // What the highlight marks; nothing while it is off or before the first deal.
   Highlight Highlights() const;
+  // 次の一手's last answer while the board is as it was asked on: a move
+  // (or its undo) ends it.
+  const NextStepHelp* ShownStep() const;
   // The wrong panels marked; none while 間違いを表示 is off.
   CellSet ShownMistakes() const { return options_.ShowMistakes() ? game_.Mistakes() : CellSet{}; }
   // The game to keep when the program ends.
@@ -126,6 +132,7 @@ class GameSession {
   Outcome Do(const cmd::ClearCandidates&);
   Outcome Do(const cmd::ShowHighlight& command);
   Outcome Do(const cmd::ShowMistakes& command);
+  Outcome Do(const cmd::NextStep&);
 
   // An undone or redone move, then checked.
   Outcome Replayed(bool moved);
@@ -149,6 +156,13 @@ class GameSession {
   uint64_t deals_ = 0;               // deal orders so far
   std::optional<uint64_t> awaited_;  // the deal the next game waits for
   std::shared_ptr<std::atomic<bool>> awaitedGivenUp_;
+  // The last next step and the board it was found on.
+  struct ToldStep {
+    NextStepHelp Help;
+    Grid Entries;
+    MarkGrid Marks;
+  };
+  std::optional<ToldStep> told_;
 };
 
 }  // namespace lumitile

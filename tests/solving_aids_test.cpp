@@ -1,10 +1,16 @@
 // The solving aids below the windows: the candidates the fill writes, the
-// highlight's cells and numbers, and which panels count as mistakes.
+// highlight's cells and numbers, which panels count as mistakes, and the
+// next step as the session tells it and as a player follows it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "core/game_play.h"
+#include "core/game_session.h"
 #include "core/highlight.h"
 #include "core/move.h"
+#include "core/next_step.h"
+#include "core/puzzle/unique_puzzle.h"
 #include "core/random_source.h"
 #include "support/fakes.h"
 
@@ -97,6 +103,94 @@ TEST(Mistakes, OneSolutionDecidesElseClashesAndPanelsNoSolutionHolds) {
   EXPECT_EQ(mistakes(18, {{0, 5}, {1, 2}}), "0 ") << "column 0 lacks only 1 and 4";
   EXPECT_EQ(mistakes(18, {{0, 4}, {1, 2}}), "") << "each is right in one of the solutions";
   EXPECT_EQ(mistakes(18, {{0, 4}, {1, 4}, {9, 1}}), "0 1 ") << "two 4s clash; the 1 below is right";
+}
+
+// The shifted board's first three cells open hold 1, 2, 3: a naked single
+// at once. An open board gives the techniques nothing, unless the player's
+// marks hold the answer.
+TEST(NextStep, AWrongPanelFirstMarksWhereTheyHoldTheAnswerAndAnHonestEnd) {
+  SeededRandom random(1);
+  testing::FakeTicks ticks;
+  testing::MemoryProfile settings;
+  GameSession game(random, ticks, settings);
+  game.Execute(cmd::Start{});
+  const auto ask = [&](int open, std::initializer_list<std::tuple<int, int16_t, uint16_t>> cells) {
+    Board board = PuzzleWithOpenCells(open);
+    for (const auto& [cell, number, marks] : cells) {
+      board.Entries[cell / 9][cell % 9] = number;
+      board.Marks[cell / 9][cell % 9] = marks;
+    }
+    game.Execute(cmd::NewGameOn{board});
+    const int32_t before = game.ElapsedSeconds();
+    const Outcome outcome = game.Execute(cmd::NextStep{});
+    EXPECT_EQ(game.ElapsedSeconds() - before, 30) << "charged as a hint";
+    EXPECT_TRUE(outcome.Clock && outcome.Cells && game.ShownStep());
+    return outcome.Step.value_or(NextStepHelp{});
+  };
+  using Kind = NextStepHelp::Kind;
+  const NextStepHelp wrong = ask(3, {{2, 1, 0}});
+  EXPECT_EQ(wrong.What, Kind::WrongPanel);
+  EXPECT_EQ(wrong.Wrong, (Cell{0, 2})) << "named before the single beside it";
+  const NextStepHelp single = ask(3, {{0, 0, MarkBit(5)}});
+  EXPECT_EQ(std::tuple(single.What, single.Found.cell, single.Found.digit), std::tuple(Kind::Deduction, 0, 1))
+      << "marks without the answer are passed over";
+  EXPECT_EQ(ask(81, {}).What, Kind::OutOfTechniques);
+  const NextStepHelp marked = ask(81, {{0, 0, MarkBit(5)}, {1, 0, MarkBit(2)}});
+  EXPECT_EQ(std::tuple(marked.What, marked.Found.cell, marked.Found.digit), std::tuple(Kind::Deduction, 1, 2))
+      << "the mark that holds the answer counts, the one that struck it does not";
+
+  // No limit on uses; a move ends what is shown, and its undo does not bring it back.
+  for (int use = 0; use < 40; ++use) game.Execute(cmd::NextStep{});
+  EXPECT_EQ(game.ElapsedSeconds(), 999);
+  game.Execute(cmd::ToggleMark{{0, 0}, 3});
+  EXPECT_FALSE(game.ShownStep());
+  game.Execute(cmd::Undo{});
+  EXPECT_FALSE(game.ShownStep());
+}
+
+// Dealt 達人 puzzles followed step by step as a player would, from every
+// candidate filled in: a single put as a panel, an elimination struck from
+// the marks. Each step is true to the solution and the simplest there is,
+// and the steps reach the solution. LUMITILE_STEP_WALK sets how many deals.
+TEST(NextStep, FollowedFromTheCandidatesItSolvesMasterDealsSimplestFirst) {
+  const char* count = std::getenv("LUMITILE_STEP_WALK");
+#if defined(__SANITIZE_ADDRESS__)
+  const int deals = count ? std::atoi(count) : 20;
+#else
+  const int deals = count ? std::atoi(count) : 500;
+#endif
+  int steps = 0;
+  for (int seed = 1; seed <= deals; ++seed) {
+    SeededRandom random(static_cast<uint64_t>(seed));
+    const auto puzzle = DealUniquePuzzle(kMasterLevel, random);
+    ASSERT_TRUE(puzzle);
+    Board board;
+    for (std::size_t i = 0; i < 81; ++i) {
+      board.Solution[i / 9][i % 9] = puzzle->solution[i];
+      board.Givens[i / 9][i % 9] = puzzle->givens[i];
+    }
+    Apply(board, FillCandidates(board));
+    while (!IsSolved(board)) {
+      const NextStepHelp help = NextStepOn(board, {});
+      ASSERT_EQ(help.What, NextStepHelp::Kind::Deduction) << "seed " << seed << " step " << steps;
+      const Step& step = help.Found;
+      for (int t = 0; t < static_cast<int>(step.technique); ++t)
+        ASSERT_FALSE(FindStep(PlayerPosition(board), static_cast<Technique>(t))) << "seed " << seed << " " << t;
+      if (step.Places()) {
+        const Cell cell{step.cell / 9, step.cell % 9};
+        ASSERT_EQ(step.digit, board.SolutionAt(cell)) << "seed " << seed;
+        Apply(board, PutNumber(board, cell, static_cast<int16_t>(step.digit)));
+      } else {
+        for (int i = 0; i < 81; ++i) {
+          const auto struck = static_cast<uint16_t>(step.eliminations[static_cast<std::size_t>(i)] << 1);
+          ASSERT_FALSE(struck & MarkBit(board.Solution[i / 9][i % 9])) << "seed " << seed;
+          board.Marks[i / 9][i % 9] &= static_cast<uint16_t>(~struck);
+        }
+      }
+      ++steps;
+    }
+  }
+  std::printf("%d deals, %d steps\n", deals, steps);
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#include "core/next_step.h"
+
+namespace lumitile {
+
+CandidateBoard PlayerPosition(const Board& board) {
+  Digits filled{};
+  CandidateMasks marks{};
+  for (int i = 0; i < 81; ++i) {
+    const Cell cell{i / kBoardSize, i % kBoardSize};
+    filled[static_cast<std::size_t>(i)] = static_cast<uint8_t>(ViewOf(board, cell).Number);
+    // The board keeps mark n as bit n, the solver digit d as bit d - 1.
+    const auto candidates = static_cast<uint16_t>(board.MarksAt(cell) >> 1);
+    const int answer = board.SolutionAt(cell);
+    if (answer >= 1 && answer <= 9 && (candidates & (1u << (answer - 1)))) marks[static_cast<std::size_t>(i)] = candidates;
+  }
+  return CandidateBoard::FromPosition(filled, marks);
+}
+
+NextStepHelp NextStepOn(const Board& board, const CellSet& wrongPanels) {
+  for (int i = 0; i < 81; ++i) {
+    if (wrongPanels[static_cast<std::size_t>(i)]) {
+      NextStepHelp wrong;
+      wrong.What = NextStepHelp::Kind::WrongPanel;
+      wrong.Wrong = {i / kBoardSize, i % kBoardSize};
+      return wrong;
+    }
+  }
+  NextStepHelp help;
+  if (const auto step = NextStep(PlayerPosition(board))) {
+    help.What = NextStepHelp::Kind::Deduction;
+    help.Found = *step;
+  }
+  return help;
+}
+
+}  // namespace lumitile
