@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>StepText</name>
+    <message>
+        <source>%1行%2列</source>
+        <translation>Row %1, column %2</translation>
+    </message>
+    <message>
+        <source>%1行</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>%1列</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>ブロック%1</source>
+        <translation>block %1</translation>
+    </message>
+    <message>
+        <source>この行</source>
+        <translation>its row</translation>
+    </message>
+    <message>
+        <source>この列</source>
+        <translation>its column</translation>
+    </message>
+    <message>
+        <source>このブロック</source>
+        <translation>its block</translation>
+    </message>
+    <message>
+        <source>%1と%2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 と %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1・%2・%3</source>
+        <translation>%1, %2 and %3</translation>
+    </message>
+    <message>
+        <source>%1: 入る数字は %2 しか残っていません（%3）</source>
+        <translation>%1: only %2 is left to go here (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2で %3 が入るのはここだけです（%4）</source>
+        <translation>%1: this is the only place in %2 for %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 は%3の中にしか入らないので、%3のほかのマスから消せます（%4）</source>
+        <translation>In %1, %2 can go only in %3, so it goes from the rest of %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1: この %2 マスには %3 しか入らないので、ほかのマスから消せます（%4）</source>
+        <translation>In %1, these %2 cells hold only %3, so they go from the other cells (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 が入るのはこの %3 マスだけなので、そのほかの候補を消せます（%4）</source>
+        <translation>In %1, %2 fit only these %3 cells, so their other candidates go (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 はどちらも%3の上にしか入らないので、%3のほかのマスから消せます（%4）</source>
+        <translation>In %1, %2 can go only on %3, so it goes from the rest of %3 (%4)</translation>
+    </message>
+    <message>
+        <source>裸のシングル</source>
+        <translation>naked single</translation>
+    </message>
+    <message>
+        <source>隠れたシングル</source>
+        <translation>hidden single</translation>
+    </message>
+    <message>
+        <source>候補の締め出し</source>
+        <translation>locked candidates</translation>
+    </message>
+    <message>
+        <source>裸のトリプル</source>
+        <translation>naked triple</translation>
+    </message>
+    <message>
+        <source>裸のペア</source>
+        <translation>naked pair</translation>
+    </message>
+    <message>
+        <source>隠れたトリプル</source>
+        <translation>hidden triple</translation>
+    </message>
+    <message>
+        <source>隠れたペア</source>
+        <translation>hidden pair</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-wing</translation>
+    </message>
+    <message>
+        <source>%1: このパネルは間違っています。まずここを直しましょう</source>
+        <translation>%1: this panel is wrong. Put it right first</translation>
+    </message>
+    <message>
+        <source>このゲームの知っている手筋では、次の一手が見つかりません。ヒント（H）なら一マスの答えが分かります</source>
+        <translation>None of the techniques this game knows finds a next step here. A hint (H) shows one cell&apos;s answer</translation>
+    </message>
+    <message>
+        <source>このゲームの知っている手筋では、次の一手が見つかりません。ヒントも使い切っています</source>
+        <translation>None of the techniques this game knows finds a next step here, and the hints are all spent</translation>
+    </message>
+</context>
+<context>
     <name>lumitile::AboutWindow</name>
     <message>
         <source>Lumitile について</source>
@@ -327,6 +442,26 @@
             <numerusform>Time %n second</numerusform>
             <numerusform>Time %n seconds</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>候補をすべて記入</source>
+        <translation>Fill In All Candidates</translation>
+    </message>
+    <message>
+        <source>候補をすべて消す</source>
+        <translation>Clear All Candidates</translation>
+    </message>
+    <message>
+        <source>次の一手</source>
+        <translation>Next Step</translation>
+    </message>
+    <message>
+        <source>強調表示</source>
+        <translation>Highlight</translation>
+    </message>
+    <message>
+        <source>間違いを表示</source>
+        <translation>Show Mistakes</translation>
     </message>
 </context>
 <context>

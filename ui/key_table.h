@@ -29,6 +29,7 @@ enum class KeyCommand {
   ZoomIn,
   ZoomOut,
   ZoomReset,
+  NextStep,     // 次の一手
 };
 
 struct KeyAction {

@@ -175,11 +175,22 @@ void MainWindow::BuildMenus() {
                         KeysFor(KeyCommand::Undo));
   redoAction_ = addItem(edit, "redo", tr("やり直し"), [this] { RunKey({KeyCommand::Redo}); },
                         KeysFor(KeyCommand::Redo));
+  addSeparator(edit, "candidates_sep");
+  addItem(edit, "fill_candidates", tr("候補をすべて記入"), [this] { Run(cmd::FillCandidates{}); });
+  addItem(edit, "clear_candidates", tr("候補をすべて消す"), [this] { Run(cmd::ClearCandidates{}); });
+  addSeparator(edit, "step_sep");
+  addItem(edit, "next_step", tr("次の一手"), [this] { RunKey({KeyCommand::NextStep}); }, KeysFor(KeyCommand::NextStep));
 
   QMenu* view = addMenu("view", tr("表示"));
   clashesAction_ = addItem(view, "show_clashes", tr("重複を表示"),
                            [this] { Run(cmd::ShowDuplicates{clashesAction_->isChecked()}); });
   clashesAction_->setCheckable(true);
+  highlightAction_ = addItem(view, "highlight", tr("強調表示"),
+                             [this] { Run(cmd::ShowHighlight{highlightAction_->isChecked()}); });
+  highlightAction_->setCheckable(true);
+  mistakesAction_ = addItem(view, "show_mistakes", tr("間違いを表示"),
+                            [this] { Run(cmd::ShowMistakes{mistakesAction_->isChecked()}); });
+  mistakesAction_->setCheckable(true);
   addSeparator(view, "zoom_sep");
   // The zoom steps as one set of radio entries.
   auto* zoomGroup = new QActionGroup(view);
@@ -265,7 +276,7 @@ void MainWindow::PickItem(Pick pick) { Run(cmd::PickItem{pick}); }
 
 void MainWindow::ClickCell(int row, int column) { Run(cmd::ApplyPick{{row, column}}); }
 
-void MainWindow::RightClickCell(int row, int column) { Run(cmd::MarkWithPick{{row, column}}); }
+void MainWindow::RightClickCell(int row, int column, int mark) { Run(cmd::MarkWithPick{{row, column}, mark}); }
 
 void MainWindow::TogglePause() { Run(cmd::TogglePause{}); }
 
@@ -322,6 +333,7 @@ void MainWindow::RunKey(const KeyAction& action) {
     case KeyCommand::ZoomIn: return StepZoom(1);
     case KeyCommand::ZoomOut: return StepZoom(-1);
     case KeyCommand::ZoomReset: return SetZoom(100);
+    case KeyCommand::NextStep: return Run(cmd::NextStep{});
   }
 }
 
@@ -334,7 +346,9 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Play) sounds_.Play(*outcome.Play);
-  if (outcome.Cells) board_->update();
+  // The highlight follows the cursor and the pick, which move without a change of the board.
+  if (outcome.Cells || game_.Highlighting()) board_->update();
+  RefreshDonePanels();
   if (outcome.Tokens) RefreshHintTokens();
   if (outcome.Pointer) RefreshPointer();
   if (outcome.Clock) RefreshClock();
@@ -353,6 +367,7 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
     moved.setChild(cursor.Row * kBoardSize + cursor.Column);
     QAccessible::updateAccessibility(&moved);
   }
+  TellStep(outcome);
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
   if (outcome.Trouble) side_.TellCannotSave(*outcome.Trouble);
   if (outcome.Deal) RunDeal(*outcome.Deal);
@@ -360,6 +375,19 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
   RefreshBusyPointer();
   RefreshMenus();
   if (outcome.Cells || outcome.Tokens || outcome.Clock) emit GameChanged();
+}
+
+void MainWindow::TellStep(const Outcome& outcome) {
+  // The board's description carries the step told, for screen readers,
+  // until the next move takes it off the board.
+  const NextStepHelp* shown = game_.ShownStep();
+  const QString said = shown ? board_->StepSentence() : QString();
+  if (said != board_->accessibleDescription()) board_->setAccessibleDescription(said);
+  if (outcome.Step && QAccessible::isActive()) {
+    // Asked again on the same board it says the same: said again all the same.
+    QAccessibleEvent told(board_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&told);
+  }
 }
 
 void MainWindow::RunDeal(const DealOrder& order) {
@@ -429,6 +457,13 @@ void MainWindow::RefreshMenus() {
   pauseAction_->setChecked(game_.Paused());
   pauseAction_->setEnabled(game_.Paused() || game_.CanPause());
   clashesAction_->setChecked(game_.ShowingDuplicates());
+  highlightAction_->setChecked(game_.Highlighting());
+  mistakesAction_->setChecked(game_.ShowingMistakes());
+}
+
+void MainWindow::RefreshDonePanels() {
+  const uint16_t done = game_.Highlights().Done;
+  for (int k = 0; k < 9; ++k) panels_[k]->SetDone(done & MarkBit(k + 1));
 }
 
 void MainWindow::RefreshLevelChecks() {

@@ -27,6 +27,10 @@ class PictureBox : public QAbstractButton {
   // The palette's pick is framed, so it shows without moving the pointer.
   void SetPicked(bool picked);
   bool Picked() const { return picked_; }
+  // A palette panel whose number stands nine times on the board is faded
+  // and ticked (強調表示), so the numbers still to place stand out.
+  void SetDone(bool done);
+  bool Done() const { return done_; }
 
  signals:
   void Clicked();
@@ -41,6 +45,7 @@ class PictureBox : public QAbstractButton {
   bool framed_;
   qreal zoom_ = 1.0;
   bool picked_ = false;
+  bool done_ = false;
 };
 
 }  // namespace lumitile

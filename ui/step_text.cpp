@@ -1,0 +1,106 @@
+#include "ui/step_text.h"
+
+#include <QStringList>
+#include <bit>
+
+// Every technique the solver knows must have its words: a new one without
+// them fails to build.
+#pragma GCC diagnostic error "-Wswitch"
+
+namespace lumitile {
+
+namespace {
+
+QString CellName(int cell) { return StepText::tr("%1行%2列").arg(cell / 9 + 1).arg(cell % 9 + 1); }
+
+QString UnitName(int unit) {
+  if (unit < kFirstColumnUnit) return StepText::tr("%1行").arg(unit + 1);
+  if (unit < kFirstBoxUnit) return StepText::tr("%1列").arg(unit - kFirstColumnUnit + 1);
+  return StepText::tr("ブロック%1").arg(unit - kFirstBoxUnit + 1);
+}
+
+// This row / column / block, as the hidden single says it.
+QString UnitKind(int unit) {
+  if (unit < kFirstColumnUnit) return StepText::tr("この行");
+  if (unit < kFirstBoxUnit) return StepText::tr("この列");
+  return StepText::tr("このブロック");
+}
+
+int FirstUnit(UnitSet units) { return units == 0 ? 0 : std::countr_zero(units); }
+
+QString UnitNames(UnitSet units) {
+  QStringList names;
+  for (UnitSet left = units; left != 0; left &= left - 1) names << UnitName(std::countr_zero(left));
+  if (names.size() == 2) return StepText::tr("%1と%2").arg(names[0], names[1]);
+  return names.join(StepText::tr("、"));
+}
+
+QString Numbers(uint16_t digits) {
+  QStringList numbers;
+  for (unsigned left = digits; left != 0; left &= left - 1) numbers << QString::number(std::countr_zero(left) + 1);
+  if (numbers.size() == 2) return StepText::tr("%1 と %2").arg(numbers[0], numbers[1]);
+  if (numbers.size() == 3) return StepText::tr("%1・%2・%3").arg(numbers[0], numbers[1], numbers[2]);
+  return numbers.join(StepText::tr("、"));
+}
+
+QString Deduction(const Step& step) {
+  const int size = std::popcount(static_cast<unsigned>(step.digits));
+  const QString name = StepText::TechniqueName(step.technique, size);
+  const QString unit = UnitName(FirstUnit(step.units));
+  switch (step.technique) {
+    case Technique::kNakedSingle:
+      return StepText::tr("%1: 入る数字は %2 しか残っていません（%3）").arg(CellName(step.cell)).arg(step.digit).arg(name);
+    case Technique::kHiddenSingle:
+      return StepText::tr("%1: %2で %3 が入るのはここだけです（%4）")
+          .arg(CellName(step.cell), UnitKind(FirstUnit(step.units)))
+          .arg(step.digit)
+          .arg(name);
+    case Technique::kLockedCandidates:
+      return StepText::tr("%1: %2 は%3の中にしか入らないので、%3のほかのマスから消せます（%4）")
+          .arg(unit, Numbers(step.digits), UnitName(FirstUnit(step.coverUnits)), name);
+    case Technique::kNakedSubset:
+      return StepText::tr("%1: この %2 マスには %3 しか入らないので、ほかのマスから消せます（%4）")
+          .arg(unit)
+          .arg(size)
+          .arg(Numbers(step.digits), name);
+    case Technique::kHiddenSubset:
+      return StepText::tr("%1: %2 が入るのはこの %3 マスだけなので、そのほかの候補を消せます（%4）")
+          .arg(unit, Numbers(step.digits))
+          .arg(size)
+          .arg(name);
+    case Technique::kXWing:
+      return StepText::tr("%1: %2 はどちらも%3の上にしか入らないので、%3のほかのマスから消せます（%4）")
+          .arg(UnitNames(step.units), Numbers(step.digits), UnitNames(step.coverUnits), name);
+  }
+  return {};
+}
+
+}  // namespace
+
+QString StepText::TechniqueName(Technique technique, int subsetSize) {
+  const bool triple = subsetSize >= 3;
+  switch (technique) {
+    case Technique::kNakedSingle: return tr("裸のシングル");
+    case Technique::kHiddenSingle: return tr("隠れたシングル");
+    case Technique::kLockedCandidates: return tr("候補の締め出し");
+    case Technique::kNakedSubset: return triple ? tr("裸のトリプル") : tr("裸のペア");
+    case Technique::kHiddenSubset: return triple ? tr("隠れたトリプル") : tr("隠れたペア");
+    case Technique::kXWing: return tr("X-Wing");
+  }
+  return {};
+}
+
+QString StepText::Sentence(const NextStepHelp& help, bool hintsLeft) {
+  switch (help.What) {
+    case NextStepHelp::Kind::Deduction: return Deduction(help.Found);
+    case NextStepHelp::Kind::WrongPanel:
+      return tr("%1: このパネルは間違っています。まずここを直しましょう")
+          .arg(CellName(help.Wrong.Row * 9 + help.Wrong.Column));
+    case NextStepHelp::Kind::OutOfTechniques:
+      return hintsLeft ? tr("このゲームの知っている手筋では、次の一手が見つかりません。ヒント（H）なら一マスの答えが分かります")
+                       : tr("このゲームの知っている手筋では、次の一手が見つかりません。ヒントも使い切っています");
+  }
+  return {};
+}
+
+}  // namespace lumitile
