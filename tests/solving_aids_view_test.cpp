@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <set>
 
 #include "support/game_rig.h"
 #include "ui/aid_look.h"
 #include "ui/board_widget.h"
 #include "ui/images.h"
 #include "ui/picture_box.h"
+#include "ui/step_text.h"
 
 namespace lumitile {
 namespace {
@@ -124,6 +126,30 @@ TEST(AidsView, EveryMarkReadsOnEveryTileAndGround) {
   }
   for (const QColor& ground : {QColor(Qt::white), aids::kCursorLines, aids::kStepUnits, QColor(Qt::white)})
     EXPECT_GE(aids::Contrast(aids::kMarkDisc, ground), 3.0);
+}
+
+// Every technique the solver knows is named, each by a name of its own, and
+// told in a sentence that names it, in both languages (a technique left
+// out of the words fails to build). Names are asked until the first value
+// past the last technique, which has none.
+TEST(StepText, EveryTechniqueIsNamedAndToldInBothLanguages) {
+  for (const Language language : {Language::kJapanese, Language::kEnglish}) {
+    const SpokenLanguage spoken(language);
+    std::set<QString> names;
+    int technique = 0;
+    for (;; ++technique) {
+      const QString name = StepText::TechniqueName(static_cast<Technique>(technique));
+      if (name.isEmpty()) break;
+      EXPECT_TRUE(names.insert(name).second) << name.toStdString();
+      NextStepHelp help{.What = NextStepHelp::Kind::Deduction};
+      help.Found = {.technique = static_cast<Technique>(technique), .digits = 0b11, .cell = 40, .digit = 1,
+                    .units = 1u << 0 | 1u << 4, .coverUnits = 1u << 9 | 1u << 13};
+      const QString sentence = StepText::Sentence(help, true);
+      EXPECT_TRUE(sentence.contains(name)) << sentence.toStdString();
+      EXPECT_FALSE(language == Language::kEnglish && HasJapanese(sentence)) << sentence.toStdString();
+    }
+    EXPECT_GE(technique, 6);
+  }
 }
 
 }  // namespace
