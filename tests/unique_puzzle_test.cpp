@@ -117,6 +117,103 @@ TEST(LogicSolver, EachTechniqueRemovesExactlyItsCandidatesWhereNoOtherProgresses
   }
 }
 
+// The places of digit 5, row by row ('x' a place).
+Cells Map(std::initializer_list<const char*> rows) {
+  Cells cells;
+  int row = 0;
+  for (const char* line : rows) {
+    for (int column = 0; column < 9; ++column) cells |= line[column] == 'x' ? At(row, column) : Cells();
+    ++row;
+  }
+  return cells;
+}
+// Struck: every digit of `cells` but `digits`.
+CandidateMasks Only(Cells cells, std::string_view digits) {
+  std::string others;
+  for (char d = '1'; d <= '9'; ++d)
+    if (digits.find(d) == std::string_view::npos) others += d;
+  return Strike(cells, others);
+}
+
+// The techniques beyond 達人's set, each on a position where every simpler
+// one is stuck: the next step names it, removes exactly the textbook
+// candidates and names the cells that make it.
+TEST(LogicSolver, EachHarderTechniqueIsTheNextStepWithItsTextbookEliminations) {
+  const Cells quad = At(0, 0) | At(0, 3) | At(0, 6) | At(0, 7);
+  const Cells rectangle = At(0, 0) | At(0, 4) | At(1, 0);
+  const struct {
+    const char* name;
+    Technique technique;
+    CandidateMasks struck;
+    CandidateMasks expected;
+    Cells pattern;
+  } cases[] = {
+      {"naked quad", Technique::kNakedQuad,
+       Only(At(0, 0), "12") | Only(At(0, 3), "23") | Only(At(0, 6), "34") | Only(At(0, 7), "14"),
+       Strike(Row(0) & ~quad, "1234"), quad},
+      {"hidden quad", Technique::kHiddenQuad, Strike(Row(0) & ~quad, "1234"), Strike(quad, "56789"), quad},
+      {"swordfish", Technique::kSwordfish,
+       Strike(~Map({"x..x.....", "xxxxxxxxx", "xxxxxxxxx", "...x..x..", "xxxxxxxxx", "xxxxxxxxx", "x.....x.."}) &
+                  (Row(0) | Row(3) | Row(6)), "5"),
+       Strike((Column(0) | Column(3) | Column(6)) & ~(Row(0) | Row(3) | Row(6)), "5"),
+       Map({"x..x.....", "", "", "...x..x..", "", "", "x.....x.."})},
+      {"jellyfish", Technique::kJellyfish,
+       Strike((Row(0) | Row(3) | Row(6) | Row(7)) &
+                  ~Map({".x.x.....", "", "", "x.....x..", "", "", "x..x.....", ".x....x.."}), "5"),
+       Strike((Column(0) | Column(1) | Column(3) | Column(6)) & (Row(1) | Row(2) | Row(4) | Row(5) | Row(8)), "5"),
+       Map({".x.x.....", "", "", "x.....x..", "", "", "x..x.....", ".x....x.."})},
+      {"finned x-wing", Technique::kFinnedXWing,
+       Strike((Row(1) | Row(4)) & ~Map({"", ".x.....x.", "", "", ".x.....xx"}), "5"), Strike(At(3, 7) | At(5, 7), "5"),
+       Map({"", ".x.....x.", "", "", ".x.....x."})},
+      {"finned swordfish", Technique::kFinnedSwordfish,
+       Strike((Row(0) | Row(3) | Row(6)) & ~Map({"x...x....", "", "", "....x...x", "", "", "x......xx"}), "5"),
+       Strike(At(7, 8) | At(8, 8), "5"), Map({"x...x....", "", "", "....x...x", "", "", "x.......x"})},
+      {"skyscraper", Technique::kSkyscraper,
+       Strike((Row(1) | Row(5)) & ~Map({"", ".x....x..", "", "", "", ".x.....x."}), "5"),
+       Strike(At(0, 7) | At(2, 7) | At(3, 6) | At(4, 6), "5"), At(1, 6) | At(1, 1) | At(5, 1) | At(5, 7)},
+      {"two-string kite", Technique::kTwoStringKite,
+       Strike((Row(1) | Column(1)) & ~Map({".x.......", "..x....x.", "", "", "", "", ".x......."}), "5"),
+       Strike(At(6, 7), "5"), At(1, 7) | At(1, 2) | At(0, 1) | At(6, 1)},
+      // 5: row 0 at c4 c7, column 4 at r0 r6, box 7 at r6c4 r7c3, coloured in turn.
+      {"simple colouring", Technique::kSimpleColouring,
+       Strike((Row(0) | Column(4) | Box(7)) & ~(At(0, 4) | At(0, 7) | At(6, 4) | At(7, 3)), "5"), Strike(At(7, 7), "5"),
+       At(0, 4) | At(7, 3)},
+      // 5 in box 0 at r2c0 r0c2 only, r0c2 sees r0c6, column 6 at r0 r5 only.
+      {"x-chain", Technique::kXChain, Strike((Box(0) | Column(6)) & ~(At(2, 0) | At(0, 2) | At(0, 6) | At(5, 6)), "5"),
+       Strike(At(5, 0), "5"), At(2, 0) | At(0, 2) | At(0, 6) | At(5, 6)},
+      {"xy-wing", Technique::kXYWing, Only(At(0, 0), "12") | Only(At(0, 4), "13") | Only(At(4, 0), "23"),
+       Strike(At(4, 4), "3"), At(0, 4) | At(4, 0)},
+      {"xyz-wing", Technique::kXYZWing, Only(At(0, 0), "123") | Only(At(0, 4), "13") | Only(At(1, 1), "23"),
+       Strike(At(0, 1) | At(0, 2), "3"), At(0, 4) | At(1, 1)},
+      {"w-wing", Technique::kWWing,
+       Only(At(0, 0) | At(4, 4), "12") | Strike(Row(2) & ~(At(2, 1) | At(2, 4)), "1"), Strike(At(0, 4) | At(4, 0), "2"),
+       At(0, 0) | At(2, 1) | At(2, 4) | At(4, 4)},
+      {"xy-chain", Technique::kXYChain,
+       Only(At(0, 0), "12") | Only(At(0, 4), "23") | Only(At(4, 4), "34") | Only(At(4, 1), "14"),
+       Strike(At(3, 0) | At(4, 0) | At(5, 0) | At(0, 1) | At(1, 1) | At(2, 1), "1"),
+       At(0, 0) | At(0, 4) | At(4, 4) | At(4, 1)},
+      {"unique rectangle", Technique::kUniqueRectangle,
+       Only(rectangle, "12") | Strike((Row(0) | Column(0) | Box(0)) & ~rectangle, "12"), Strike(At(1, 4), "12"),
+       rectangle},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CandidateMasks masks;
+    for (std::size_t cell = 0; cell < 81; ++cell) masks[cell] = static_cast<uint16_t>(~c.struck[cell]);
+    const CandidateBoard start = CandidateBoard::FromCandidates(masks);
+    const std::optional<Step> step = NextStep(start, TechniqueSet::kAll);
+    ASSERT_TRUE(step.has_value());
+    EXPECT_EQ(step->technique, c.technique);
+    EXPECT_EQ(step->eliminations, c.expected);
+    EXPECT_EQ(step->pattern, c.pattern);
+    EXPECT_FALSE(NextStep(start, TechniqueSet::kFull).has_value());
+    CandidateBoard swept = start;
+    EXPECT_TRUE(swept.Apply(c.technique));
+    for (int cell = 0; cell < 81; ++cell)
+      EXPECT_EQ(start.Candidates(cell) & ~swept.Candidates(cell), c.expected[static_cast<std::size_t>(cell)]) << cell;
+  }
+}
+
 TEST(LogicSolver, GivensThatContradictThemselvesNeverSolve) {
   const auto givens = [](const std::string& digits) {
     Digits board{};
@@ -160,6 +257,28 @@ bool Fits(const Digits& board, std::size_t cell, int digit) {
   return true;
 }
 
+// Solutions of the givens by a plain search of its own, not the game's
+// counter, stopping at two.
+int CountByHand(Digits& board) {
+  std::size_t best = 81;
+  int fewest = 10;
+  for (std::size_t cell = 0; cell < 81; ++cell) {
+    if (board[cell] != 0) continue;
+    int fits = 0;
+    for (int digit = 1; digit <= 9; ++digit) fits += Fits(board, cell, digit);
+    if (fits < fewest) fewest = fits, best = cell;
+  }
+  if (best == 81) return 1;
+  int found = 0;
+  for (int digit = 1; digit <= 9 && found < 2; ++digit) {
+    if (!Fits(board, best, digit)) continue;
+    board[best] = static_cast<uint8_t>(digit);
+    found += CountByHand(board);
+    board[best] = 0;
+  }
+  return found;
+}
+
 // What every dealt puzzle owes: a complete solution, givens taken from it,
 // and the open count of the level. One solution follows from the logic
 // solver finishing it from the givens alone, as each level's test asks:
@@ -182,6 +301,24 @@ TEST(UniqueDeal, SuperAdvancedHasOneSolutionAndFallsToSinglesAlone) {
   }
 }
 
+TEST(UniqueDeal, GrandMasterHasOneSolutionAndNeedsMoreThanMastersSet) {
+  for (uint64_t seed = 1; seed <= 60 / kSeedShare; ++seed) {
+    SeededRandom random(seed);
+    const DealtPuzzle puzzle = *DealUniquePuzzle(kGrandMasterLevel, random);
+    ExpectSoundPuzzle(puzzle, kGrandMasterOpenMin, 81, seed);
+    Digits board = puzzle.givens;
+    ASSERT_EQ(CountByHand(board), 1) << "seed " << seed;
+    ASSERT_FALSE(SolvesByLogic(puzzle.givens, TechniqueSet::kFull)) << "seed " << seed;
+    ASSERT_TRUE(SolvesByLogic(puzzle.givens, TechniqueSet::kAll)) << "seed " << seed;
+    const Grade grade = GradePuzzle(puzzle.givens);
+    ASSERT_TRUE(grade.solved && grade.hardest > Technique::kXWing && grade.uses[static_cast<std::size_t>(grade.hardest)] > 0)
+        << "seed " << seed;
+  }
+  GiveUp givenUp{true};
+  SeededRandom random(1);
+  EXPECT_FALSE(DealUniquePuzzle(kGrandMasterLevel, random, &givenUp).has_value());
+}
+
 TEST(UniqueDeal, MasterNeedsMoreThanSinglesAndIsMinimal) {
   for (uint64_t seed = 1; seed <= 600 / kSeedShare; ++seed) {
     SeededRandom random(seed);
@@ -198,6 +335,25 @@ TEST(UniqueDeal, MasterNeedsMoreThanSinglesAndIsMinimal) {
       ASSERT_FALSE(SolvesByLogic(opened, TechniqueSet::kFull)) << "seed " << seed << ", cell " << cell;
     }
   }
+}
+
+// The whole set never strikes a digit of the solution nor places a wrong
+// one, on minimal puzzles it had no hand in (tools/solver_survey runs 2,000).
+TEST(LogicSolver, WholeSetKeepsTheSolutionOfRandomMinimalPuzzles) {
+  int beyondMaster = 0;
+  for (uint64_t seed = 1; seed <= 150 / kSeedShare; ++seed) {
+    SeededRandom random(seed);
+    const DealtPuzzle puzzle = DealMinimal(random);
+    CandidateBoard board(puzzle.givens);
+    while (const std::optional<Step> step = NextStep(board, TechniqueSet::kAll)) {
+      beyondMaster += step->technique > Technique::kXWing;
+      if (step->Places()) ASSERT_EQ(step->digit, puzzle.solution[static_cast<std::size_t>(step->cell)]) << seed;
+      for (std::size_t cell = 0; cell < 81; ++cell)
+        ASSERT_EQ(step->eliminations[cell] >> (puzzle.solution[cell] - 1) & 1, 0) << "seed " << seed;
+      board.Apply(*step);
+    }
+  }
+  EXPECT_GT(beyondMaster, 0);  // the sweep reached the harder techniques at all
 }
 
 // Step by step from the givens, each step is sound, is the simplest there is

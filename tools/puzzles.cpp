@@ -32,7 +32,10 @@ void AppendDigits(std::string& line, const lumitile::Digits& digits) {
   for (const uint8_t digit : digits) line += static_cast<char>('0' + digit);
 }
 
-bool IsUniqueLevel(int level) { return level == lumitile::kSuperAdvancedLevel || level == lumitile::kMasterLevel; }
+bool IsUniqueLevel(int level) {
+  return level == lumitile::kSuperAdvancedLevel || level == lumitile::kMasterLevel ||
+         level == lumitile::kGrandMasterLevel;
+}
 
 }  // namespace
 
@@ -43,7 +46,7 @@ int main(int argc, char** argv) {
   if (argc != 4 || !ParseNumber(argv[1], count) || count < 0 || !ParseNumber(argv[2], seed) ||
       !ParseNumber(argv[3], level) || !(lumitile::LevelParametersFor(level) || IsUniqueLevel(level))) {
     std::fputs("usage: puzzles COUNT SEED LEVEL   (LEVEL 0 beginner, 1 intermediate, 2 advanced,\n"
-               "                                  3 super-advanced, 4 master)\n", stderr);
+               "                                  3 super-advanced, 4 master, 5 grandmaster)\n", stderr);
     return 2;
   }
   lumitile::SeededRandom random(seed);

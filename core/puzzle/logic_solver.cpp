@@ -1,6 +1,8 @@
 #include "core/puzzle/logic_solver.h"
 
+#include <algorithm>
 #include <bit>
+#include <optional>
 
 #include "core/peers.h"
 #include "core/puzzle/step.h"
@@ -308,6 +310,19 @@ bool CandidateBoard::Apply(Technique technique) {
     case Technique::kNakedSubset: return NakedSubsets();
     case Technique::kHiddenSubset: return HiddenSubsets();
     case Technique::kXWing: return XWings();
+    default: {
+      const std::optional<Step> step = FindStep(*this, technique);
+      return step && Apply(*step);
+    }
+  }
+}
+
+// The techniques beyond 達人's set, tried one instance at a time from the
+// simplest: the sweeps above are cheaper and come back first.
+bool CandidateBoard::BeyondMaster(TechniqueSet set) {
+  const int last = static_cast<int>(set == TechniqueSet::kAll ? Technique::kUniqueRectangle : Technique::kXYChain);
+  for (int t = static_cast<int>(Technique::kNakedQuad); t <= last; ++t) {
+    if (const std::optional<Step> step = FindStep(*this, static_cast<Technique>(t))) return Apply(*step);
   }
   return false;
 }
@@ -317,7 +332,7 @@ bool CandidateBoard::Solve(TechniqueSet set) {
     if (NakedSingles() || HiddenSingles()) continue;
     if (set == TechniqueSet::kSinglesOnly) break;
     if (LockedCandidates() || NakedSubsets() || HiddenSubsets() || XWings()) continue;
-    break;
+    if (set == TechniqueSet::kFull || !BeyondMaster(set)) break;
   }
   return Solved();
 }
@@ -325,6 +340,18 @@ bool CandidateBoard::Solve(TechniqueSet set) {
 bool SolvesByLogic(const Digits& givens, TechniqueSet set) {
   CandidateBoard board(givens);
   return board.Solve(set);
+}
+
+Grade GradePuzzle(const Digits& givens, TechniqueSet set) {
+  Grade grade;
+  CandidateBoard board(givens);
+  while (const std::optional<Step> step = NextStep(board, set)) {
+    ++grade.uses[static_cast<std::size_t>(step->technique)];
+    grade.hardest = std::max(grade.hardest, step->technique);
+    board.Apply(*step);
+  }
+  grade.solved = board.Solved();
+  return grade;
 }
 
 }  // namespace lumitile

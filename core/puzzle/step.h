@@ -37,16 +37,27 @@ struct Step {
   // Where the pattern is found: a single's unit (every unit where the digit
   // has that one place; a naked single's row, column and box), the box of a
   // pointing pair, the line of a claiming one, a subset's unit, a fish's
-  // base lines.
+  // base lines (a finned one's too), a skyscraper's two lines, a kite's row
+  // and column, the units of simple colouring's links, a W-wing's link, a
+  // unique rectangle's rows and columns. None for the other chains and wings.
   UnitSet units = 0;
   // Where the eliminations are made, when that is other units than `units`:
   // the line a pointing pair clears, the box a claiming one clears, a fish's
-  // cover lines.
+  // cover lines; the line a skyscraper's two lines share, the box a kite's
+  // row and column meet in.
   UnitSet coverUnits = 0;
   // The cells that make the deduction: the placed digits that leave a
   // single its place, a locked digit's cells, a subset's cells, a fish's
-  // corners.
+  // corners, a chain's cells, a rectangle's three two-digit corners.
   CellSet pattern;
+  // A second group of the deduction's cells, where the technique has one:
+  // a finned fish's fins, simple colouring's second colour (`pattern` holds
+  // the first), a wing's pivot (`pattern` holds the pincers).
+  CellSet secondary;
+  // The chains (skyscraper, kite, X-chain, XY-wing, W-wing, XY-chain): the
+  // cells in order along the chain, from one end to the other. One of the
+  // two ends holds the step's digit, so the cells that see both lose it.
+  std::vector<uint8_t> chain;
 
   bool Places() const { return cell >= 0; }
   // The cells the step changes: the placed cell, or every cell that loses a
@@ -59,7 +70,10 @@ struct Step {
 // technique in a fixed order, so the same board always gives the same step.
 // Only a step that places a digit or removes a candidate counts. Nothing on
 // a broken board, a solved one, or one the set cannot advance.
-std::optional<Step> NextStep(const CandidateBoard& board, TechniqueSet set = TechniqueSet::kFull);
+// The unique rectangle in kAll takes the puzzle to have one solution, as
+// every puzzle of 超上級, 達人 and 名人 has; for a puzzle that may have more
+// (初級 to 上級 deal such), ask with kAllButUniqueness.
+std::optional<Step> NextStep(const CandidateBoard& board, TechniqueSet set = TechniqueSet::kAll);
 
 // The first step of one technique, in the same order NextStep tries it.
 std::optional<Step> FindStep(const CandidateBoard& board, Technique technique);

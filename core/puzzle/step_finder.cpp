@@ -313,8 +313,8 @@ std::optional<Step> Find(const SolverView& view, Technique technique) {
       return HiddenSubset(view, 3, technique);
     }
     case Technique::kXWing: return Fish(view, 2, technique);
+    default: return FindBeyondMaster(view, technique);
   }
-  return std::nullopt;
 }
 
 }  // namespace steps
@@ -327,7 +327,10 @@ std::optional<Step> FindStep(const CandidateBoard& board, Technique technique) {
 std::optional<Step> NextStep(const CandidateBoard& board, TechniqueSet set) {
   if (board.Broken()) return std::nullopt;
   const steps::SolverView view(board);
-  const Technique last = set == TechniqueSet::kSinglesOnly ? Technique::kHiddenSingle : Technique::kXWing;
+  const Technique last = set == TechniqueSet::kSinglesOnly        ? Technique::kHiddenSingle
+                         : set == TechniqueSet::kFull             ? Technique::kXWing
+                         : set == TechniqueSet::kAllButUniqueness ? Technique::kXYChain
+                                                                  : Technique::kUniqueRectangle;
   for (int t = 0; t <= static_cast<int>(last); ++t) {
     if (auto step = steps::Find(view, static_cast<Technique>(t))) return step;
   }

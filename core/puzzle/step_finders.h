@@ -44,4 +44,7 @@ std::optional<Step> NakedSubset(const SolverView& view, int size, Technique tech
 std::optional<Step> HiddenSubset(const SolverView& view, int size, Technique technique);
 std::optional<Step> Fish(const SolverView& view, int size, Technique technique);
 
+// The finders of the techniques beyond 達人's set (step_finder_expert.cpp).
+std::optional<Step> FindBeyondMaster(const SolverView& view, Technique technique);
+
 }  // namespace lumitile::steps

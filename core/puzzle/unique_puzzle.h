@@ -14,9 +14,11 @@ namespace lumitile {
 
 inline constexpr int kSuperAdvancedLevel = 3;  // 超上級
 inline constexpr int kMasterLevel = 4;         // 達人
+inline constexpr int kGrandMasterLevel = 5;    // 名人 (Grandmaster)
 inline constexpr int kSuperAdvancedOpenMin = 50;
 inline constexpr int kSuperAdvancedOpenMax = 56;
 inline constexpr int kMasterOpenMin = 54;
+inline constexpr int kGrandMasterOpenMin = 54;
 
 struct DealtPuzzle {
   Digits solution{};  // the full board
@@ -46,7 +48,18 @@ DealtPuzzle DealSuperAdvanced(RandomSource& random, const GiveUp* givenUp = null
 // otherwise another order or board.
 DealtPuzzle DealMaster(RandomSource& random, const GiveUp* givenUp = nullptr);
 
-// The deal of level 3 or 4; nothing for any other level, or once given up.
+// 名人: a full board, the cells in a random order, each opened when the
+// puzzle keeps exactly one solution; kept when at least 54 cells are open,
+// 達人's set does not solve it and the whole set does, otherwise another
+// order or board.
+DealtPuzzle DealGrandMaster(RandomSource& random, const GiveUp* givenUp = nullptr);
+
+// A random minimal puzzle: a full board, then the cells in a random order,
+// each opened when the puzzle keeps exactly one solution. No given is left
+// that could open. For checking the solver on puzzles it did not shape.
+DealtPuzzle DealMinimal(RandomSource& random);
+
+// The deal of level 3, 4 or 5; nothing for any other level, or once given up.
 std::optional<DealtPuzzle> DealUniquePuzzle(int level, RandomSource& random, const GiveUp* givenUp = nullptr);
 
 // Open cells of a puzzle.

@@ -58,3 +58,12 @@ inline constexpr uint16_t kThirds[3] = {0x007, 0x038, 0x1C0};
 inline constexpr uint16_t kBoxColumns[3] = {0x049, 0x092, 0x124};
 
 }  // namespace lumitile::units
+
+namespace lumitile::units {
+
+// Whether two different cells share a row, a column or a box.
+inline constexpr bool Sees(int a, int b) {
+  return a != b && (a / 9 == b / 9 || a % 9 == b % 9 || BoxUnit(a) == BoxUnit(b));
+}
+
+}  // namespace lumitile::units
