@@ -101,10 +101,15 @@ Digits GivensOf(const Board& board) {
 
 }  // namespace
 
+bool GamePlay::OneSolution() const {
+  if (!severalSolutions_) severalSolutions_ = CountSolutions(GivensOf(board_), 2) > 1;
+  return !*severalSolutions_;
+}
+
 CellSet GamePlay::Mistakes() const {
   CellSet wrong;
   if (!dealt_) return wrong;
-  if (!severalSolutions_) severalSolutions_ = CountSolutions(GivensOf(board_), 2) > 1;
+  OneSolution();
   const CellSet clashes = *severalSolutions_ ? Clashes(board_) : CellSet{};
   for (int i = 0; i < 81; ++i) {
     const Cell cell{i / 9, i % 9};

@@ -66,6 +66,8 @@ class GamePlay {
   // clashes, or when no solution of the givens holds its number there, so
   // a panel right in another solution is never called wrong.
   CellSet Mistakes() const;
+  // Whether the givens admit one solution only; worked out once a game.
+  bool OneSolution() const;
 
  private:
   void ForgetSolutions();

@@ -276,7 +276,7 @@ Outcome GameSession::Do(const cmd::NextStep&) {
   // Nothing to find on a solved board, nor while a record holder's name is asked.
   if (!ClockRunning()) return {};
   const Board& board = CurrentBoard();
-  told_ = ToldStep{NextStepOn(board, game_.Mistakes()), board.Entries, board.Marks};
+  told_ = ToldStep{NextStepOn(board, game_.Mistakes(), game_.OneSolution()), board.Entries, board.Marks};
   // Each use costs what a hint does, so a best time stays fair.
   game_.ChargeTime();
   return {.Cells = true, .Clock = true, .Step = told_->Help};

@@ -16,7 +16,7 @@ CandidateBoard PlayerPosition(const Board& board) {
   return CandidateBoard::FromPosition(filled, marks);
 }
 
-NextStepHelp NextStepOn(const Board& board, const CellSet& wrongPanels) {
+NextStepHelp NextStepOn(const Board& board, const CellSet& wrongPanels, bool oneSolution) {
   for (int i = 0; i < 81; ++i) {
     if (wrongPanels[static_cast<std::size_t>(i)]) {
       NextStepHelp wrong;
@@ -26,7 +26,8 @@ NextStepHelp NextStepOn(const Board& board, const CellSet& wrongPanels) {
     }
   }
   NextStepHelp help;
-  if (const auto step = NextStep(PlayerPosition(board))) {
+  const TechniqueSet set = oneSolution ? TechniqueSet::kAll : TechniqueSet::kAllButUniqueness;
+  if (const auto step = NextStep(PlayerPosition(board), set)) {
     help.What = NextStepHelp::Kind::Deduction;
     help.Found = *step;
   }

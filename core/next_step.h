@@ -27,7 +27,8 @@ struct NextStepHelp {
 CandidateBoard PlayerPosition(const Board& board);
 
 // wrongPanels: the panels judged wrong (GamePlay::Mistakes); the first in
-// reading order is told before anything else.
-NextStepHelp NextStepOn(const Board& board, const CellSet& wrongPanels);
+// reading order is told before anything else. oneSolution: the givens admit
+// one solution only, so the techniques that rest on that may be used.
+NextStepHelp NextStepOn(const Board& board, const CellSet& wrongPanels, bool oneSolution);
 
 }  // namespace lumitile

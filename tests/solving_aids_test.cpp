@@ -171,7 +171,7 @@ TEST(NextStep, FollowedFromTheCandidatesItSolvesMasterDealsSimplestFirst) {
     }
     Apply(board, FillCandidates(board));
     while (!IsSolved(board)) {
-      const NextStepHelp help = NextStepOn(board, {});
+      const NextStepHelp help = NextStepOn(board, {}, true);
       ASSERT_EQ(help.What, NextStepHelp::Kind::Deduction) << "seed " << seed << " step " << steps;
       const Step& step = help.Found;
       for (int t = 0; t < static_cast<int>(step.technique); ++t)

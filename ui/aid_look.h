@@ -24,6 +24,8 @@ inline const TwoTone kSameNumber{QColor(0, 0, 0), QColor(255, 255, 255)};
 // The next step: the cells that make the deduction, and the cells it changes.
 inline const TwoTone kStepPattern{QColor(0, 80, 0), QColor(255, 255, 255)};
 inline const TwoTone kStepTarget{QColor(110, 0, 110), QColor(255, 255, 255)};
+// The step's second group of cells: a fish's fins, the second colour, a wing's pivot.
+inline const TwoTone kStepSecondary{QColor(100, 50, 0), QColor(255, 255, 255)};
 // Grounds of open cells: the cursor's lines, and the units a step looks at.
 inline const QColor kCursorLines(208, 224, 255);
 inline const QColor kStepUnits(255, 240, 176);

@@ -94,7 +94,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   const Highlight highlight = game_.Highlights();
   // The next step told: its units tinted, its cells framed, the marks it strikes struck.
   const NextStepHelp* told = game_.ShownStep();
-  CellSet stepUnits, stepPattern, stepTargets;
+  CellSet stepUnits, stepPattern, stepSecondary, stepTargets;
   std::array<uint16_t, 81> struck{};
   int focusRow = 0;
   if (told && told->What == NextStepHelp::Kind::Deduction) {
@@ -102,6 +102,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     for (UnitSet units = step.units | step.coverUnits; units != 0; units &= units - 1)
       stepUnits |= CellsOfUnit(std::countr_zero(units));
     stepPattern = step.pattern;
+    stepSecondary = step.secondary;
     stepTargets = step.Targets();
     for (std::size_t i = 0; i < 81; ++i) struck[i] = static_cast<uint16_t>(step.eliminations[i] << 1);
     for (int i = 0; i < 81; ++i) {
@@ -182,6 +183,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   for (int i = 0; i < kBoardSize * kBoardSize; ++i) {
     const Cell at{i / kBoardSize, i % kBoardSize};
     if (stepPattern[i]) twoTone(at, aids::kStepPattern);
+    if (stepSecondary[i]) twoTone(at, aids::kStepSecondary);
     if (stepTargets[i]) twoTone(at, aids::kStepTarget);
     if (warnings && clashes[i]) twoTone(at, aids::kWarning);
     if (mistakes[i]) Strike(painter, QRect(at.Column * cell, at.Row * cell, cell, cell).adjusted(clear, clear, -clear, -clear), thick, line);

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <bit>
+#include <vector>
 
 // Every technique the solver knows must have its words: a new one without
 // them fails to build.
@@ -43,6 +44,26 @@ QString Numbers(uint16_t digits) {
   return numbers.join(StepText::tr("、"));
 }
 
+// The two cells a chain or a wing hinges on: its ends, else its first two pattern cells.
+QString Ends(const Step& step) {
+  std::vector<int> ends;
+  if (step.chain.size() >= 2) {
+    ends = {step.chain.front(), step.chain.back()};
+  } else {
+    for (int i = 0; i < 81 && ends.size() < 2; ++i)
+      if (step.pattern[static_cast<std::size_t>(i)]) ends.push_back(i);
+  }
+  if (ends.size() < 2) return ends.empty() ? QString() : CellName(ends[0]);
+  return StepText::tr("%1と%2").arg(CellName(ends[0]), CellName(ends[1]));
+}
+
+// The first cell of a set, told by name; empty for none.
+QString FirstCell(const CellSet& cells) {
+  for (int i = 0; i < 81; ++i)
+    if (cells[static_cast<std::size_t>(i)]) return CellName(i);
+  return {};
+}
+
 QString Deduction(const Step& step) {
   const int size = std::popcount(static_cast<unsigned>(step.digits));
   const QString name = StepText::TechniqueName(step.technique, size);
@@ -71,6 +92,51 @@ QString Deduction(const Step& step) {
     case Technique::kXWing:
       return StepText::tr("%1: %2 はどちらも%3の上にしか入らないので、%3のほかのマスから消せます（%4）")
           .arg(UnitNames(step.units), Numbers(step.digits), UnitNames(step.coverUnits), name);
+    case Technique::kNakedQuad:
+      return StepText::tr("%1: この %2 マスには %3 しか入らないので、ほかのマスから消せます（%4）")
+          .arg(unit)
+          .arg(4)
+          .arg(Numbers(step.digits), name);
+    case Technique::kHiddenQuad:
+      return StepText::tr("%1: %2 が入るのはこの %3 マスだけなので、そのほかの候補を消せます（%4）")
+          .arg(unit, Numbers(step.digits))
+          .arg(4)
+          .arg(name);
+    case Technique::kSwordfish:
+    case Technique::kJellyfish:
+      return StepText::tr("%1: %2 はどれも%3の上にしか入らないので、%3のほかのマスから消せます（%4）")
+          .arg(UnitNames(step.units), Numbers(step.digits), UnitNames(step.coverUnits), name);
+    case Technique::kFinnedXWing:
+    case Technique::kFinnedSwordfish:
+      return StepText::tr("%1: %2 は%3の上か、ひれのマスにしか入らないので、ひれと同じブロックの%3から消せます（%4）")
+          .arg(UnitNames(step.units), Numbers(step.digits), UnitNames(step.coverUnits), name);
+    case Technique::kSkyscraper:
+      return StepText::tr("%1: %2 はどちらも 2 か所だけで、一方の端が%3にそろうので、残る両端から見えるマスには入りません（%4）")
+          .arg(UnitNames(step.units), Numbers(step.digits), UnitNames(step.coverUnits), name);
+    case Technique::kTwoStringKite:
+      return StepText::tr("%1: %2 はどちらも 2 か所だけで、一方の端が%3にあるので、残る両端から見えるマスには入りません（%4）")
+          .arg(UnitNames(step.units), Numbers(step.digits), UnitNames(step.coverUnits), name);
+    case Technique::kSimpleColouring:
+      return StepText::tr("%1 が 2 か所だけの組を二色に塗り分けると、正しいのはどちらかの色なので、枠のマスから %1 を消せます（%2）")
+          .arg(Numbers(step.digits), name);
+    case Technique::kXChain:
+      return StepText::tr("%1: %2 の鎖の両端のどちらかに %2 が入るので、両端から見えるマスには入りません（%3）")
+          .arg(Ends(step), Numbers(step.digits), name);
+    case Technique::kXYWing:
+      return StepText::tr("%1: ここにどちらが入っても、はさむ 2 マスのどちらかに %2 が入るので、両方から見えるマスには入りません（%3）")
+          .arg(FirstCell(step.secondary), Numbers(step.digits), name);
+    case Technique::kXYZWing:
+      return StepText::tr("%1: ここか、はさむ 2 マスのどれかに %2 が入るので、3 つすべてから見えるマスには入りません（%3）")
+          .arg(FirstCell(step.secondary), Numbers(step.digits), name);
+    case Technique::kWWing:
+      return StepText::tr("%1: 同じ 2 つの候補のこの 2 マスのどちらかに %2 が入るので、両方から見えるマスには入りません（%3）")
+          .arg(Ends(step), Numbers(step.digits), name);
+    case Technique::kXYChain:
+      return StepText::tr("%1: 候補が 2 つのマスの鎖の両端のどちらかに %2 が入るので、両端から見えるマスには入りません（%3）")
+          .arg(Ends(step), Numbers(step.digits), name);
+    case Technique::kUniqueRectangle:
+      return StepText::tr("%1: ここにも %2 のどちらかが入ると答えが 2 つになってしまうので、どちらも入りません（%3）")
+          .arg(FirstCell(step.Targets()), Numbers(step.digits), name);
   }
   return {};
 }
@@ -86,6 +152,21 @@ QString StepText::TechniqueName(Technique technique, int subsetSize) {
     case Technique::kNakedSubset: return triple ? tr("裸のトリプル") : tr("裸のペア");
     case Technique::kHiddenSubset: return triple ? tr("隠れたトリプル") : tr("隠れたペア");
     case Technique::kXWing: return tr("X-Wing");
+    case Technique::kNakedQuad: return tr("裸のクアッド");
+    case Technique::kHiddenQuad: return tr("隠れたクアッド");
+    case Technique::kSwordfish: return tr("ソードフィッシュ");
+    case Technique::kJellyfish: return tr("ジェリーフィッシュ");
+    case Technique::kFinnedXWing: return tr("ひれ付き X-Wing");
+    case Technique::kFinnedSwordfish: return tr("ひれ付きソードフィッシュ");
+    case Technique::kSkyscraper: return tr("スカイスクレイパー");
+    case Technique::kTwoStringKite: return tr("ツーストリングカイト");
+    case Technique::kSimpleColouring: return tr("シンプルカラーリング");
+    case Technique::kXChain: return tr("X チェーン");
+    case Technique::kXYWing: return tr("XY-Wing");
+    case Technique::kXYZWing: return tr("XYZ-Wing");
+    case Technique::kWWing: return tr("W-Wing");
+    case Technique::kXYChain: return tr("XY チェーン");
+    case Technique::kUniqueRectangle: return tr("ユニークレクタングル");
   }
   return {};
 }
