@@ -167,27 +167,32 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   for (int i = 0; i < kBoardSize * kBoardSize && !warnings; ++i) {
     if (clashes[i]) frame({i / kBoardSize, i % kBoardSize}, thick / 2 + line, thick, kClashFrame);
   }
+  // Two-toned frames, the dark band outside the white: one of them reads on
+  // any tile. The step's go where the cursor's does, clear of the marks,
+  // under the cursor; the warnings just inside it, above it.
+  const auto twoTone = [&](Cell at, int inset, const aids::TwoTone& colours) {
+    frame(at, inset, thick, colours.Dark);
+    frame(at, inset + thick, line, colours.Light);
+  };
+  for (int i = 0; i < kBoardSize * kBoardSize; ++i) {
+    const Cell at{i / kBoardSize, i % kBoardSize};
+    if (stepPattern[i]) twoTone(at, line, aids::kStepPattern);
+    if (stepSecondary[i]) twoTone(at, line, aids::kStepSecondary);
+    if (stepTargets[i]) twoTone(at, line, aids::kStepTarget);
+  }
   if (game_.CursorShown()) {
     // Dark blue around white shows on the white ground, on every panel
     // colour and on the red of a clash.
     frame(game_.Cursor(), line, thick, kCursorOuter);
     frame(game_.Cursor(), line + thick, line, Qt::white);
   }
-  // Two-toned frames just inside the cursor's: the dark band outside, the
-  // white one within, so one of them reads on any tile.
-  const auto twoTone = [&](Cell at, const aids::TwoTone& colours) {
-    frame(at, clear, thick, colours.Dark);
-    frame(at, clear + thick, line, colours.Light);
-  };
   const CellSet mistakes = game_.ShownMistakes();
   for (int i = 0; i < kBoardSize * kBoardSize; ++i) {
     const Cell at{i / kBoardSize, i % kBoardSize};
-    if (stepPattern[i]) twoTone(at, aids::kStepPattern);
-    if (stepSecondary[i]) twoTone(at, aids::kStepSecondary);
-    if (stepTargets[i]) twoTone(at, aids::kStepTarget);
-    if (warnings && clashes[i]) twoTone(at, aids::kWarning);
-    if (mistakes[i]) Strike(painter, QRect(at.Column * cell, at.Row * cell, cell, cell).adjusted(clear, clear, -clear, -clear), thick, line);
-    if (highlight.SameNumber[i]) Corners(painter, QRect(at.Column * cell, at.Row * cell, cell, cell), clear, thick, line);
+    const QRect place(at.Column * cell, at.Row * cell, cell, cell);
+    if (warnings && clashes[i]) twoTone(at, clear, aids::kWarning);
+    if (mistakes[i]) Strike(painter, place.adjusted(clear, clear, -clear, -clear), thick, line);
+    if (highlight.SameNumber[i]) Corners(painter, place, clear, thick, line);
   }
   if (told) PaintStepBand(painter, cell, focusRow);
   if (finished_) Announce(painter, QRect(0, 0, side, side), tr("完成！"), kFinishedInk);
