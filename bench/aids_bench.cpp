@@ -52,7 +52,9 @@ double Millis(Work work) {
 
 void Report(benchmark::State& bench, std::vector<double> millis) {
   std::sort(millis.begin(), millis.end());
-  const auto at = [&](double share) { return millis[static_cast<std::size_t>(share * static_cast<double>(millis.size() - 1))]; };
+  const auto at = [&](double share) {
+    return millis[static_cast<std::size_t>(share * static_cast<double>(millis.size() - 1))];
+  };
   bench.counters["p50_ms"] = at(0.5);
   bench.counters["p99_ms"] = at(0.99);
   bench.counters["max_ms"] = millis.back();
@@ -94,7 +96,9 @@ void BM_NextStepAlongAGame(benchmark::State& bench) {
       if (step.Places()) {
         Apply(board, PutNumber(board, {step.cell / 9, step.cell % 9}, static_cast<int16_t>(step.digit)));
       } else {
-        for (int i = 0; i < 81; ++i) board.Marks[i / 9][i % 9] &= static_cast<uint16_t>(~(step.eliminations[static_cast<std::size_t>(i)] << 1));
+        for (int i = 0; i < 81; ++i) {
+          board.Marks[i / 9][i % 9] &= static_cast<uint16_t>(~(step.eliminations[static_cast<std::size_t>(i)] << 1));
+        }
       }
     }
   }

@@ -11,7 +11,8 @@ CandidateBoard PlayerPosition(const Board& board) {
     // The board keeps mark n as bit n, the solver digit d as bit d - 1.
     const auto candidates = static_cast<uint16_t>(board.MarksAt(cell) >> 1);
     const int answer = board.SolutionAt(cell);
-    if (answer >= 1 && answer <= 9 && (candidates & (1u << (answer - 1)))) marks[static_cast<std::size_t>(i)] = candidates;
+    const bool holdsAnswer = answer >= 1 && answer <= 9 && (candidates & (1u << (answer - 1)));
+    if (holdsAnswer) marks[static_cast<std::size_t>(i)] = candidates;
   }
   return CandidateBoard::FromPosition(filled, marks);
 }

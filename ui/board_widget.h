@@ -1,8 +1,9 @@
 // The board: 9 x 9 cells painted from the game session on every paint, with
-// the grid strokes, pencil marks, clash frames and the keyboard's cursor
+// the grid strokes, pencil marks, clash frames, the keyboard's cursor and
+// the solving aids' marks (highlight, mistakes, the next step and its band)
 // over them, or the pause cover instead. It keeps no picture of its own and
 // holds no rule; it owns its geometry and turns a finished left click or a
-// right click into a cell.
+// right click into a cell (and the mark slot it hit).
 #pragma once
 
 #include <QFont>
