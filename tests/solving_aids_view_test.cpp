@@ -101,6 +101,16 @@ TEST(AidsView, EachAidChangesTheCellsItMustAndNoOther) {
   }
   EXPECT_TRUE(board->accessibleDescription().isEmpty()) << "the step went with the next move";
 
+  // The cursor out on the clashing 1 at (1, 0): the clash's maroon just
+  // inside the cursor's blue, both in sight.
+  game.Execute(cmd::ShowDuplicates{true});
+  game.Execute(cmd::MoveCursor{1, 0});
+  menu("show_mistakes");
+  const QImage cursorOnClash = Shot(board);
+  EXPECT_EQ(cursorOnClash.pixel(1, 32 + 16), qRgb(0, 0, 160));
+  EXPECT_EQ(cursorOnClash.pixel(4, 32 + 16), aids::kWarning.Dark.rgb());
+  menu("show_mistakes");
+
   // A number standing nine times: its palette panel done while highlighting.
   game.Execute(cmd::NewGameOn{PuzzleWithOpenCells(1)});
   menu("highlight");
