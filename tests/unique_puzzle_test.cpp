@@ -117,12 +117,13 @@ TEST(LogicSolver, EachTechniqueRemovesExactlyItsCandidatesWhereNoOtherProgresses
   }
 }
 
-// The places of digit 5, row by row ('x' a place).
+// The places of digit 5, row by row ('x' a place; a short row has none past its end).
 Cells Map(std::initializer_list<const char*> rows) {
   Cells cells;
   int row = 0;
   for (const char* line : rows) {
-    for (int column = 0; column < 9; ++column) cells |= line[column] == 'x' ? At(row, column) : Cells();
+    for (int column = 0; column < 9 && line[column] != '\0'; ++column)
+      cells |= line[column] == 'x' ? At(row, column) : Cells();
     ++row;
   }
   return cells;
