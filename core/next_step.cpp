@@ -1,5 +1,7 @@
 #include "core/next_step.h"
 
+#include "core/puzzle/unique_puzzle.h"
+
 namespace lumitile {
 
 CandidateBoard PlayerPosition(const Board& board) {
@@ -27,6 +29,18 @@ NextStepHelp NextStepOn(const Board& board, const CellSet& wrongPanels, bool one
     }
   }
   NextStepHelp help;
+  // Where the givens allow several solutions, panels each right in one of
+  // them may still rule all of them out together; no deduction is true then.
+  if (!oneSolution) {
+    Digits filled{};
+    for (int i = 0; i < 81; ++i) {
+      filled[static_cast<std::size_t>(i)] = static_cast<uint8_t>(ViewOf(board, {i / kBoardSize, i % kBoardSize}).Number);
+    }
+    if (CountSolutions(filled, 1) == 0) {
+      help.What = NextStepHelp::Kind::PanelsDisagree;
+      return help;
+    }
+  }
   const TechniqueSet set = oneSolution ? TechniqueSet::kAll : TechniqueSet::kAllButUniqueness;
   if (const auto step = NextStep(PlayerPosition(board), set)) {
     help.What = NextStepHelp::Kind::Deduction;

@@ -12,6 +12,7 @@ struct NextStepHelp {
   enum class Kind {
     Deduction,        // Found is the step
     WrongPanel,       // Wrong is a panel to take back before any deduction
+    PanelsDisagree,   // each panel is right in some solution, but together they leave none
     OutOfTechniques,  // the solver's techniques find nothing more
   };
   Kind What = Kind::OutOfTechniques;

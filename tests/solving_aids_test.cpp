@@ -135,6 +135,7 @@ TEST(NextStep, AWrongPanelFirstMarksWhereTheyHoldTheAnswerAndAnHonestEnd) {
   EXPECT_EQ(std::tuple(single.What, single.Found.cell, single.Found.digit), std::tuple(Kind::Deduction, 0, 1))
       << "marks without the answer are passed over";
   EXPECT_EQ(ask(81, {}).What, Kind::OutOfTechniques);
+  EXPECT_EQ(ask(18, {{0, 4, 0}, {6, 7, 0}}).What, Kind::PanelsDisagree) << "each right in one of two solutions";
   const NextStepHelp marked = ask(81, {{0, 0, MarkBit(5)}, {1, 0, MarkBit(2)}});
   EXPECT_EQ(std::tuple(marked.What, marked.Found.cell, marked.Found.digit), std::tuple(Kind::Deduction, 1, 2))
       << "the mark that holds the answer counts, the one that struck it does not";

@@ -219,6 +219,10 @@
         <source>%1: ここにも %2 のどちらかが入ると答えが 2 つになってしまうので、どちらも入りません（%3）</source>
         <translation>%1: with either of %2 here too the puzzle would have two answers, so neither goes here (%3)</translation>
     </message>
+    <message>
+        <source>どのパネルもどれかの答えには合っていますが、いっしょには成り立ちません。どれかを置き直しましょう</source>
+        <translation>Each panel is right in some answer, but they cannot all stand together. Put one of them right</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::AboutWindow</name>

@@ -177,6 +177,8 @@ QString StepText::Sentence(const NextStepHelp& help, bool hintsLeft) {
     case NextStepHelp::Kind::WrongPanel:
       return tr("%1: このパネルは間違っています。まずここを直しましょう")
           .arg(CellName(help.Wrong.Row * 9 + help.Wrong.Column));
+    case NextStepHelp::Kind::PanelsDisagree:
+      return tr("どのパネルもどれかの答えには合っていますが、いっしょには成り立ちません。どれかを置き直しましょう");
     case NextStepHelp::Kind::OutOfTechniques:
       return hintsLeft ? tr("このゲームの知っている手筋では、次の一手が見つかりません。ヒント（H）なら一マスの答えが分かります")
                        : tr("このゲームの知っている手筋では、次の一手が見つかりません。ヒントも使い切っています");
