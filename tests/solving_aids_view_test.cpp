@@ -116,6 +116,7 @@ TEST(AidsView, EachAidChangesTheCellsItMustAndNoOther) {
   menu("highlight");
   EXPECT_FALSE(rig.Find<PictureBox>("Picture1(0)")->Done());
   EXPECT_TRUE(rig.Find<PictureBox>("Picture1(1)")->Done());
+  EXPECT_FALSE(rig.Find<PictureBox>("Picture1(1)")->accessibleDescription().isEmpty());
   menu("highlight");
   EXPECT_FALSE(rig.Find<PictureBox>("Picture1(1)")->Done());
 }

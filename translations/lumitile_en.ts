@@ -571,6 +571,10 @@
         <source>間違いを表示</source>
         <translation>Show Mistakes</translation>
     </message>
+    <message>
+        <source>9 つそろいました</source>
+        <translation>All nine placed</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::Names</name>

@@ -463,7 +463,13 @@ void MainWindow::RefreshMenus() {
 
 void MainWindow::RefreshDonePanels() {
   const uint16_t done = game_.Highlights().Done;
-  for (int k = 0; k < 9; ++k) panels_[k]->SetDone(done & MarkBit(k + 1));
+  for (int k = 0; k < 9; ++k) {
+    const bool complete = done & MarkBit(k + 1);
+    panels_[k]->SetDone(complete);
+    // The tick told to screen readers too.
+    const QString said = complete ? tr("9 つそろいました") : QString();
+    if (panels_[k]->accessibleDescription() != said) panels_[k]->setAccessibleDescription(said);
+  }
 }
 
 void MainWindow::RefreshLevelChecks() {
