@@ -122,9 +122,11 @@ struct ToggleMark {
   bool ByKey = false;
 };
 // A right click: a picked panel's number toggled, or with the eraser every
-// mark of the cell taken off.
+// mark of the cell taken off. With nothing picked, the mark under the
+// pointer: Mark 1..9 names the slot of the cell's 3 x 3 mark grid it hit.
 struct MarkWithPick {
   Cell At;
+  int Mark = 0;
 };
 // The cell cursor moved, wrapping around at the board's edges.
 struct MoveCursor {
@@ -137,6 +139,11 @@ struct CursorToRowEdge {
 };
 // Empties every open cell; givens, clock, hint tokens and pick stay.
 struct ClearPlacedPanels {};
+// 候補をすべて記入: every open cell without a panel marked with exactly the
+// numbers its row, column and block still allow. 候補をすべて消す: every
+// mark taken off. Each is one move, undone at once.
+struct FillCandidates {};
+struct ClearCandidates {};
 // Take back or replay a move: the board only; the clock, the spent tokens
 // and the pick stay. A board completed this way is checked like any move.
 struct Undo {};
@@ -151,6 +158,19 @@ struct TogglePause {};
 
 // 重複を表示: every clash on the board marked.
 struct ShowDuplicates {
+  bool On = false;
+};
+// 次の一手: the simplest deduction on the board as it stands told (a wrong
+// panel first, or that none is left to find); it places nothing, charges
+// the clock 30 seconds as a hint does, and shows until the next move.
+struct NextStep {};
+// 強調表示: the cursor's row, column and block tinted, and the number at the
+// cursor or picked marked wherever it stands.
+struct ShowHighlight {
+  bool On = false;
+};
+// 間違いを表示: every wrong panel marked (GamePlay::Mistakes).
+struct ShowMistakes {
   bool On = false;
 };
 // The main window's zoom in percent; one not in kZoomPercents changes nothing.
@@ -198,6 +218,7 @@ using Command =
                  cmd::MarkWithPick, cmd::MoveCursor, cmd::CursorToRowEdge, cmd::ClearPlacedPanels, cmd::Undo,
                  cmd::Redo, cmd::Pause, cmd::Resume, cmd::TogglePause, cmd::ShowDuplicates, cmd::SetZoom,
                  cmd::ConfirmRecord, cmd::DismissRecord, cmd::ClearBestTimes, cmd::ReadBestTimes, cmd::OrderPrint,
-                 cmd::FileDone, cmd::GiveUpDeals>;
+                 cmd::FileDone, cmd::GiveUpDeals, cmd::FillCandidates, cmd::ClearCandidates, cmd::ShowHighlight,
+                 cmd::ShowMistakes, cmd::NextStep>;
 
 }  // namespace lumitile

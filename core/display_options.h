@@ -1,4 +1,5 @@
-// How the player likes the window shown: the zoom and the clash marks. They
+// How the player likes the window shown: the zoom, the clash marks and the
+// solving aids (the highlight and the mistakes). They
 // live under [Options] in the settings file, each key written only once the
 // player changes it, so a first run leaves the file as earlier releases
 // wrote it.
@@ -8,7 +9,7 @@
 
 namespace lumitile {
 
-enum class DisplayOption { Zoom, ShowDuplicates };
+enum class DisplayOption { Zoom, ShowDuplicates, Highlight, ShowMistakes };
 
 class DisplayOptions {
  public:
@@ -19,15 +20,21 @@ class DisplayOptions {
   // not one of kZoomPercents.
   bool SetZoom(int percent);
   bool SetShowDuplicates(bool on);
+  bool SetHighlight(bool on);
+  bool SetShowMistakes(bool on);
   // Writes one option's current value.
   void Save(IniFile& file, DisplayOption which) const;
 
   int Zoom() const { return zoom_; }
   bool ShowDuplicates() const { return showDuplicates_; }
+  bool Highlight() const { return highlight_; }
+  bool ShowMistakes() const { return showMistakes_; }
 
  private:
   int zoom_ = 100;
   bool showDuplicates_ = false;
+  bool highlight_ = false;
+  bool showMistakes_ = false;
 };
 
 }  // namespace lumitile

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/puzzle/unique_puzzle.h"
+
 namespace lumitile {
 
 void GamePlay::Begin(const Board& board, int level, GameKind kind) {
@@ -12,6 +14,7 @@ void GamePlay::Begin(const Board& board, int level, GameKind kind) {
   history_.Clear();
   dealt_ = true;
   entering_ = false;
+  ForgetSolutions();
   clock_.Start(MaxShownSeconds(level));
 }
 
@@ -21,6 +24,7 @@ void GamePlay::BeginEntry() {
   hints_ = {false, false, false};
   history_.Clear();
   dealt_ = entering_ = true;
+  ForgetSolutions();
   clock_.StartFrom(0);
   clock_.Stop();
 }
@@ -33,6 +37,7 @@ void GamePlay::Restore(const SavedGame& game) {
   hints_ = game.Hints;
   history_.Clear();
   dealt_ = true;
+  ForgetSolutions();
   clock_.StartFrom(game.Seconds, MaxShownSeconds(game.Level));
   if (game.Paused) clock_.Pause();
 }
@@ -97,6 +102,50 @@ CellSet GamePlay::ShownClashes(bool showDuplicates) const {
   if (!dealt_) return {};
   if (showDuplicates || entering_ || (IsFull(board_) && !IsSolved(board_))) return Clashes(board_);
   return {};
+}
+
+void GamePlay::ForgetSolutions() {
+  severalSolutions_.reset();
+  agrees_.fill(-1);
+}
+
+namespace {
+
+Digits GivensOf(const Board& board) {
+  Digits givens{};
+  for (int i = 0; i < 81; ++i) givens[static_cast<std::size_t>(i)] = static_cast<uint8_t>(board.Givens[i / 9][i % 9]);
+  return givens;
+}
+
+}  // namespace
+
+bool GamePlay::OneSolution() const {
+  if (!severalSolutions_) severalSolutions_ = CountSolutions(GivensOf(board_), 2) > 1;
+  return !*severalSolutions_;
+}
+
+CellSet GamePlay::Mistakes() const {
+  CellSet wrong;
+  if (!dealt_) return wrong;
+  OneSolution();
+  const CellSet clashes = *severalSolutions_ ? Clashes(board_) : CellSet{};
+  for (int i = 0; i < 81; ++i) {
+    const Cell cell{i / 9, i % 9};
+    const int number = board_.Entry(cell);
+    if (board_.Given(cell) != 0 || number < 1 || number > 9) continue;
+    if (!*severalSolutions_) {
+      wrong[static_cast<std::size_t>(i)] = number != board_.SolutionAt(cell);
+      continue;
+    }
+    int8_t& agrees = agrees_[static_cast<std::size_t>(i * 9 + number - 1)];
+    if (agrees < 0) {
+      Digits givens = GivensOf(board_);
+      givens[static_cast<std::size_t>(i)] = static_cast<uint8_t>(number);
+      agrees = CountSolutions(givens, 1) > 0 ? 1 : 0;
+    }
+    wrong[static_cast<std::size_t>(i)] = clashes[static_cast<std::size_t>(i)] || agrees == 0;
+  }
+  return wrong;
 }
 
 }  // namespace lumitile

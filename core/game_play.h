@@ -33,6 +33,8 @@ class GamePlay {
   CellsTouched Play(Move move);
   // The token spent and 30 seconds charged to the clock.
   void SpendHint(int index);
+  // 30 seconds charged to the clock, as a hint token charges, for help that spends no token.
+  void ChargeTime() { clock_.ChargeHintTime(); }
   // Take back or replay a move: the board only. The cells it touched, none
   // when there is no move.
   CellsTouched Undo();
@@ -65,8 +67,18 @@ class GamePlay {
   // The cells marked as clashing: every clash when the player asks for
   // them, and always on a board that is full but not solved.
   CellSet ShownClashes(bool showDuplicates) const;
+  // The player's panels that are wrong: on a puzzle with one solution, every
+  // panel that differs from it. Givens may admit several solutions (the
+  // first three levels' can); then a panel counts as wrong only when it
+  // clashes, or when no solution of the givens holds its number there, so
+  // a panel right in another solution is never called wrong.
+  CellSet Mistakes() const;
+  // Whether the givens admit one solution only; worked out once a game.
+  bool OneSolution() const;
 
  private:
+  void ForgetSolutions();
+
   Board board_;
   GameClock clock_;
   History history_;
@@ -75,6 +87,11 @@ class GamePlay {
   GameKind kind_ = GameKind::kDealt;
   bool dealt_ = false;
   bool entering_ = false;
+  // Worked out once a game, when first asked: whether the givens admit
+  // several solutions, and per cell and number (index cell * 9 + number - 1)
+  // whether some solution holds that number there (-1 not asked yet).
+  mutable std::optional<bool> severalSolutions_;
+  mutable std::array<int8_t, 81 * 9> agrees_{};
 };
 
 }  // namespace lumitile

@@ -15,7 +15,8 @@ constexpr bool kPlaysOnBoard =
     std::is_same_v<T, cmd::PickAndApply> || std::is_same_v<T, cmd::HintAt> || std::is_same_v<T, cmd::ToggleMark> ||
     std::is_same_v<T, cmd::MarkWithPick> || std::is_same_v<T, cmd::MoveCursor> ||
     std::is_same_v<T, cmd::CursorToRowEdge> || std::is_same_v<T, cmd::ClearPlacedPanels> ||
-    std::is_same_v<T, cmd::Undo> || std::is_same_v<T, cmd::Redo>;
+    std::is_same_v<T, cmd::Undo> || std::is_same_v<T, cmd::Redo> || std::is_same_v<T, cmd::FillCandidates> ||
+    std::is_same_v<T, cmd::ClearCandidates> || std::is_same_v<T, cmd::NextStep>;
 
 }  // namespace
 
@@ -35,7 +36,10 @@ bool GameSession::Accepts(const Command& command) const {
 
 Outcome GameSession::Execute(const Command& command) {
   if (!Accepts(command)) return {};
-  return std::visit([this](const auto& c) { return Do(c); }, command);
+  Outcome outcome = std::visit([this](const auto& c) { return Do(c); }, command);
+  // A step told is gone with the next move, and stays gone when it is undone.
+  if (told_ && !ShownStep()) told_.reset();
+  return outcome;
 }
 
 Outcome GameSession::Do(const cmd::Start&) {
@@ -66,6 +70,7 @@ Outcome GameSession::Do(const cmd::NewGameOn& command) {
 }
 
 Outcome GameSession::Begin(const Board& board) {
+  told_.reset();
   game_.Begin(board, level_);
   input_.NewGame();
   return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Deal = deals_.Refill(level_)};
@@ -73,6 +78,7 @@ Outcome GameSession::Begin(const Board& board) {
 
 Outcome GameSession::Do(const cmd::Restore& command) {
   deals_.StopWaiting();
+  told_.reset();
   game_.Restore(command.Game);
   input_.NewGame();
   return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Deal = deals_.Refill(level_)};
@@ -80,6 +86,7 @@ Outcome GameSession::Do(const cmd::Restore& command) {
 
 Outcome GameSession::Do(const cmd::EnterPuzzle&) {
   deals_.StopWaiting();
+  told_.reset();
   game_.BeginEntry();
   input_.NewGame();
   return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true};
@@ -96,6 +103,7 @@ Outcome GameSession::Do(const cmd::PlayPuzzle& command) {
   }
   if (!IsCompleteGrid(board.Solution)) return {};
   deals_.StopWaiting();
+  told_.reset();
   game_.Begin(board, level_, GameKind::kEntered);
   input_.NewGame();
   return {.Cells = true, .Tokens = true, .Clock = true, .Cursor = true, .Deal = deals_.Refill(level_)};
@@ -187,7 +195,9 @@ Outcome GameSession::Do(const cmd::ToggleMark& command) {
 
 Outcome GameSession::Do(const cmd::MarkWithPick& command) {
   const auto& pick = input_.Picked;
-  if (!pick || !OnBoard(command.At)) return {};
+  if (!OnBoard(command.At)) return {};
+  // Marks need no pick: the right button alone toggles the slot it hit.
+  if (!pick) return Do(cmd::ToggleMark{command.At, command.Mark});
   if (pick->What == Pick::Kind::Panel) return Do(cmd::ToggleMark{command.At, pick->Index + 1});
   if (pick->What == Pick::Kind::Eraser) return Played(ClearMarks(CurrentBoard(), command.At));
   return {};
@@ -218,6 +228,10 @@ Outcome GameSession::Played(Move move) {
   const CellsTouched touched = game_.Play(std::move(move));
   return {.Cells = touched.Any.any(), .NumbersChanged = touched.Numbers, .Changed = touched.Any};
 }
+
+Outcome GameSession::Do(const cmd::FillCandidates&) { return Played(FillCandidates(CurrentBoard())); }
+
+Outcome GameSession::Do(const cmd::ClearCandidates&) { return Played(ClearAllMarks(CurrentBoard())); }
 
 Outcome GameSession::Do(const cmd::Undo&) { return Replayed(game_.Undo()); }
 
@@ -268,6 +282,41 @@ Outcome GameSession::Do(const cmd::ShowDuplicates& command) {
   Outcome outcome{.Cells = true};
   StoreOption(DisplayOption::ShowDuplicates, outcome);
   return outcome;
+}
+
+Outcome GameSession::Do(const cmd::ShowHighlight& command) {
+  if (!options_.SetHighlight(command.On)) return {};
+  Outcome outcome{.Cells = true};
+  StoreOption(DisplayOption::Highlight, outcome);
+  return outcome;
+}
+
+Outcome GameSession::Do(const cmd::ShowMistakes& command) {
+  if (!options_.SetShowMistakes(command.On)) return {};
+  Outcome outcome{.Cells = true};
+  StoreOption(DisplayOption::ShowMistakes, outcome);
+  return outcome;
+}
+
+Outcome GameSession::Do(const cmd::NextStep&) {
+  // Nothing to find on a solved board, nor while a record holder's name is asked.
+  if (!ClockRunning()) return {};
+  const Board& board = CurrentBoard();
+  told_ = ToldStep{NextStepOn(board, game_.Mistakes(), game_.OneSolution()), board.Entries, board.Marks};
+  // Each use costs what a hint does, so a best time stays fair.
+  game_.ChargeTime();
+  return {.Cells = true, .Clock = true, .Step = told_->Help};
+}
+
+const NextStepHelp* GameSession::ShownStep() const {
+  const Board& board = CurrentBoard();
+  if (!told_ || told_->Entries != board.Entries || told_->Marks != board.Marks) return nullptr;
+  return &told_->Help;
+}
+
+Highlight GameSession::Highlights() const {
+  if (!options_.Highlight() || !Dealt()) return {};
+  return HighlightOn(CurrentBoard(), input_.Cursor, input_.Picked);
 }
 
 Outcome GameSession::Do(const cmd::SetZoom& command) {

@@ -16,7 +16,9 @@
 #include "core/display_options.h"
 #include "core/game_play.h"
 #include "core/game_types.h"
+#include "core/highlight.h"
 #include "core/input_state.h"
+#include "core/next_step.h"
 #include "core/random_source.h"
 #include "core/records/record_book.h"
 
@@ -52,6 +54,8 @@ struct Outcome {
   // A set for paper waits for this deal: run DealPrintSet on it off the
   // window's thread.
   std::optional<PrintOrder> Print = std::nullopt;
+  // 次の一手's answer, for the view to tell.
+  std::optional<NextStepHelp> Step = std::nullopt;
   // The settings file did not take a change; told once per session for each cause.
   std::optional<CannotSave> Trouble = std::nullopt;
   // A trip to the settings file: run it off the window's thread, after
@@ -115,6 +119,15 @@ class GameSession {
   bool CursorShown() const { return input_.KeyboardUsed; }
   uint16_t MarksShown(Cell cell) const { return game_.MarksShown(cell); }
   CellSet ShownClashes() const { return game_.ShownClashes(options_.ShowDuplicates()); }
+  bool Highlighting() const { return options_.Highlight(); }
+  bool ShowingMistakes() const { return options_.ShowMistakes(); }
+  // What the highlight marks; nothing while it is off or before the first deal.
+  Highlight Highlights() const;
+  // 次の一手's last answer while the board is as it was asked on: a move
+  // (or its undo) ends it.
+  const NextStepHelp* ShownStep() const;
+  // The wrong panels marked; none while 間違いを表示 is off.
+  CellSet ShownMistakes() const { return options_.ShowMistakes() ? game_.Mistakes() : CellSet{}; }
   // The game to keep when the program ends.
   std::optional<SavedGame> GameToKeep() const { return game_.ToKeep(); }
 
@@ -151,6 +164,11 @@ class GameSession {
   Outcome Do(const cmd::FileDone& command);
   Outcome Do(const cmd::OrderPrint& command);
   Outcome Do(const cmd::GiveUpDeals&);
+  Outcome Do(const cmd::FillCandidates&);
+  Outcome Do(const cmd::ClearCandidates&);
+  Outcome Do(const cmd::ShowHighlight& command);
+  Outcome Do(const cmd::ShowMistakes& command);
+  Outcome Do(const cmd::NextStep&);
 
   // A move played on the board, and what it touched.
   Outcome Played(Move move);
@@ -177,6 +195,13 @@ class GameSession {
   // ordered: a level chosen while the clear is in flight stands.
   uint64_t levelChoices_ = 0, levelChoicesAtClear_ = 0;
   uint64_t prints_ = 0;  // print orders so far
+  // The last next step and the board it was found on.
+  struct ToldStep {
+    NextStepHelp Help;
+    Grid Entries;
+    MarkGrid Marks;
+  };
+  std::optional<ToldStep> told_;
   // Last: destroyed first, a deal still running stops at its next try.
   DealReserve deals_;
 };

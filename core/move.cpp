@@ -51,6 +51,45 @@ Move ClearEntries(const Board& board) {
   return move;
 }
 
+uint16_t AllowedMarks(const Board& board, Cell cell) {
+  if (!OnBoard(cell) || ViewOf(board, cell).Kind != CellKind::Empty) return 0;
+  uint16_t allowed = 0x3FE;  // MarkBit(1) to MarkBit(9)
+  for (const uint8_t peer : kPeers[cell.Row * kBoardSize + cell.Column]) {
+    allowed &= static_cast<uint16_t>(~MarkBit(ViewOf(board, {peer / kBoardSize, peer % kBoardSize}).Number));
+  }
+  return allowed;
+}
+
+namespace {
+
+// The marks of every cell set by `marks`, as one move of the cells that change.
+template <typename MarksOf>
+Move SetAllMarks(const Board& board, MarksOf marks) {
+  Move move;
+  for (int r = 0; r < kBoardSize; ++r) {
+    for (int c = 0; c < kBoardSize; ++c) {
+      const Cell cell{r, c};
+      if (board.Given(cell) != 0) continue;
+      const uint16_t after = marks(cell);
+      if (after != board.MarksAt(cell)) move.Marks.push_back({cell, board.MarksAt(cell), after});
+    }
+  }
+  return move;
+}
+
+}  // namespace
+
+Move FillCandidates(const Board& board) {
+  return SetAllMarks(board, [&](Cell cell) {
+    // A cell under a panel keeps its hidden marks.
+    return board.Entry(cell) != 0 ? board.MarksAt(cell) : AllowedMarks(board, cell);
+  });
+}
+
+Move ClearAllMarks(const Board& board) {
+  return SetAllMarks(board, [](Cell) { return uint16_t{0}; });
+}
+
 void Apply(Board& board, const Move& move) {
   for (const CellChange& change : move.Changes) board.Entry(change.At) = change.After;
   for (const MarkChange& change : move.Marks) board.MarksAt(change.At) = change.After;

@@ -42,6 +42,13 @@ Move ToggleMark(const Board& board, Cell cell, int number);
 Move ClearMarks(const Board& board, Cell cell);
 // Every placed panel taken off; the givens stay.
 Move ClearEntries(const Board& board);
+// The numbers a cell's row, column and block still allow, from the givens
+// and the player's panels, as marks (MarkBit); none for a cell showing a number.
+uint16_t AllowedMarks(const Board& board, Cell cell);
+// Every open cell without a panel marked with exactly the numbers it still allows.
+Move FillCandidates(const Board& board);
+// Every mark taken off, hidden ones under panels too.
+Move ClearAllMarks(const Board& board);
 
 // The cells a move touches: those whose number changes, and those whose
 // number or marks change, so a view can tell exactly which cells to read

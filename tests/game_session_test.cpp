@@ -48,7 +48,8 @@ TEST_F(GameSessionTest, StartUpTheLevelTheOptionsAndTheClashesTheyShow) {
   EXPECT_FALSE(Do(cmd::Start{}).Trouble);
   Do(cmd::PickItem{Pick::Panel(0)});
   EXPECT_FALSE(Do(cmd::ApplyPick{{0, 0}}).Cells) << "a click before the first deal";
-  EXPECT_FALSE(Do(cmd::SetZoom{100}).Zoom || Do(cmd::SetZoom{125}).Zoom || Do(cmd::ShowDuplicates{false}).Cells);
+  EXPECT_FALSE(Do(cmd::SetZoom{100}).Zoom || Do(cmd::SetZoom{125}).Zoom || Do(cmd::ShowDuplicates{false}).Cells ||
+               Do(cmd::ShowHighlight{false}).Cells || Do(cmd::ShowMistakes{false}).Cells);
   EXPECT_EQ(settings.Bytes(), testing::Golden("first_run.ini")) << "only start-up wrote";
   for (const auto& [stored, level] : std::vector<std::pair<std::string, int>>{
            {"1", 1}, {"4", 4}, {"5", 5}, {"6", 0}, {"-1", 0}, {"abc", 0}, {"", 0}}) {
@@ -81,7 +82,13 @@ TEST_F(GameSessionTest, StartUpTheLevelTheOptionsAndTheClashesTheyShow) {
   EXPECT_TRUE(Do(cmd::SetZoom{200}).Zoom && Do(cmd::ShowDuplicates{true}).Cells);
   EXPECT_TRUE(game.ShownClashes()[0]);
   EXPECT_EQ(settings.Get("Options", "Zoom") + settings.Get("Options", "ShowDuplicates"), "2001");
+  EXPECT_TRUE(Do(cmd::ShowHighlight{true}).Cells && Do(cmd::ShowMistakes{true}).Cells);
+  EXPECT_EQ(settings.Get("Options", "Highlight") + settings.Get("Options", "ShowMistakes"), "11");
+  EXPECT_TRUE(game.ShownMistakes()[0] && game.Highlights().Tinted[72]);
   Do(cmd::ShowDuplicates{false});
+  Do(cmd::ShowHighlight{false});
+  Do(cmd::ShowMistakes{false});
+  EXPECT_TRUE(game.ShownMistakes().none() && game.Highlights() == Highlight{});
   Do(cmd::ApplyPick{{0, 1}});
   EXPECT_TRUE(game.ShownClashes()[0] && game.ShownClashes()[1]) << "a full board that is wrong";
 }
@@ -271,7 +278,8 @@ TEST_F(GameSessionTest, EveryKindOfMoveUndoesAndRedoesExactly) {
   // mark of a cell (with the eraser just picked), and clearing.
   const Command moves[] = {cmd::PickAndApply{Pick::Panel(4), {0, 0}}, cmd::ToggleMark{{2, 7}, 8},
                            cmd::HintAt{{1, 6}}, cmd::PickAndApply{Pick::Eraser(), {3, 2}},
-                           cmd::MarkWithPick{{2, 7}}, cmd::ClearPlacedPanels{}};
+                           cmd::MarkWithPick{{2, 7}}, cmd::FillCandidates{}, cmd::ClearCandidates{},
+                           cmd::ClearPlacedPanels{}};
   const auto rest = [&] {
     return std::tuple(game.ElapsedSeconds(), game.HintVisible(0), game.HintVisible(1), game.Pointer());
   };
@@ -321,8 +329,11 @@ TEST_F(GameSessionTest, TheCursorAndTheMarks) {
   EXPECT_EQ(game.MarksShown({0, 0}), 0) << "hidden under the panel";
   Do(cmd::Undo{});
   EXPECT_EQ(game.MarksShown({0, 0}), MarkBit(1) | MarkBit(3)) << "back with the panel undone";
+  Do(cmd::PutPickDown{});
+  Do(cmd::MarkWithPick{{0, 1}, 7});
+  EXPECT_EQ(game.MarksShown({0, 1}), MarkBit(7)) << "with nothing picked, the slot under the pointer";
   Do(cmd::PickItem{Pick::Hint(0)});
-  EXPECT_FALSE(Do(cmd::MarkWithPick{{0, 1}}).Cells) << "a hint token marks nothing";
+  EXPECT_FALSE(Do(cmd::MarkWithPick{{0, 1}, 7}).Cells) << "a hint token marks nothing";
   Do(cmd::NewGame{});
   EXPECT_EQ(game.Cursor(), (Cell{0, 0}));
   EXPECT_FALSE(game.CursorShown()) << "each game starts without the cursor";

@@ -68,7 +68,7 @@ TEST(MainWindow, EveryKeyDoesItsOneThing) {
   const auto state = [&] {
     const Cell at = game.Cursor();
     const PointerView pick = game.Pointer();
-    return Digits(game.CurrentBoard().Entries).substr(0, 9) + " " + std::to_string(game.MarksShown({0, 0})) + " " +
+    return testing::Digits(game.CurrentBoard().Entries).substr(0, 9) + " " + std::to_string(game.MarksShown({0, 0})) + " " +
            std::to_string(at.Row * 10 + at.Column) + " " +
            (pick ? std::to_string(static_cast<int>(pick->What) * 10 + pick->Index) : "-") +
            (game.Paused() ? " paused " : " ") + std::to_string(game.Zoom());
@@ -345,14 +345,23 @@ TEST(BoardView, EveryZoomHitsTheCellUnderThePointerAndCoversTheBoardWhole) {
     const QImage unmarked = Shot(board);
     QTest::mouseClick(board, Qt::RightButton, {}, {3 * cell + 1, 6 * cell + 1});
     EXPECT_EQ(rig.Session().MarksShown({6, 3}), MarkBit(3));
-    // The 3 is inked top right in its cell, where a 3 always stands, and nowhere else.
+    // The 3 is inked top right in its cell, where a 3 always stands, inside
+    // the cursor's frame (a stroke and a band of a sixteenth of the cell,
+    // and a stroke), and nowhere else.
     const QImage marked = Shot(board);
-    const int slot = cell / 3, inset = (cell - 3 * slot + 1) / 2;
+    const int frame = 2 * std::max(1, (cell + 16) / 32) + std::max(2, cell / 16);
+    const int slot = (cell - 2 * frame) / 3, inset = (cell - 3 * slot + 1) / 2;
     QRect inked;
     for (int y = 0; y < side; ++y)
       for (int x = 0; x < side; ++x)
         if (marked.pixel(x, y) != unmarked.pixel(x, y)) inked |= QRect(x, y, 1, 1);
     EXPECT_TRUE(QRect(3 * cell + inset + 2 * slot, 6 * cell + inset, slot, slot).contains(inked) && !inked.isEmpty());
+    EXPECT_GE(inset, frame);
+    // With nothing picked, the right button toggles the mark whose slot it hits.
+    rig.Session().Execute(cmd::PutPickDown{});
+    QTest::mouseClick(board, Qt::RightButton, {}, {3 * cell + inset + slot + slot / 2, 6 * cell + inset + 2 * slot + 1});
+    EXPECT_EQ(rig.Session().MarksShown({6, 3}), MarkBit(3) | MarkBit(8));
+    rig.Window().PickItem(Pick::Panel(2));
     QTest::mouseRelease(board, Qt::LeftButton, {}, {cell + 1, 2 * cell + 1});  // no left press: no click
     QTest::mousePress(board, Qt::LeftButton, {}, {1, 1});
     QTest::mouseRelease(board, Qt::LeftButton, {}, {-1, 2 * cell + 1});  // dragged off the board: no click

@@ -2,6 +2,229 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>StepText</name>
+    <message>
+        <source>%1行%2列</source>
+        <translation>Row %1, column %2</translation>
+    </message>
+    <message>
+        <source>%1行</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>%1列</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>ブロック%1</source>
+        <translation>block %1</translation>
+    </message>
+    <message>
+        <source>この行</source>
+        <translation>its row</translation>
+    </message>
+    <message>
+        <source>この列</source>
+        <translation>its column</translation>
+    </message>
+    <message>
+        <source>このブロック</source>
+        <translation>its block</translation>
+    </message>
+    <message>
+        <source>%1と%2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 と %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1・%2・%3</source>
+        <translation>%1, %2 and %3</translation>
+    </message>
+    <message>
+        <source>%1: 入る数字は %2 しか残っていません（%3）</source>
+        <translation>%1: only %2 is left to go here (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2で %3 が入るのはここだけです（%4）</source>
+        <translation>%1: this is the only place in %2 for %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 は%3の中にしか入らないので、%3のほかのマスから消せます（%4）</source>
+        <translation>In %1, %2 can go only in %3, so it goes from the rest of %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1: この %2 マスには %3 しか入らないので、ほかのマスから消せます（%4）</source>
+        <translation>In %1, these %2 cells hold only %3, so they go from the other cells (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 が入るのはこの %3 マスだけなので、そのほかの候補を消せます（%4）</source>
+        <translation>In %1, %2 fit only these %3 cells, so their other candidates go (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 はどちらも%3の上にしか入らないので、%3のほかのマスから消せます（%4）</source>
+        <translation>In %1, %2 can go only on %3, so it goes from the rest of %3 (%4)</translation>
+    </message>
+    <message>
+        <source>裸のシングル</source>
+        <translation>naked single</translation>
+    </message>
+    <message>
+        <source>隠れたシングル</source>
+        <translation>hidden single</translation>
+    </message>
+    <message>
+        <source>候補の締め出し</source>
+        <translation>locked candidates</translation>
+    </message>
+    <message>
+        <source>裸のトリプル</source>
+        <translation>naked triple</translation>
+    </message>
+    <message>
+        <source>裸のペア</source>
+        <translation>naked pair</translation>
+    </message>
+    <message>
+        <source>隠れたトリプル</source>
+        <translation>hidden triple</translation>
+    </message>
+    <message>
+        <source>隠れたペア</source>
+        <translation>hidden pair</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-wing</translation>
+    </message>
+    <message>
+        <source>%1: このパネルは間違っています。まずここを直しましょう</source>
+        <translation>%1: this panel is wrong. Put it right first</translation>
+    </message>
+    <message>
+        <source>このゲームの知っている手筋では、次の一手が見つかりません。ヒント（H）なら一マスの答えが分かります</source>
+        <translation>None of the techniques this game knows finds a next step here. A hint (H) shows one cell&apos;s answer</translation>
+    </message>
+    <message>
+        <source>このゲームの知っている手筋では、次の一手が見つかりません。ヒントも使い切っています</source>
+        <translation>None of the techniques this game knows finds a next step here, and the hints are all spent</translation>
+    </message>
+    <message>
+        <source>%1: %2 はどれも%3の上にしか入らないので、%3のほかのマスから消せます（%4）</source>
+        <translation>In %1, %2 can go only on %3, so it goes from the rest of %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 は%3の上か、ひれのマスにしか入らないので、ひれと同じブロックの%3から消せます（%4）</source>
+        <translation>In %1, %2 can go only on %3 or in the fin, so it goes from %3 inside the fin&apos;s block (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 はどちらも 2 か所だけで、一方の端が%3にそろうので、残る両端から見えるマスには入りません（%4）</source>
+        <translation>In %1, %2 has two places each, one end of each on %3, so a cell that sees both other ends cannot hold it (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 はどちらも 2 か所だけで、一方の端が%3にあるので、残る両端から見えるマスには入りません（%4）</source>
+        <translation>In %1, %2 has two places each, one end of each in %3, so a cell that sees both other ends cannot hold it (%4)</translation>
+    </message>
+    <message>
+        <source>%1 が 2 か所だけの組を二色に塗り分けると、正しいのはどちらかの色なので、枠のマスから %1 を消せます（%2）</source>
+        <translation>Colouring the pairs of places of %1 in turn, one of the two colours is right, so the framed cells lose %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 の鎖の両端のどちらかに %2 が入るので、両端から見えるマスには入りません（%3）</source>
+        <translation>%1: one end of this chain of %2 holds %2, so a cell that sees both ends cannot (%3)</translation>
+    </message>
+    <message>
+        <source>%1: ここにどちらが入っても、はさむ 2 マスのどちらかに %2 が入るので、両方から見えるマスには入りません（%3）</source>
+        <translation>%1: whichever number goes here, one of the two pincers holds %2, so a cell that sees both cannot (%3)</translation>
+    </message>
+    <message>
+        <source>%1: ここか、はさむ 2 マスのどれかに %2 が入るので、3 つすべてから見えるマスには入りません（%3）</source>
+        <translation>%1: this cell or one of its two pincers holds %2, so a cell that sees all three cannot (%3)</translation>
+    </message>
+    <message>
+        <source>%1: 同じ 2 つの候補のこの 2 マスのどちらかに %2 が入るので、両方から見えるマスには入りません（%3）</source>
+        <translation>%1: one of these two cells with the same two candidates holds %2, so a cell that sees both cannot (%3)</translation>
+    </message>
+    <message>
+        <source>%1: 候補が 2 つのマスの鎖の両端のどちらかに %2 が入るので、両端から見えるマスには入りません（%3）</source>
+        <translation>%1: one end of this chain of two-candidate cells holds %2, so a cell that sees both ends cannot (%3)</translation>
+    </message>
+    <message>
+        <source>裸のクアッド</source>
+        <translation>naked quad</translation>
+    </message>
+    <message>
+        <source>隠れたクアッド</source>
+        <translation>hidden quad</translation>
+    </message>
+    <message>
+        <source>ソードフィッシュ</source>
+        <translation>swordfish</translation>
+    </message>
+    <message>
+        <source>ジェリーフィッシュ</source>
+        <translation>jellyfish</translation>
+    </message>
+    <message>
+        <source>ひれ付き X-Wing</source>
+        <translation>finned X-wing</translation>
+    </message>
+    <message>
+        <source>ひれ付きソードフィッシュ</source>
+        <translation>finned swordfish</translation>
+    </message>
+    <message>
+        <source>スカイスクレイパー</source>
+        <translation>skyscraper</translation>
+    </message>
+    <message>
+        <source>ツーストリングカイト</source>
+        <translation>two-string kite</translation>
+    </message>
+    <message>
+        <source>シンプルカラーリング</source>
+        <translation>simple colouring</translation>
+    </message>
+    <message>
+        <source>X チェーン</source>
+        <translation>X-chain</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-wing</translation>
+    </message>
+    <message>
+        <source>XY チェーン</source>
+        <translation>XY-chain</translation>
+    </message>
+    <message>
+        <source>ユニークレクタングル</source>
+        <translation>unique rectangle</translation>
+    </message>
+    <message>
+        <source>%1: ここにも %2 のどちらかが入ると答えが 2 つになってしまうので、どちらも入りません（%3）</source>
+        <translation>%1: with either of %2 here too the puzzle would have two answers, so neither goes here (%3)</translation>
+    </message>
+    <message>
+        <source>どのパネルもどれかの答えには合っていますが、いっしょには成り立ちません。どれかを置き直しましょう</source>
+        <translation>Each panel is right in some answer, but they cannot all stand together. Put one of them right</translation>
+    </message>
+</context>
+<context>
     <name>lumitile::AboutWindow</name>
     <message>
         <source>Lumitile について</source>
@@ -372,6 +595,30 @@
     <message>
         <source>名人</source>
         <translation>Grandmaster</translation>
+    </message>
+    <message>
+        <source>候補をすべて記入</source>
+        <translation>Fill In All Candidates</translation>
+    </message>
+    <message>
+        <source>候補をすべて消す</source>
+        <translation>Clear All Candidates</translation>
+    </message>
+    <message>
+        <source>次の一手</source>
+        <translation>Next Step</translation>
+    </message>
+    <message>
+        <source>強調表示</source>
+        <translation>Highlight</translation>
+    </message>
+    <message>
+        <source>間違いを表示</source>
+        <translation>Show Mistakes</translation>
+    </message>
+    <message>
+        <source>9 つそろいました</source>
+        <translation>All nine placed</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,7 @@ const std::array kKeys{
     KeyRow{Qt::Key_Delete, kPlain, {KeyCommand::Erase}},
     KeyRow{Qt::Key_Backspace, kPlain, {KeyCommand::Erase}},
     KeyRow{Qt::Key_H, kPlain, {KeyCommand::Hint}},
+    KeyRow{Qt::Key_H, Qt::ShiftModifier, {KeyCommand::NextStep}},
     KeyRow{Qt::Key_Space, kPlain, {KeyCommand::ApplyPick}},
     KeyRow{Qt::Key_Return, kPlain, {KeyCommand::ApplyOrFinishEntry}},
     KeyRow{Qt::Key_Enter, kPlain, {KeyCommand::ApplyOrFinishEntry}},

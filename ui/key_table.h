@@ -38,6 +38,7 @@ enum class KeyCommand {
   PaletteStep,  // Number -1 or 1: the previous or next palette item takes the focus
   PressItem,    // the palette item with the focus, as clicked
   CloseWindow,  // the side window closed
+  NextStep,     // 次の一手
 };
 
 // Where the focus is: a key can mean one thing on the board and another on

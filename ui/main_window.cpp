@@ -239,11 +239,22 @@ void MainWindow::BuildMenus() {
                               KeysFor(KeyCommand::CopyPuzzle));
   addItem(edit, "paste_puzzle", tr("問題を貼り付け"), [this] { RunKey({KeyCommand::PastePuzzle}); },
           KeysFor(KeyCommand::PastePuzzle));
+  addSeparator(edit, "candidates_sep");
+  addItem(edit, "fill_candidates", tr("候補をすべて記入"), [this] { Run(cmd::FillCandidates{}); });
+  addItem(edit, "clear_candidates", tr("候補をすべて消す"), [this] { Run(cmd::ClearCandidates{}); });
+  addSeparator(edit, "step_sep");
+  addItem(edit, "next_step", tr("次の一手"), [this] { RunKey({KeyCommand::NextStep}); }, KeysFor(KeyCommand::NextStep));
 
   QMenu* view = addMenu("view", tr("表示"));
   clashesAction_ = addItem(view, "show_clashes", tr("重複を表示"),
                            [this] { Run(cmd::ShowDuplicates{clashesAction_->isChecked()}); });
   clashesAction_->setCheckable(true);
+  highlightAction_ = addItem(view, "highlight", tr("強調表示"),
+                             [this] { Run(cmd::ShowHighlight{highlightAction_->isChecked()}); });
+  highlightAction_->setCheckable(true);
+  mistakesAction_ = addItem(view, "show_mistakes", tr("間違いを表示"),
+                            [this] { Run(cmd::ShowMistakes{mistakesAction_->isChecked()}); });
+  mistakesAction_->setCheckable(true);
   addSeparator(view, "zoom_sep");
   // The zoom steps as one set of radio entries.
   auto* zoomGroup = new QActionGroup(view);
@@ -331,7 +342,7 @@ void MainWindow::PickItem(Pick pick) { Run(cmd::PickItem{pick}); }
 
 void MainWindow::ClickCell(int row, int column) { Run(cmd::ApplyPick{{row, column}}); }
 
-void MainWindow::RightClickCell(int row, int column) { Run(cmd::MarkWithPick{{row, column}}); }
+void MainWindow::RightClickCell(int row, int column, int mark) { Run(cmd::MarkWithPick{{row, column}, mark}); }
 
 void MainWindow::TogglePause() { Run(cmd::TogglePause{}); }
 
@@ -452,6 +463,7 @@ void MainWindow::RunKey(const KeyAction& action) {
       if (PictureBox* item = palette_->Focused(focusWidget())) item->click();
       return;
     case KeyCommand::CloseWindow: return;  // the side windows' key
+    case KeyCommand::NextStep: return Run(cmd::NextStep{});
   }
 }
 
@@ -464,7 +476,9 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::ShowOutcome(const Outcome& outcome) {
   if (outcome.Play) sounds_.Play(*outcome.Play);
-  if (outcome.Cells) board_->update();
+  // The highlight follows the cursor and the pick, which move without a change of the board.
+  if (outcome.Cells || game_.Highlighting()) board_->update();
+  RefreshDonePanels();
   if (outcome.Tokens) RefreshHintTokens();
   if (outcome.Pointer) RefreshPointer();
   // Before the first deal the clock's face follows the level.
@@ -478,6 +492,7 @@ void MainWindow::ShowOutcome(const Outcome& outcome) {
     finishedTimer_.stop();
     board_->ShowFinished(false);
   }
+  TellStep(outcome);
   if (outcome.RecordWaiting) side_.ShowRecordEntry();
   if (outcome.Trouble) side_.TellCannotSave(*outcome.Trouble);
   if (outcome.Table) side_.RefreshBestTimes();
@@ -499,6 +514,18 @@ void MainWindow::Tell(const Command& command, const Outcome& outcome, const Spok
   Announce(this, SpokenNews(command, outcome, game_, before));
   if (outcome.RecordWaiting) {
     if (QWidget* entry = side_.RecordEntry()) Announce(entry, tr("新記録"));
+  }
+}
+
+void MainWindow::TellStep(const Outcome& outcome) {
+  // The board's description carries the step told, for screen readers,
+  // until the next move takes it off the board.
+  const NextStepHelp* shown = game_.ShownStep();
+  const QString said = shown ? board_->StepSentence() : QString();
+  if (said != board_->accessibleDescription()) board_->setAccessibleDescription(said);
+  // Asked again on the same board it says the same: said again all the same.
+  if (outcome.Step) {
+    Announce(this, said);
   }
 }
 
@@ -588,6 +615,19 @@ void MainWindow::RefreshMenus() {
   copyPuzzleAction_->setEnabled(game_.Dealt());
   setWindowTitle(WindowTitleFor(game_.Kind(), game_.Entering()));
   printAction_->setEnabled(!printing_->Busy());
+  highlightAction_->setChecked(game_.Highlighting());
+  mistakesAction_->setChecked(game_.ShowingMistakes());
+}
+
+void MainWindow::RefreshDonePanels() {
+  const uint16_t done = game_.Highlights().Done;
+  for (int k = 0; k < 9; ++k) {
+    const bool complete = done & MarkBit(k + 1);
+    panels_[k]->SetDone(complete);
+    // The tick told to screen readers too.
+    const QString said = complete ? tr("9 つそろいました") : QString();
+    if (panels_[k]->accessibleDescription() != said) panels_[k]->setAccessibleDescription(said);
+  }
 }
 
 void MainWindow::RefreshLevelChecks() {

@@ -64,7 +64,8 @@ class MainWindow : public QMainWindow {
   void SelectLevel(int level);
   void PickItem(Pick pick);
   void ClickCell(int row, int column);
-  void RightClickCell(int row, int column);
+  // mark: the slot of the cell's mark grid hit, used when nothing is picked.
+  void RightClickCell(int row, int column, int mark = 0);
   void ClearPlacedPanels();
   // Zoom in percent, one of kZoomPercents; a step up or down from the current one.
   void SetZoom(int percent);
@@ -134,6 +135,10 @@ class MainWindow : public QMainWindow {
   // Every picture shown again from the images, after they were reloaded.
   void RefreshPictures();
   void RefreshMenus();
+  // The palette's panels ticked as done while the highlight is on.
+  void RefreshDonePanels();
+  // The next step's sentence given to screen readers.
+  void TellStep(const Outcome& outcome);
 
   GameSession& game_;
   Images& images_;  // at the window's zoom
@@ -164,6 +169,8 @@ class MainWindow : public QMainWindow {
   std::deque<std::string> nextPuzzles_;  // a file's puzzles not yet offered
   Printing* printing_ = nullptr;
   QAction* printAction_ = nullptr;
+  QAction* highlightAction_ = nullptr;
+  QAction* mistakesAction_ = nullptr;
   QTimer clockTimer_;
   QTimer finishedTimer_;
   bool busy_ = false;  // the busy pointer is up for a deal

@@ -46,6 +46,12 @@ void PictureBox::SetPicked(bool picked) {
   }
 }
 
+void PictureBox::SetDone(bool done) {
+  if (done_ == done) return;
+  done_ = done;
+  update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // The frame as a filled border of whole screen pixels, the same on every
@@ -55,6 +61,23 @@ void PictureBox::paintEvent(QPaintEvent*) {
   if (framed_) painter.fillRect(rect(), Qt::black);
   painter.fillRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), ground_);
   painter.drawPixmap(QPointF(inset, inset), picture_);
+  if (done_) {
+    const QRectF face = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    QColor veil = ground_;
+    veil.setAlpha(176);
+    painter.fillRect(face, veil);
+    // A tick, black edged in white, across the lower right.
+    const qreal z = zoom_;
+    const QPolygonF tick{face.topLeft() + QPointF(14 * z, 21 * z), face.topLeft() + QPointF(19 * z, 26 * z),
+                         face.topLeft() + QPointF(28 * z, 12 * z)};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 6 * z, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(tick);
+    painter.setPen(QPen(Qt::black, 3 * z, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(tick);
+    painter.restore();
+  }
   if (picked_) {
     // Red around white reads on every ground of the palette; both widen with the zoom.
     const QRectF edge = QRectF(rect()).adjusted(inset, inset, -inset, -inset);

@@ -30,6 +30,10 @@ class PictureBox : public QAbstractButton {
   bool Pickable() const { return pickable_; }
   void SetPicked(bool picked);
   bool Picked() const { return picked_; }
+  // A palette panel whose number stands nine times on the board is faded
+  // and ticked (強調表示), so the numbers still to place stand out.
+  void SetDone(bool done);
+  bool Done() const { return done_; }
 
  signals:
   void Clicked();
@@ -49,6 +53,7 @@ class PictureBox : public QAbstractButton {
   qreal zoom_ = 1.0;
   bool picked_ = false;
   bool pickable_ = false;
+  bool done_ = false;
 };
 
 }  // namespace lumitile
