@@ -164,15 +164,24 @@ TEST(Printing, ThroughTheWindowASetOffItsThreadAFailureToldAndNothingLeftBehind)
   EXPECT_TRUE(entry->isEnabled());
   EXPECT_EQ(ReadPdf(path).size(), 3u) << "five puzzles four to a page, then their solutions";
 
+  // The board's puzzle is named by the level it was dealt at, whatever the
+  // menu says by now, and one brought in from elsewhere as such.
+  rig->Window().SelectLevel(kMasterLevel);
   printing->Print(PdfPrinter(path), {false, 0, 1, 1});
   ASSERT_TRUE(finished.wait(60000));
   const auto pdf = ReadPdf(path);
   ASSERT_EQ(pdf.size(), 2u);
   EXPECT_TRUE(HasWord(pdf[0], PuzzleLine(PuzzleOf(rig->Session().CurrentBoard()).givens)));
+  EXPECT_TRUE(HasWord(pdf[0], "初級") && !HasWord(pdf[0], "達人"));
+  const DealtPuzzle onBoard = PuzzleOf(rig->Session().CurrentBoard());
+  rig->Session().Execute(cmd::PlayPuzzle{onBoard.givens, onBoard.solution});
+  printing->Print(PdfPrinter(path), {false, 0, 1, 1});
+  ASSERT_TRUE(finished.wait(60000));
+  EXPECT_TRUE(HasWord(ReadPdf(path)[0], "入力した問題"));
 
   printing->Print(PdfPrinter(folder.filePath(QStringLiteral("none/x.pdf"))), {false, 0, 1, 1});
   ASSERT_TRUE(finished.wait(60000));
-  EXPECT_FALSE(finished[2][0].toBool());
+  EXPECT_FALSE(finished[3][0].toBool());
   EXPECT_EQ(rig->asked.back(), QStringLiteral("CannotPrintNotice"));
 
   printing->Print(PdfPrinter(path), {true, kMasterLevel, kMaxPrintSet, 6});

@@ -665,6 +665,10 @@
         <source>問題 %1 ・ %2</source>
         <translation>Puzzle %1 · %2</translation>
     </message>
+    <message>
+        <source>入力した問題</source>
+        <translation>Entered Puzzle</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::Printing</name>

@@ -137,7 +137,7 @@ bool PaintPuzzles(QPagedPaintDevice& device, const std::vector<PrintedPuzzle>& p
     for (const PrintSlot& slot : pages[p]) {
       const PrintedPuzzle& printed = puzzles[static_cast<std::size_t>(slot.Puzzle)];
       DrawGrid(painter, slot.Grid, printed.Puzzle, slot.Solution);
-      const QString level = LevelName(printed.Level);
+      const QString level = printed.Level == kNotDealt ? Words::tr("入力した問題") : LevelName(printed.Level);
       if (slot.Solution) {
         DrawCaption(painter, slot.Caption, Words::tr("解答 %1 ・ %2").arg(slot.Puzzle + 1).arg(level), {});
       } else {

@@ -35,8 +35,9 @@ std::vector<PrintPage> LayOutPrint(const QRectF& page, int puzzles, int perPage)
 
 struct PrintedPuzzle {
   DealtPuzzle Puzzle;
-  int Level = 0;
+  int Level = 0;  // kNotDealt: a puzzle brought in from elsewhere
 };
+inline constexpr int kNotDealt = -1;
 
 // The puzzles drawn black on white on the device as LayOutPrint places them:
 // a puzzle's givens only, with its level and its 81-character line under

@@ -112,7 +112,8 @@ void Printing::Print(std::shared_ptr<QPrinter> printer, const PrintChoice& choic
     if (!order) return;
   } else {
     if (!game_.Dealt()) return;
-    onBoard.push_back({PuzzleOf(game_.CurrentBoard()), game_.DealtLevel()});
+    const bool dealt = game_.Kind() != GameKind::kEntered;
+    onBoard.push_back({PuzzleOf(game_.CurrentBoard()), dealt ? game_.DealtLevel() : kNotDealt});
   }
   givenUp_ = std::make_shared<std::atomic<bool>>(false);
   QGuiApplication::setOverrideCursor(Qt::BusyCursor);
