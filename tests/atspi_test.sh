@@ -43,8 +43,13 @@ wait_until owned && wait_until address || { cat "$scratch/bus.log" >&2; skip "th
 mkdir -p "$scratch/game"
 cp "$1" "$scratch/game/lumitile"
 "$python" "$here/atspi_client.py" --write-kept-game "$scratch/game/lumitile.sav"
+# The client listens before the game starts: a game that comes up first can
+# miss the listener's registration and then sends no events at all.
+ATSPI_CLIENT_READY="$scratch/listening" "$python" "$here/atspi_client.py" &
+client=$!
+wait_until test -e "$scratch/listening" || fail "the client did not start listening"
 env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 HOME="$scratch" \
   XDG_CONFIG_HOME="$scratch/config" LC_ALL= LANG=ja_JP.UTF-8 LANGUAGE=ja \
   "$scratch/game/lumitile" >"$scratch/game.log" 2>&1 &
 pids+=($!)
-"$python" "$here/atspi_client.py" || { cat "$scratch/game.log" >&2; exit 1; }
+wait "$client" || { cat "$scratch/game.log" >&2; exit 1; }
