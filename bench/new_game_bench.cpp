@@ -31,12 +31,7 @@
 namespace {
 
 using namespace lumitile;
-
-double Percentile(std::vector<double> values, double fraction) {
-  std::sort(values.begin(), values.end());
-  const auto at = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
-  return values[at];
-}
+using bench::Percentile;
 
 }  // namespace
 

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QEvent>
-#include <QtGlobal>
 #include <QObject>
+#include <QtGlobal>
+#include <algorithm>
+#include <vector>
 
 #include "ui/sound_player.h"
 
@@ -33,5 +35,12 @@ class PaintCounter final : public QObject {
     return false;
   }
 };
+
+// The value below which the fraction of the samples lie, by nearest rank.
+inline double Percentile(std::vector<double> values, double fraction) {
+  std::sort(values.begin(), values.end());
+  const auto at = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
+  return values[at];
+}
 
 }  // namespace lumitile::bench
