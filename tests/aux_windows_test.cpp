@@ -122,11 +122,12 @@ TEST(SideWindows, TheEntryStoresOnlyOnOkAndTheTableShowsTheFile) {
   testing::MemoryProfile& file = rig.memory;
   rig.Find<QAction>("hi_game")->trigger();
   file.Set("ハイスコア", "上級", "77");
+  file.Set("ハイスコア", "超上級", "65");
   const std::string written = file.Bytes();
   side.ShowBestTimes();
   EXPECT_EQ(file.Bytes(), written) << "showing the table writes nothing";
   EXPECT_EQ(OpenWindows("Form5"), 1);
-  EXPECT_EQ(Text(table, "Label3(2)"), "77");
+  EXPECT_EQ(Text(table, "Label3(2)") + " " + Text(table, "Label3(3)"), "77 1:05");
   file.disk.spaceLeft = 0;
   rig.Find<QAction>("mn_HiScClr")->trigger();
   EXPECT_EQ(rig.asked.back(), "CannotSaveNotice");

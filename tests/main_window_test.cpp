@@ -15,9 +15,11 @@
 #include <set>
 
 #include "support/game_rig.h"
+#include "ui/accessibility.h"
 #include "ui/board_widget.h"
 #include "ui/images.h"
 #include "ui/picture_box.h"
+#include "ui/spoken_news.h"
 
 namespace lumitile {
 namespace {
@@ -275,6 +277,11 @@ TEST(MainWindow, AScreenReaderHearsEveryChangeAndCanWalkAndPressThePalette) {
   EXPECT_EQ(cursorCell(), announced());
   rig.Window().ClearPlacedPanels();
   EXPECT_EQ(announced(), "2マス");
+  EXPECT_EQ(SpokenTime(59) + SpokenTime(60) + SpokenTime(kMaxShownMinutesSeconds), "59秒1分0秒99分59秒");
+  GameSession& session = rig.Session();
+  session.Execute(cmd::SelectLevel{kLevelCount - 1});
+  session.Execute(cmd::NewGameOn{PuzzleWithOpenCells(27)});
+  EXPECT_EQ(SpokenNews(cmd::NewGameOn{}, {.Cells = true}, session, BeforeCommand(session)), "新しいゲーム 名人");
 
   // Tab to the palette, the arrows along it (over a spent token), Space presses; Tab back.
   rig.Session().Execute(cmd::NewGameOn{PuzzleWithOpenCells(27)});

@@ -889,26 +889,6 @@ Are you sure?</translation>
 <context>
     <name>lumitile::SpokenNews</name>
     <message>
-        <source>初級</source>
-        <translation>Beginner</translation>
-    </message>
-    <message>
-        <source>中級</source>
-        <translation>Intermediate</translation>
-    </message>
-    <message>
-        <source>上級</source>
-        <translation>Advanced</translation>
-    </message>
-    <message>
-        <source>超上級</source>
-        <translation>Expert</translation>
-    </message>
-    <message>
-        <source>達人</source>
-        <translation>Master</translation>
-    </message>
-    <message>
         <source>パネル %1</source>
         <translation>Panel %1</translation>
     </message>

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <array>
 
 #include "core/game_session.h"
 #include "ui/accessibility.h"
+#include "ui/level_names.h"
 
 namespace lumitile {
 
@@ -19,11 +19,6 @@ int TokensLeft(const GameSession& game) {
   int left = 0;
   for (int i = 0; i < kHintCount; ++i) left += game.HintVisible(i) ? 1 : 0;
   return left;
-}
-
-QString LevelName(int level) {
-  const std::array names{Words::tr("初級"), Words::tr("中級"), Words::tr("上級"), Words::tr("超上級"), Words::tr("達人")};
-  return level >= 0 && level < kLevelCount ? names[static_cast<std::size_t>(level)] : QString();
 }
 
 QString PickName(Pick pick) {
