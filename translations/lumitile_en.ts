@@ -223,6 +223,14 @@
         <source>どのパネルもどれかの答えには合っていますが、いっしょには成り立ちません。どれかを置き直しましょう</source>
         <translation>Each panel is right in some answer, but they cannot all stand together. Put one of them right</translation>
     </message>
+    <message>
+        <source>裸のペアとトリプル</source>
+        <translation>naked pairs and triples</translation>
+    </message>
+    <message>
+        <source>隠れたペアとトリプル</source>
+        <translation>hidden pairs and triples</translation>
+    </message>
 </context>
 <context>
     <name>lumitile::AboutWindow</name>
@@ -686,94 +694,6 @@
     <message>
         <source>%1の %2 が、同じ行・列・ブロックにある%3の %2 と重なっています。</source>
         <translation>The %2 at %1 repeats the %2 at %3 in the same row, column or block.</translation>
-    </message>
-    <message>
-        <source>ネイキッドシングル</source>
-        <translation>naked single</translation>
-    </message>
-    <message>
-        <source>ヒドゥンシングル</source>
-        <translation>hidden single</translation>
-    </message>
-    <message>
-        <source>ロックされた候補</source>
-        <translation>locked candidates</translation>
-    </message>
-    <message>
-        <source>ネイキッドペア・トリプル</source>
-        <translation>naked pair or triple</translation>
-    </message>
-    <message>
-        <source>ヒドゥンペア・トリプル</source>
-        <translation>hidden pair or triple</translation>
-    </message>
-    <message>
-        <source>Xウィング</source>
-        <translation>X-wing</translation>
-    </message>
-    <message>
-        <source>ネイキッドクアッド</source>
-        <translation>naked quad</translation>
-    </message>
-    <message>
-        <source>ヒドゥンクアッド</source>
-        <translation>hidden quad</translation>
-    </message>
-    <message>
-        <source>ソードフィッシュ</source>
-        <translation>swordfish</translation>
-    </message>
-    <message>
-        <source>ジェリーフィッシュ</source>
-        <translation>jellyfish</translation>
-    </message>
-    <message>
-        <source>フィン付きXウィング</source>
-        <translation>finned X-wing</translation>
-    </message>
-    <message>
-        <source>フィン付きソードフィッシュ</source>
-        <translation>finned swordfish</translation>
-    </message>
-    <message>
-        <source>スカイスクレイパー</source>
-        <translation>skyscraper</translation>
-    </message>
-    <message>
-        <source>2ストリングカイト</source>
-        <translation>two-string kite</translation>
-    </message>
-    <message>
-        <source>シンプルカラーリング</source>
-        <translation>simple colouring</translation>
-    </message>
-    <message>
-        <source>Xチェーン</source>
-        <translation>X-chain</translation>
-    </message>
-    <message>
-        <source>XYウィング</source>
-        <translation>XY-wing</translation>
-    </message>
-    <message>
-        <source>XYZウィング</source>
-        <translation>XYZ-wing</translation>
-    </message>
-    <message>
-        <source>Wウィング</source>
-        <translation>W-wing</translation>
-    </message>
-    <message>
-        <source>XYチェーン</source>
-        <translation>XY-chain</translation>
-    </message>
-    <message>
-        <source>ユニークレクタングル</source>
-        <translation>unique rectangle</translation>
-    </message>
-    <message>
-        <source>名人</source>
-        <translation>Grandmaster</translation>
     </message>
     <message>
         <source>%1行目 %2文字目: </source>

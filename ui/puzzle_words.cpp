@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "ui/level_names.h"
+#include "ui/step_text.h"
 
 namespace lumitile {
 
@@ -31,41 +32,6 @@ QString Shown(std::string_view text, const PuzzleTextError& error) {
   if (code == 0xFFFD) code = static_cast<unsigned char>(text[error.Offset]);
   if (code >= 0x20 && code != 0x7F && (code < 0x80 || code >= 0xA0) && character != QChar(0xFFFD)) return character;
   return QStringLiteral("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper();
-}
-
-// The hardest technique a puzzle needs, by its name among players.
-QString TechniqueName(Technique technique) {
-  static_assert(kTechniqueCount == 21, "every technique has its name here");
-  switch (technique) {
-    case Technique::kNakedSingle: return Words::tr("ネイキッドシングル");
-    case Technique::kHiddenSingle: return Words::tr("ヒドゥンシングル");
-    case Technique::kLockedCandidates: return Words::tr("ロックされた候補");
-    case Technique::kNakedSubset: return Words::tr("ネイキッドペア・トリプル");
-    case Technique::kHiddenSubset: return Words::tr("ヒドゥンペア・トリプル");
-    case Technique::kXWing: return Words::tr("Xウィング");
-    case Technique::kNakedQuad: return Words::tr("ネイキッドクアッド");
-    case Technique::kHiddenQuad: return Words::tr("ヒドゥンクアッド");
-    case Technique::kSwordfish: return Words::tr("ソードフィッシュ");
-    case Technique::kJellyfish: return Words::tr("ジェリーフィッシュ");
-    case Technique::kFinnedXWing: return Words::tr("フィン付きXウィング");
-    case Technique::kFinnedSwordfish: return Words::tr("フィン付きソードフィッシュ");
-    case Technique::kSkyscraper: return Words::tr("スカイスクレイパー");
-    case Technique::kTwoStringKite: return Words::tr("2ストリングカイト");
-    case Technique::kSimpleColouring: return Words::tr("シンプルカラーリング");
-    case Technique::kXChain: return Words::tr("Xチェーン");
-    case Technique::kXYWing: return Words::tr("XYウィング");
-    case Technique::kXYZWing: return Words::tr("XYZウィング");
-    case Technique::kWWing: return Words::tr("Wウィング");
-    case Technique::kXYChain: return Words::tr("XYチェーン");
-    case Technique::kUniqueRectangle: return Words::tr("ユニークレクタングル");
-  }
-  return {};
-}
-
-// The level's name from the game's one list; 名人 until the level menu has it.
-QString GradeLevelName(int level) {
-  const QString name = LevelName(level);
-  return name.isEmpty() ? Words::tr("名人") : name;
 }
 
 Question Notice(const char* name, QMessageBox::Icon icon, const QString& text) {
@@ -118,7 +84,7 @@ Question PuzzleVerdictQuestion(const PuzzleVerdict& verdict) {
   const PuzzleGrade& graded = verdict.Grade;
   const QString grade = graded.Level && graded.Hardest
                             ? Words::tr("論理だけで解けます: %1 相当 (いちばん難しい技: %2)。")
-                                  .arg(GradeLevelName(*graded.Level), TechniqueName(*graded.Hardest))
+                                  .arg(LevelName(*graded.Level), StepText::TechniqueName(*graded.Hardest, 0))
                             : Words::tr("論理だけでは解ききれません (名人より難しい問題です)。");
   return Notice("PuzzleCheckedNotice", QMessageBox::Information,
                 Words::tr("答えが一つだけの問題です。\n") + grade + unranked);

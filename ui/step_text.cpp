@@ -144,13 +144,15 @@ QString Deduction(const Step& step) {
 }  // namespace
 
 QString StepText::TechniqueName(Technique technique, int subsetSize) {
-  const bool triple = subsetSize >= 3;
+  const auto subset = [subsetSize](const QString& pair, const QString& triple, const QString& either) {
+    return subsetSize == 2 ? pair : subsetSize == 3 ? triple : either;
+  };
   switch (technique) {
     case Technique::kNakedSingle: return tr("裸のシングル");
     case Technique::kHiddenSingle: return tr("隠れたシングル");
     case Technique::kLockedCandidates: return tr("候補の締め出し");
-    case Technique::kNakedSubset: return triple ? tr("裸のトリプル") : tr("裸のペア");
-    case Technique::kHiddenSubset: return triple ? tr("隠れたトリプル") : tr("隠れたペア");
+    case Technique::kNakedSubset: return subset(tr("裸のペア"), tr("裸のトリプル"), tr("裸のペアとトリプル"));
+    case Technique::kHiddenSubset: return subset(tr("隠れたペア"), tr("隠れたトリプル"), tr("隠れたペアとトリプル"));
     case Technique::kXWing: return tr("X-Wing");
     case Technique::kNakedQuad: return tr("裸のクアッド");
     case Technique::kHiddenQuad: return tr("隠れたクアッド");

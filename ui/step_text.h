@@ -14,8 +14,9 @@ class StepText {
   Q_DECLARE_TR_FUNCTIONS(StepText)
 
  public:
-  // The technique's name; subsetSize tells a pair (2) from a triple (3)
-  // where the technique has both.
+  // The technique's name, the one the game uses everywhere; subsetSize
+  // tells a pair (2) from a triple (3) where the technique has both, and
+  // any other value names both (a grade, which counts them together).
   static QString TechniqueName(Technique technique, int subsetSize = 2);
   // hintsLeft: a hint token is still there to offer when the techniques run out.
   static QString Sentence(const NextStepHelp& help, bool hintsLeft);
