@@ -688,10 +688,6 @@
 <context>
     <name>lumitile::PuzzleWords</name>
     <message>
-        <source>%1行%2列</source>
-        <translation>row %1, column %2</translation>
-    </message>
-    <message>
         <source>%1の %2 が、同じ行・列・ブロックにある%3の %2 と重なっています。</source>
         <translation>The %2 at %1 repeats the %2 at %3 in the same row, column or block.</translation>
     </message>

@@ -14,13 +14,12 @@ struct Words {
 };
 
 // A board cell as the player counts it, from the top and from the left.
-QString CellName(int cell) { return Words::tr("%1行%2列").arg(cell / 9 + 1).arg(cell % 9 + 1); }
 
 QString ClashText(int cell, int earlier, int digit) {
   return Words::tr("%1の %2 が、同じ行・列・ブロックにある%3の %2 と重なっています。")
-      .arg(CellName(cell))
+      .arg(StepText::CellName(cell))
       .arg(digit)
-      .arg(CellName(earlier));
+      .arg(StepText::CellName(earlier));
 }
 
 // A character of the text as it can be shown: a control character, or a

@@ -12,8 +12,6 @@ namespace lumitile {
 
 namespace {
 
-QString CellName(int cell) { return StepText::tr("%1行%2列").arg(cell / 9 + 1).arg(cell % 9 + 1); }
-
 QString UnitName(int unit) {
   if (unit < kFirstColumnUnit) return StepText::tr("%1行").arg(unit + 1);
   if (unit < kFirstBoxUnit) return StepText::tr("%1列").arg(unit - kFirstColumnUnit + 1);
@@ -53,14 +51,14 @@ QString Ends(const Step& step) {
     for (int i = 0; i < 81 && ends.size() < 2; ++i)
       if (step.pattern[static_cast<std::size_t>(i)]) ends.push_back(i);
   }
-  if (ends.size() < 2) return ends.empty() ? QString() : CellName(ends[0]);
-  return StepText::tr("%1と%2").arg(CellName(ends[0]), CellName(ends[1]));
+  if (ends.size() < 2) return ends.empty() ? QString() : StepText::CellName(ends[0]);
+  return StepText::tr("%1と%2").arg(StepText::CellName(ends[0]), StepText::CellName(ends[1]));
 }
 
 // The first cell of a set, told by name; empty for none.
 QString FirstCell(const CellSet& cells) {
   for (int i = 0; i < 81; ++i)
-    if (cells[static_cast<std::size_t>(i)]) return CellName(i);
+    if (cells[static_cast<std::size_t>(i)]) return StepText::CellName(i);
   return {};
 }
 
@@ -70,10 +68,10 @@ QString Deduction(const Step& step) {
   const QString unit = UnitName(FirstUnit(step.units));
   switch (step.technique) {
     case Technique::kNakedSingle:
-      return StepText::tr("%1: 入る数字は %2 しか残っていません（%3）").arg(CellName(step.cell)).arg(step.digit).arg(name);
+      return StepText::tr("%1: 入る数字は %2 しか残っていません（%3）").arg(StepText::CellName(step.cell)).arg(step.digit).arg(name);
     case Technique::kHiddenSingle:
       return StepText::tr("%1: %2で %3 が入るのはここだけです（%4）")
-          .arg(CellName(step.cell), UnitKind(FirstUnit(step.units)))
+          .arg(StepText::CellName(step.cell), UnitKind(FirstUnit(step.units)))
           .arg(step.digit)
           .arg(name);
     case Technique::kLockedCandidates:
@@ -143,6 +141,8 @@ QString Deduction(const Step& step) {
 
 }  // namespace
 
+QString StepText::CellName(int cell) { return tr("%1行%2列").arg(cell / 9 + 1).arg(cell % 9 + 1); }
+
 QString StepText::TechniqueName(Technique technique, int subsetSize) {
   const auto subset = [subsetSize](const QString& pair, const QString& triple, const QString& either) {
     return subsetSize == 2 ? pair : subsetSize == 3 ? triple : either;
@@ -178,7 +178,7 @@ QString StepText::Sentence(const NextStepHelp& help, bool hintsLeft) {
     case NextStepHelp::Kind::Deduction: return Deduction(help.Found);
     case NextStepHelp::Kind::WrongPanel:
       return tr("%1: このパネルは間違っています。まずここを直しましょう")
-          .arg(CellName(help.Wrong.Row * 9 + help.Wrong.Column));
+          .arg(StepText::CellName(help.Wrong.Row * 9 + help.Wrong.Column));
     case NextStepHelp::Kind::PanelsDisagree:
       return tr("どのパネルもどれかの答えには合っていますが、いっしょには成り立ちません。どれかを置き直しましょう");
     case NextStepHelp::Kind::OutOfTechniques:

@@ -14,6 +14,8 @@ class StepText {
   Q_DECLARE_TR_FUNCTIONS(StepText)
 
  public:
+  // A cell in reading order (row * 9 + column) as the game names it: 3行5列.
+  static QString CellName(int cell);
   // The technique's name, the one the game uses everywhere; subsetSize
   // tells a pair (2) from a triple (3) where the technique has both, and
   // any other value names both (a grade, which counts them together).
